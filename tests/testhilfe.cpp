@@ -1,0 +1,32 @@
+#include "testhilfe.h"
+
+#include <gtest/gtest.h>
+
+void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
+
+void PrintTo(const QStringList& texte, std::ostream* aus)
+{
+    *aus << '{' << texte.join(QStringLiteral(" ¦ ")).toStdString() << '}';
+}
+
+void AufzeichnendeDialoge::Meldung(QWidget*, const QString& titel, const QString& text)
+{
+    boxen.push_back({Art::Meldung, titel, text});
+}
+
+void AufzeichnendeDialoge::Fehler(QWidget*, const QString& titel, const QString& text)
+{
+    boxen.push_back({Art::Fehler, titel, text});
+}
+
+int SkriptZufall::R(int n)
+{
+    if (gezogen >= zuege.size()) {
+        ADD_FAILURE() << "R(" << n << ") beyond the script";
+        return 0;
+    }
+    const int zug = zuege[gezogen++];
+    EXPECT_GE(zug, 0);
+    EXPECT_LT(zug, n) << "scripted draw " << gezogen << " out of range for R(" << n << ")";
+    return zug;
+}
