@@ -1,0 +1,302 @@
+#include "term/funktionsterm.h"
+
+#include "plot/anzeige.h"
+#include "term/bausteine.h"
+#include "term/zahltext.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include <optional>
+
+namespace {
+
+const QColor TermFarbe = Farbe(0x000000);
+const QColor BuchstabenFarbe = Farbe(0xFF0000);
+const QColor InaktivFarbe = Farbe(0x808080);
+
+constexpr int TafelHoehe = 49;
+constexpr int GrundSchrift = 16;     // 12 pt
+constexpr int HochzahlSchrift = 11;  // 8 pt: the exponent of the parabolas
+constexpr int ExponentSchrift = 13;  // 10 pt: the raised x of the exponential
+constexpr int Platzhalterbreite = 35;
+constexpr int Punktgroesse = 4;
+
+QLabel* neuesLabel(QWidget* tafel)
+{
+    auto* label = new QLabel(tafel);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->move(0, 13);
+    label->setFont(Schrift(GrundSchrift));
+    SetzeTextfarbe(label, TermFarbe);
+    label->hide();
+    return label;
+}
+
+QLineEdit* neueEingabe(QWidget* tafel)
+{
+    auto* eingabe = new QLineEdit(tafel);
+    eingabe->setGeometry(0, 11, Platzhalterbreite, 25);
+    eingabe->setMaxLength(6);
+    eingabe->setFont(Schrift(GrundSchrift));
+    eingabe->hide();
+    return eingabe;
+}
+
+// An automatically sized label is as wide as its text; an empty text
+// measures as one blank, which keeps a little room where a piece vanished.
+int textbreite(const QLabel* label)
+{
+    const QString text = label->text();
+    return label->fontMetrics().horizontalAdvance(text.isEmpty() ? QStringLiteral(" ") : text);
+}
+
+void setzeSchrift(QLabel* label, int pixel, bool fett, int oben)
+{
+    label->setFont(Schrift(pixel, fett));
+    label->move(label->x(), oben);
+}
+
+void setzeLinks(QWidget* w, int links) { w->move(links, w->y()); }
+
+} // namespace
+
+Klickflaeche::Klickflaeche(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+void Klickflaeche::SetzeKlickbar(bool klickbar)
+{
+    m_klickbar = klickbar;
+    if (klickbar)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+void Klickflaeche::mousePressEvent(QMouseEvent* event)
+{
+    m_gedrueckt = event->button() == Qt::LeftButton;
+}
+
+void Klickflaeche::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool klick = m_gedrueckt && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    m_gedrueckt = false;
+    if (klick && m_klickbar)
+        emit Klick(this);
+}
+
+TFunktionsTerm::TFunktionsTerm(QObject* Besitzer, QWidget* Fenster, TermUmgebung& umgebung)
+    : QObject(Besitzer)
+    , m_umgebung(umgebung)
+{
+    Tafel = new QWidget(Fenster);
+    Tafel->resize(Tafel->width(), TafelHoehe);
+    Tafel->setAutoFillBackground(true);
+    for (auto& label : Texte)
+        label = neuesLabel(Tafel);
+    for (auto& label : Werte)
+        label = neuesLabel(Tafel);
+    Texte[0]->move(8, 13);
+    for (auto& punkt : Punkte) {
+        punkt = new Figur(Tafel);
+        punkt->hide();
+    }
+    Klickbild = new Klickflaeche(Tafel);
+    Klickbild->resize(0, 0);
+    connect(Klickbild, &Klickflaeche::Klick, this, &TFunktionsTerm::TermKlick);
+    // Edit boxes lie above every text and mark, as windowed controls do.
+    for (auto& eingabe : Eingaben)
+        eingabe = neueEingabe(Tafel);
+}
+
+void TFunktionsTerm::Einrichten(int Typ, int Rolle)
+{
+    Tafel->hide();
+    richteRolleEin(Rolle);
+    this->Typ = Typ;
+    richteTypEin(Rolle);
+    Darstellen(Typ, Rolle, true);
+}
+
+void TFunktionsTerm::richteRolleEin(int Rolle)
+{
+    const bool fett = Rolle == RolleAnzeige;
+    for (QLabel* label : Texte)
+        label->setFont(Schrift(GrundSchrift, fett));
+    for (QLabel* label : Werte)
+        label->setFont(Schrift(GrundSchrift, fett));
+    switch (Rolle) {
+    case RolleListe:
+        Tafel->setGeometry(25, Tafel->y(), 193, TafelHoehe);
+        Klickbild->setGeometry(0, 0, 193, TafelHoehe);
+        break;
+    case RolleEingabe:
+        Tafel->setGeometry(232, 24, 300, TafelHoehe);
+        for (QLineEdit* eingabe : Eingaben)
+            eingabe->show();
+        break;
+    default:
+        Tafel->setGeometry(232, 24, 280, TafelHoehe);
+        break;
+    }
+}
+
+void TFunktionsTerm::richteTypEin(int Rolle)
+{
+    Klickbild->Tag = Typ;
+    for (int i = 0; i < 4; ++i) {
+        Texte[i]->setText(Termtext(Typ, Rolle, i));
+        Texte[i]->setVisible(i < AnzahlTexte(Typ));
+    }
+    const ParameterSatz start = Startwerte(Typ);
+    for (int i = 0; i < 4; ++i) {
+        const bool benutzt = i < AnzahlParameter(Typ);
+        SetzeTextfarbe(Werte[i], Rolle == RolleListe ? BuchstabenFarbe : m_umgebung.UserFarbe());
+        Werte[i]->setVisible(benutzt && Rolle != RolleEingabe);
+        if (Rolle == RolleListe && benutzt)
+            Werte[i]->setText(Buchstabe(Typ, i));
+        if (Rolle == RolleEingabe) {
+            Eingaben[i]->setVisible(benutzt);
+            Eingaben[i]->setText(benutzt ? Zahltext(start[i]) : QString());
+        }
+    }
+    if (Rolle == RolleAnzeige)
+        Parameter = start;
+    for (int i = 0; i < 2; ++i) {
+        Punkte[i]->setVisible(i < AnzahlPunkte(Typ));
+        Punkte[i]->SetzeForm(Typ == Hyperbel ? Figur::Form::Rechteck : Figur::Form::Kreis);
+        Punkte[i]->SetzeFarben(TermFarbe, TermFarbe);
+        Punkte[i]->setGeometry(Punkte[i]->x(), 22, Punktgroesse, Punktgroesse);
+    }
+    richteSonderlagenEin(Rolle);
+}
+
+// Exponents, the fraction of the hyperbola and the raised x leave the
+// common line of the equation.
+void TFunktionsTerm::richteSonderlagenEin(int Rolle)
+{
+    const bool fett = Rolle == RolleAnzeige;
+    switch (Typ) {
+    case Parabel2:
+    case Parabel3:
+        setzeSchrift(Texte[3], HochzahlSchrift, fett, 9);
+        break;
+    case Hyperbel:
+        Werte[0]->move(Werte[0]->x(), 2);
+        Eingaben[0]->setGeometry(Eingaben[0]->x(), 0, Platzhalterbreite, 22);
+        Texte[1]->move(Texte[1]->x(), 24);
+        Werte[1]->move(Werte[1]->x(), 24);
+        Eingaben[1]->setGeometry(Eingaben[1]->x(), 25, Platzhalterbreite, 22);
+        if (Rolle == RolleAnzeige)
+            Punkte[0]->setGeometry(Punkte[0]->x(), 22, Punkte[0]->width(), 2);
+        else
+            Punkte[0]->setGeometry(Punkte[0]->x(), 23, Punkte[0]->width(), 1);
+        break;
+    case Exponential:
+        setzeSchrift(Texte[2], ExponentSchrift, fett, Rolle == RolleEingabe ? 2 : 8);
+        break;
+    default:
+        break;
+    }
+}
+
+void TFunktionsTerm::Darstellen(int Typ, int Rolle, bool Aktiv)
+{
+    this->Typ = Typ;
+    faerbe(Rolle, Aktiv);
+    std::optional<Wertanzeige> werte;
+    if (Rolle == RolleAnzeige)
+        werte = zeigeWerte();
+    Termgeometrie g = vermesse(Rolle);
+    if (werte)
+        verberge(g, *werte);
+    const int ende = Anordnen(Typ, g);
+    setzeLagen(g);
+    if (Rolle == RolleEingabe)
+        m_umgebung.TermBreiteMerken(ende);
+}
+
+void TFunktionsTerm::faerbe(int Rolle, bool Aktiv)
+{
+    if (Rolle == RolleListe) {
+        const QColor text = Aktiv ? TermFarbe : InaktivFarbe;
+        for (QLabel* label : Werte)
+            SetzeTextfarbe(label, Aktiv ? BuchstabenFarbe : InaktivFarbe);
+        for (QLabel* label : Texte)
+            SetzeTextfarbe(label, text);
+        for (Figur* punkt : Punkte)
+            punkt->SetzeFarben(text, text);
+        Klickbild->SetzeKlickbar(Aktiv);
+    } else if (Rolle == RolleAnzeige) {
+        const QColor user = m_umgebung.UserFarbe();
+        for (QLabel* label : Werte)
+            SetzeTextfarbe(label, user);
+        for (int i = 1; i < 4; ++i)
+            SetzeTextfarbe(Texte[i], user);
+        for (Figur* punkt : Punkte)
+            punkt->SetzeFarben(user, user);
+    }
+}
+
+Wertanzeige TFunktionsTerm::zeigeWerte()
+{
+    Wertanzeige werte = WerteAnzeigen(Typ, Parameter);
+    for (int i = 1; i < 4; ++i)
+        Texte[i]->setText(werte.T[i]);
+    for (int i = 0; i < 4; ++i)
+        Werte[i]->setText(werte.W[i]);
+    return werte;
+}
+
+Termgeometrie TFunktionsTerm::vermesse(int Rolle) const
+{
+    Termgeometrie g;
+    for (int i = 0; i < 4; ++i) {
+        g.TLinks[i] = Texte[i]->x();
+        g.TBreite[i] = textbreite(Texte[i]);
+        g.WLinks[i] = Werte[i]->x();
+        g.WBreite[i] = Rolle == RolleEingabe ? Platzhalterbreite : textbreite(Werte[i]);
+    }
+    for (int i = 0; i < 2; ++i) {
+        g.SLinks[i] = Punkte[i]->x();
+        g.SBreite[i] = Punkte[i]->width();
+    }
+    g.T2Leer = Texte[2]->text().isEmpty();
+    return g;
+}
+
+// The value equation hides a piece by giving it width 0: it keeps its text
+// and visibility, and the layout passes over it.
+void TFunktionsTerm::verberge(Termgeometrie& g, const Wertanzeige& werte)
+{
+    for (int i = 0; i < 4; ++i)
+        if (werte.WVerborgen[i])
+            g.WBreite[i] = 0;
+    for (int i = 0; i < 2; ++i)
+        g.SBreite[i] = werte.SVerborgen[i] ? 0 : Punktgroesse;
+}
+
+void TFunktionsTerm::setzeLagen(const Termgeometrie& g)
+{
+    for (int i = 0; i < 4; ++i) {
+        Texte[i]->setGeometry(g.TLinks[i], Texte[i]->y(), g.TBreite[i], Texte[i]->fontMetrics().height());
+        Werte[i]->setGeometry(g.WLinks[i], Werte[i]->y(), g.WBreite[i], Werte[i]->fontMetrics().height());
+        setzeLinks(Eingaben[i], g.WLinks[i]);
+    }
+    for (int i = 0; i < 2; ++i)
+        Punkte[i]->setGeometry(g.SLinks[i], Punkte[i]->y(), g.SBreite[i], Punkte[i]->height());
+    if (Typ == Exponential)
+        Texte[2]->raise(); // the raised x stands in front of its neighbours
+    Klickbild->raise();
+}
+
+void TFunktionsTerm::TermKlick(Klickflaeche* Sender)
+{
+    m_umgebung.TermAngeklickt(Sender->Tag);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "model/funktion.h"
+#include "term/termaufbau.h"
+
+#include <QColor>
+#include <QObject>
+#include <QWidget>
+
+#include <array>
+
+class Figur;
+class QLabel;
+class QLineEdit;
+
+// What a term panel needs from the window it lives in.
+class TermUmgebung {
+public:
+    virtual ~TermUmgebung() = default;
+    virtual QColor UserFarbe() const = 0;
+    // Every layout of an input equation reports the right edge of its content.
+    virtual void TermBreiteMerken(int breite) = 0;
+    // A selectable entry of the type list was clicked.
+    virtual void TermAngeklickt(int Typ) = 0;
+};
+
+// An empty picture over a type-list entry that takes its clicks; Tag holds
+// the type number. Clicks count only while a handler is installed.
+class Klickflaeche : public QWidget {
+    Q_OBJECT
+public:
+    explicit Klickflaeche(QWidget* parent);
+
+    int Tag = 0;
+    void SetzeKlickbar(bool klickbar);
+    bool Klickbar() const { return m_klickbar; }
+
+signals:
+    void Klick(Klickflaeche* Sender);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_klickbar = false;
+    bool m_gedrueckt = false;
+};
+
+// One equation of a function type, shown as text pieces, edit boxes and
+// marks on a borderless panel, in one of three roles: the general equation
+// of the type list, the pupil's equation with edit boxes, and the pupil's
+// equation with the values.
+class TFunktionsTerm : public QObject {
+    Q_OBJECT
+public:
+    // The panel's pieces live on Tafel, a child of Fenster; the term panel
+    // itself belongs to Besitzer.
+    TFunktionsTerm(QObject* Besitzer, QWidget* Fenster, TermUmgebung& umgebung);
+
+    // Configures the panel for a type and role, resets it to the type's start
+    // values, hides it and lays it out.
+    void Einrichten(int Typ, int Rolle);
+    // Recolours, fills in the values of the value equation and lays out.
+    // Aktiv matters in the type list only: selectable or greyed.
+    void Darstellen(int Typ, int Rolle, bool Aktiv);
+    void TermKlick(Klickflaeche* Sender);
+
+    std::array<QLabel*, 4> Texte{};
+    std::array<QLabel*, 4> Werte{};
+    std::array<QLineEdit*, 4> Eingaben{};
+    std::array<Figur*, 2> Punkte{};
+    Klickflaeche* Klickbild = nullptr;
+    QWidget* Tafel = nullptr;
+    ParameterSatz Parameter;
+    int Typ = 0;
+
+private:
+    void richteRolleEin(int Rolle);
+    void richteTypEin(int Rolle);
+    void richteSonderlagenEin(int Rolle);
+    void faerbe(int Rolle, bool Aktiv);
+    Wertanzeige zeigeWerte();
+    Termgeometrie vermesse(int Rolle) const;
+    static void verberge(Termgeometrie& g, const Wertanzeige& werte);
+    void setzeLagen(const Termgeometrie& g);
+
+    TermUmgebung& m_umgebung;
+};

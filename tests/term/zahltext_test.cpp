@@ -1,0 +1,83 @@
+#include "term/zahltext.h"
+
+#include "testhilfe.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+const QLocale Deutsch(QLocale::German, QLocale::Germany);
+const QLocale Englisch(QLocale::English, QLocale::UnitedStates);
+
+struct Zahl {
+    double wert;
+    const char* deutsch;
+    const char* englisch;
+};
+
+const Zahl Zahlen[] = {
+    {2, "2", "2"},
+    {0.5, "0,5", "0.5"},
+    {-1.25, "-1,25", "-1.25"},
+    {0.33333, "0,33333", "0.33333"},
+    {1.0 / 3, "0,333333333333333", "0.333333333333333"},
+    {0.1 + 0.2, "0,3", "0.3"},
+    {100, "100", "100"},
+    {1234567.5, "1234567,5", "1234567.5"},
+    {0, "0", "0"},
+    {-0.0, "0", "0"},
+    // The exponent form starts below 0.0001 ...
+    {0.0001, "0,0001", "0.0001"},
+    {0.00012, "0,00012", "0.00012"},
+    {0.00005, "5E-5", "5E-5"},
+    {-0.00005, "-5E-5", "-5E-5"},
+    {0.000099999, "9,9999E-5", "9.9999E-5"},
+    {0.00009999999999999999, "0,0001", "0.0001"}, // rounds up to 15 digits first
+    {1e-300, "1E-300", "1E-300"},
+    // ... and above 15 integral digits.
+    {999999999999999, "999999999999999", "999999999999999"},
+    {1e15, "1E15", "1E15"},
+    {1.5e20, "1,5E20", "1.5E20"},
+    {123456789012345678.0, "1,23456789012346E17", "1.23456789012346E17"},
+    {-2.5e100, "-2,5E100", "-2.5E100"},
+};
+
+class ZahltextTest : public ::testing::TestWithParam<Zahl> {};
+
+TEST_P(ZahltextTest, FolgtDenRegionalenEinstellungen)
+{
+    const Zahl& z = GetParam();
+    EXPECT_EQ(Zahltext(z.wert, Deutsch), QString::fromUtf8(z.deutsch));
+    EXPECT_EQ(Zahltext(z.wert, Englisch), QString::fromUtf8(z.englisch));
+}
+
+INSTANTIATE_TEST_SUITE_P(Zahlen, ZahltextTest, ::testing::ValuesIn(Zahlen));
+
+TEST(Zahltext, UnendlichUndNaNBleibenLesbar)
+{
+    EXPECT_EQ(Zahltext(std::numeric_limits<double>::infinity(), Deutsch), QStringLiteral("∞"));
+    EXPECT_EQ(Zahltext(-std::numeric_limits<double>::infinity(), Deutsch), QStringLiteral("-∞"));
+    EXPECT_EQ(Zahltext(std::numeric_limits<double>::quiet_NaN(), Deutsch), QStringLiteral("NaN"));
+}
+
+struct Vorzeichen {
+    double wert;
+    const char* text;
+};
+
+const Vorzeichen Vorzeichenfaelle[] = {
+    {3, "+ 3"}, {-1.5, "- 1,5"}, {0, "+ 0"}, {-0.0, "+ 0"}, {-0.00005, "- 5E-5"}, {2e20, "+ 2E20"},
+};
+
+class VorzeichentextTest : public ::testing::TestWithParam<Vorzeichen> {};
+
+TEST_P(VorzeichentextTest, TrenntVorzeichenUndBetragDurchEinLeerzeichen)
+{
+    EXPECT_EQ(Vorzeichentext(GetParam().wert, Deutsch), QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Zahlen, VorzeichentextTest, ::testing::ValuesIn(Vorzeichenfaelle));
+
+} // namespace
