@@ -1,0 +1,25 @@
+#include "app/anwendung.h"
+
+#include "app/stil.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void RichteAnwendungEin(QApplication& anwendung)
+{
+    QApplication::setApplicationName(QStringLiteral("Kurvix"));
+    QApplication::setStyle(new Stil);
+    for (const char* schnitt : {"Regular", "Bold"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/schriften/LiberationSans-%1.ttf").arg(QLatin1String(schnitt)));
+    QIcon symbol;
+    for (const int groesse : {16, 32, 48})
+        symbol.addFile(QStringLiteral(":/bilder/symbol%1.png").arg(groesse));
+    QApplication::setWindowIcon(symbol);
+
+    auto* uebersetzung = new QTranslator(&anwendung);
+    if (uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(uebersetzung);
+}

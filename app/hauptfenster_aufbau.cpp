@@ -1,0 +1,197 @@
+// The fixed controls of the main window, placed pixel by pixel as the
+// window was designed: 812 × 550, not resizable.
+
+#include "app/hauptfenster.h"
+
+#include "plot/zeichenflaeche.h"
+#include "term/bausteine.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+const QColor Rot = Farbe(0x0000FF);
+const QColor Gruen = Farbe(0x008000);
+const QColor Schwarz = Farbe(0x000000);
+const QColor Weiss = Farbe(0xFFFFFF);
+
+template <typename W, typename... Argumente>
+W* erzeuge(QWidget* eltern, const char* name, const QRect& lage, Argumente... argumente)
+{
+    auto* w = new W(eltern, argumente...);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(lage);
+    return w;
+}
+
+QLabel* beschriftung(QWidget* eltern, const char* name, const QRect& lage, const QString& text,
+                     const QFont& schrift, const QColor& farbe,
+                     Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto* label = erzeuge<QLabel>(eltern, name, lage);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setFont(schrift);
+    label->setAlignment(ausrichtung);
+    SetzeTextfarbe(label, farbe);
+    return label;
+}
+
+QPushButton* knopf(QWidget* eltern, const char* name, const QRect& lage, const QString& text,
+                   const QFont& schrift, const QColor& farbe = Schwarz)
+{
+    auto* knopf = erzeuge<QPushButton>(eltern, name, lage);
+    knopf->setText(text);
+    knopf->setFont(schrift);
+    SetzeTextfarbe(knopf, farbe);
+    return knopf;
+}
+
+QLabel* bild(QWidget* eltern, const char* name, const QPoint& lage, const QString& datei)
+{
+    const QPixmap pixmap(datei);
+    auto* label = erzeuge<QLabel>(eltern, name, QRect(lage, pixmap.size()));
+    label->setPixmap(pixmap);
+    return label;
+}
+
+QGroupBox* gruppe(QWidget* eltern, const char* name, const QRect& lage, const QString& titel,
+                  const QColor& farbe)
+{
+    auto* gruppe = erzeuge<QGroupBox>(eltern, name, lage);
+    gruppe->setTitle(titel);
+    gruppe->setFont(Schrift(13, false, true));
+    SetzeTextfarbe(gruppe, farbe);
+    return gruppe;
+}
+
+// The verdict: a light bulb on white for a right answer; a wrong test answer
+// uncovers the skull on black.
+void baueUrteil(QWidget* fenster)
+{
+    using Kante = Rahmenpanel::Kante;
+    auto* panel = erzeuge<Rahmenpanel>(fenster, "PRichtig", {4, 0, 216, 97}, Kante::Erhaben, Kante::Erhaben);
+    auto* hintergrund = erzeuge<Figur>(panel, "SRichtig", {4, 4, 208, 89});
+    hintergrund->SetzeFarben(Weiss, Weiss);
+    for (auto* label : {beschriftung(panel, "LRichtig1", {72, 8, 133, 20}, QStringLiteral("Das Ergebnis ist"),
+                                     Schrift(16, true), Schwarz),
+                        beschriftung(panel, "LRichtig2", {72, 32, 55, 20}, QStringLiteral("richtig!"),
+                                     Schrift(16, true), Schwarz)})
+        SetzeHintergrund(label, Weiss);
+    bild(panel, "IFalsch", {10, 8}, QStringLiteral(":/bilder/totenkopf.png"));
+    bild(panel, "IRichtig", {8, 8}, QStringLiteral(":/bilder/gluehbirne.png"));
+    knopf(panel, "BRichtigFertig", {145, 35, 64, 25}, QStringLiteral("fertig"), Schrift(13));
+    knopf(panel, "BRichtigNaechste", {88, 64, 121, 25}, QStringLiteral("Nächste Aufgabe"), Schrift(13));
+    panel->hide();
+}
+
+QWidget* baueTestergebnis(QWidget* fenster)
+{
+    auto* panel = erzeuge<Rahmenpanel>(fenster, "PTestErgebnis", {4, 470, 216, 77}, Rahmenpanel::Kante::Vertieft,
+                                       Rahmenpanel::Kante::Keine);
+    panel->setFont(Schrift(13));
+    SetzeTextfarbe(panel, Gruen);
+    beschriftung(panel, "LTestErgebnis1", {8, 2, 201, 17}, QStringLiteral("Ergebnisse der Tests"),
+                 Schrift(13, true, true), Gruen, Qt::AlignHCenter | Qt::AlignTop);
+    beschriftung(panel, "LTestErgebnis2", {8, 20, 161, 17}, QStringLiteral("Anzahl der Aufgaben: 0"), Schrift(13),
+                 Gruen);
+    beschriftung(panel, "LTestErgebnis3", {8, 36, 161, 17}, QStringLiteral("Auf Anhieb richtig gelöst:"),
+                 Schrift(13), Gruen);
+    auto* anzeige = erzeuge<QProgressBar>(panel, "GTestErgebnis", {8, 56, 200, 16});
+    anzeige->setRange(0, 100);
+    anzeige->setValue(0);
+    anzeige->setFormat(QStringLiteral("%p%"));
+    anzeige->setAlignment(Qt::AlignCenter);
+    QPalette palette = anzeige->palette();
+    palette.setColor(QPalette::Highlight, Gruen);
+    anzeige->setPalette(palette);
+    anzeige->hide();
+    panel->hide();
+    return panel;
+}
+
+} // namespace
+
+void TForm1::baueFenster()
+{
+    auto* fenster = new QWidget(this);
+    fenster->setObjectName(QStringLiteral("Fenster"));
+    fenster->setFixedSize(812, 550);
+    fenster->setFont(Schrift(11));
+    setCentralWidget(fenster);
+
+    baueUrteil(fenster);
+    GBFunktionstypen = gruppe(fenster, "GBFunktionstypen", {4, 102, 216, 363}, QStringLiteral(" Funktionstypen "),
+                              Schwarz);
+    PTestErgebnis = baueTestergebnis(fenster);
+
+    auto* gleichung = gruppe(fenster, "GBGleichung", {225, 0, 583, 105},
+                             QStringLiteral(" Funktionsgleichung der benutzerdefinierten Funktion "), Rot);
+    LBitteFunktionAuswaehlen = beschriftung(gleichung, "LBitteFunktionAuswaehlen", {24, 32, 457, 33},
+                                            QStringLiteral("Bitte Funktionstyp in der Liste links auswählen!"),
+                                            Schrift(16, true), Rot, Qt::AlignLeft | Qt::AlignVCenter);
+    BZeichnen = knopf(gleichung, "BZeichnen", {8, 73, 257, 26}, QStringLiteral("Schaubild zeichnen"), Schrift(16), Rot);
+    BZeichnen->setEnabled(false);
+    BUeberspringen = knopf(gleichung, "BUeberspringen", {319, 73, 257, 26},
+                           QStringLiteral("Diese Aufgabe überspringen"), Schrift(16), Rot);
+    BUeberspringen->hide();
+
+    auto* zeichnung = erzeuge<Rahmenpanel>(fenster, "PZeichnung", {225, 109, 583, 439}, Rahmenpanel::Kante::Vertieft,
+                                           Rahmenpanel::Kante::Erhaben);
+    IEbene = new Zeichenflaeche(zeichnung);
+    IEbene->setObjectName(QStringLiteral("IEbene"));
+    IEbene->move(3, 3);
+    IEbene->hide();
+    LBitteAufgabeAuswaehlen = beschriftung(zeichnung, "LBitteAufgabeAuswaehlen", {2, 2, 579, 435},
+                                           QStringLiteral("Bitte eine Aufgabenform wählen!"), Schrift(16, true),
+                                           Schwarz, Qt::AlignCenter);
+}
+
+void TForm1::baueMenue()
+{
+    QMenuBar* leiste = menuBar();
+    leiste->setObjectName(QStringLiteral("MainMenu1"));
+    const auto menue = [](QWidget* eltern, const char* name, const QString& titel) {
+        auto* m = new QMenu(titel, eltern);
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+    const auto eintrag = [](QWidget* menue, const char* name, const QString& text) {
+        auto* aktion = new QAction(text, menue);
+        aktion->setObjectName(QLatin1String(name));
+        menue->addAction(aktion);
+        return aktion;
+    };
+
+    QMenu* aufgaben = menue(leiste, "MenAufgabe", QStringLiteral("Aufgaben  "));
+    eintrag(aufgaben, "MemEinfachesZeichnen", QStringLiteral("einfaches Zeichnen von Schaubildern"));
+    eintrag(aufgaben, "MenUebung", QStringLiteral("Übung"));
+    eintrag(aufgaben, "MenTest", QStringLiteral("Test"));
+    eintrag(aufgaben, "MenDateiEinlesen", QStringLiteral("Aufgabendatei einlesen"));
+    leiste->addMenu(aufgaben);
+
+    QMenu* optionen = menue(leiste, "MenOptionen", QStringLiteral(" Optionen "));
+    QMenu* achsen = menue(optionen, "MenAchsen", QStringLiteral("Koordinatenachsen"));
+    eintrag(achsen, "MenAchsenDuenn", QStringLiteral("dünne Linien"));
+    eintrag(achsen, "MenAchsenDick", QStringLiteral("dicke Linien"));
+    eintrag(achsen, "MenAchsenFarbe", QStringLiteral("Farbe..."));
+    QMenu* schaubilder = menue(optionen, "MenSchaubilder", QStringLiteral("Schaubilder"));
+    eintrag(schaubilder, "MenSchaubDuenn", QStringLiteral("dünne Linien"));
+    eintrag(schaubilder, "MenSchaubDick", QStringLiteral("dicke Linien"));
+    eintrag(schaubilder, "MenVorgSchaubFarbe", QStringLiteral("Farbe des vorgegebenen Schaubildes..."));
+    eintrag(schaubilder, "MemUserSchaubFarbe", QStringLiteral("Farbe des benutzerdefinierten Schaubildes..."));
+    QMenu* netz = menue(optionen, "MenGitternetz", QStringLiteral("Gitternetzlinien"));
+    eintrag(netz, "Men05Raster", QStringLiteral("0,5 LE-Raster"));
+    eintrag(netz, "MenNetzFarbe", QStringLiteral("Farbe..."));
+    for (QMenu* untermenue : {achsen, schaubilder, netz})
+        optionen->addMenu(untermenue);
+    leiste->addMenu(optionen);
+
+    eintrag(leiste, "MenInfo", QStringLiteral(" Info "));
+    QAction* beenden = eintrag(leiste, "MenBeenden", QStringLiteral(" Beenden "));
+    Verbinde(m_bericht, beenden, &QAction::triggered, this, [this] { MenBeendenClick(); });
+}

@@ -1,0 +1,59 @@
+#include "app/stil.h"
+
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionGroupBox>
+
+namespace {
+
+constexpr int TitelEinzug = 8;
+
+} // namespace
+
+Stil::Stil()
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{
+}
+
+QRect Stil::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl element,
+                           const QWidget* widget) const
+{
+    const auto* gruppe = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || !gruppe)
+        return QProxyStyle::subControlRect(control, option, element, widget);
+    const QFontMetrics& masse = option->fontMetrics;
+    const int titelhoehe = masse.height();
+    switch (element) {
+    case SC_GroupBoxLabel:
+        return {option->rect.left() + TitelEinzug, option->rect.top(), masse.horizontalAdvance(gruppe->text),
+                titelhoehe};
+    case SC_GroupBoxContents:
+        return option->rect.adjusted(2, titelhoehe, -2, -2);
+    case SC_GroupBoxFrame:
+        return option->rect.adjusted(0, titelhoehe / 2, 0, 0);
+    default:
+        return QProxyStyle::subControlRect(control, option, element, widget);
+    }
+}
+
+void Stil::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                              const QWidget* widget) const
+{
+    const auto* gruppe = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || !gruppe) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    const QRect rahmen = subControlRect(control, option, SC_GroupBoxFrame, widget).adjusted(0, 0, -2, -2);
+    painter->save();
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(option->palette.color(QPalette::Light));
+    painter->drawRect(rahmen.translated(1, 1));
+    painter->setPen(option->palette.color(QPalette::Dark));
+    painter->drawRect(rahmen);
+    const QRect titel = subControlRect(control, option, SC_GroupBoxLabel, widget);
+    painter->fillRect(titel, option->palette.color(QPalette::Window));
+    proxy()->drawItemText(painter, titel, Qt::AlignLeft | Qt::AlignVCenter, option->palette,
+                          option->state & State_Enabled, gruppe->text, QPalette::WindowText);
+    painter->restore();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// Fusion everywhere, so the window looks the same on every desktop, with one
+// change: a group box is an etched frame whose line runs through the middle
+// of its caption and which leaves the window's own background inside, so the
+// panels placed over it blend in.
+class Stil : public QProxyStyle {
+public:
+    Stil();
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl element,
+                         const QWidget* widget) const override;
+};

@@ -1,0 +1,66 @@
+#include "app/fehlerbericht.h"
+
+#include "model/funktion.h"
+#include "testhilfe.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FehlerberichtTest : public ::testing::Test {
+protected:
+    AufzeichnendeDialoge dialoge;
+    QWidget fenster;
+    Fehlerbericht bericht{dialoge, &fenster};
+};
+
+TEST_F(FehlerberichtTest, MeldetRechenfehlerUndLaeuftWeiter)
+{
+    QPushButton knopf(&fenster);
+    int klicks = 0;
+    Verbinde(bericht, &knopf, &QPushButton::clicked, &knopf, [&] {
+        ++klicks;
+        if (klicks == 1)
+            throw Rechenfehler();
+    });
+
+    QTest::mouseClick(&knopf, Qt::LeftButton);
+    ASSERT_EQ(dialoge.boxen.size(), 1U);
+    EXPECT_EQ(dialoge.boxen[0].art, AufzeichnendeDialoge::Art::Fehler);
+    EXPECT_EQ(dialoge.boxen[0].titel, QStringLiteral("Kurvix"));
+    EXPECT_EQ(dialoge.boxen[0].text, QStringLiteral("Ungültige Gleitkommaoperation."));
+
+    QTest::mouseClick(&knopf, Qt::LeftButton);
+    EXPECT_EQ(klicks, 2) << "the program goes on after the report";
+    EXPECT_EQ(dialoge.boxen.size(), 1U);
+}
+
+TEST_F(FehlerberichtTest, FehlerImInnerenHandlerBeendetDasGanzeEreignis)
+{
+    bool weitergearbeitet = false;
+    bericht.Ausfuehren([&] {
+        bericht.Ausfuehren([] { throw Rechenfehler(); });
+        weitergearbeitet = true;
+    });
+    EXPECT_FALSE(weitergearbeitet);
+    EXPECT_EQ(dialoge.boxen.size(), 1U);
+
+    bericht.Ausfuehren([&] { weitergearbeitet = true; });
+    EXPECT_TRUE(weitergearbeitet) << "the boundary is open again";
+}
+
+TEST_F(FehlerberichtTest, FremdeFehlerWerdenAuchGemeldet)
+{
+    bericht.Ausfuehren([] { throw std::bad_alloc(); });
+    bericht.Ausfuehren([] { throw std::out_of_range("index"); });
+    bericht.Ausfuehren([] { throw 42; });
+    ASSERT_EQ(dialoge.boxen.size(), 3U);
+    EXPECT_EQ(dialoge.boxen[0].text, QStringLiteral("Zu wenig Arbeitsspeicher."));
+    EXPECT_EQ(dialoge.boxen[1].text, QStringLiteral("Unerwarteter Fehler: index."));
+    EXPECT_EQ(dialoge.boxen[2].text, QStringLiteral("Unerwarteter Fehler."));
+}
+
+} // namespace
