@@ -1,0 +1,22 @@
+// Benchmarks of the program's hot paths. Run in a release build:
+//
+//     build/release/bench/kurvix_bench --benchmark_repetitions=5
+
+#include "app/anwendung.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication anwendung(argc, argv);
+    RichteAnwendungEin(anwendung);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
