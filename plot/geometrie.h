@@ -1,9 +1,23 @@
 #pragma once
 
 // The plot's fixed raster: 576 × 432 pixels, 36 pixels per unit, the origin
-// one pixel left of and above the arithmetical centre.
+// one pixel left of and above the arithmetical centre. The two mappings
+// below are the only way any drawing turns units into pixels and back.
 inline constexpr int BildBreite = 576;
 inline constexpr int BildHoehe = 432;
 inline constexpr int ProEinheit = 36;
 inline constexpr int UrsprungX = BildBreite / 2 - 1; // 287
 inline constexpr int UrsprungY = BildHoehe / 2 - 1;  // 215
+
+// Rows beyond this distance from the origin are brought back to it, on the
+// same side of the plot: far enough that a segment toward such a point still
+// leaves the plot at the edge it points to, near enough for the raster engine.
+inline constexpr int Zeilengrenze = 100000;
+
+// x = (column - 287) / 36.
+double SpalteZuX(int spalte);
+
+// row = 215 - round(36·y), ties to even, kept within ±Zeilengrenze so that
+// huge and infinite values never reach the painter as out-of-range integers.
+// A NaN is an invalid operation and throws Rechenfehler.
+int YZuZeile(double y);

@@ -1,0 +1,17 @@
+#include "plot/geometrie.h"
+
+#include "model/funktion.h"
+
+#include <algorithm>
+#include <cmath>
+
+double SpalteZuX(int spalte) { return (spalte - UrsprungX) / static_cast<double>(ProEinheit); }
+
+int YZuZeile(double y)
+{
+    if (std::isnan(y))
+        throw Rechenfehler();
+    // nearbyint rounds in the default mode: to nearest, ties to even.
+    const double zeile = UrsprungY - std::nearbyint(ProEinheit * y);
+    return static_cast<int>(std::clamp(zeile, -double{Zeilengrenze}, double{Zeilengrenze}));
+}
