@@ -1,0 +1,254 @@
+#include "plot/ebene.h"
+
+#include "plot/geometrie.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EbeneTest : public ::testing::Test {
+protected:
+    QImage& zeichne()
+    {
+        ZeichneEbene(bild, anzeige);
+        return bild;
+    }
+
+    QColor farbe(int spalte, int zeile) const { return bild.pixelColor(spalte, zeile); }
+    bool istAchse(int spalte, int zeile) const { return farbe(spalte, zeile) == anzeige.AchsenFarbe; }
+
+    // Pixels darker than the grid: the marks of axes, ticks and texts.
+    int dunklePunkte(const QRect& bereich) const
+    {
+        int n = 0;
+        for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+            for (int x = bereich.left(); x <= bereich.right(); ++x)
+                n += qGray(bild.pixel(x, y)) < 128;
+        return n;
+    }
+
+    std::vector<int> netzSpalten(int zeile) const
+    {
+        std::vector<int> spalten;
+        for (int x = 0; x < BildBreite; ++x)
+            if (farbe(x, zeile) == anzeige.NetzFarbe)
+                spalten.push_back(x);
+        return spalten;
+    }
+
+    std::vector<int> netzZeilen(int spalte) const
+    {
+        std::vector<int> zeilen;
+        for (int y = 0; y < BildHoehe; ++y)
+            if (farbe(spalte, y) == anzeige.NetzFarbe)
+                zeilen.push_back(y);
+        return zeilen;
+    }
+
+    static std::vector<int> reihe(int erste, int schritt, int letzte, int ohne = -1)
+    {
+        std::vector<int> werte;
+        for (int w = erste; w <= letzte; w += schritt)
+            if (w != ohne)
+                werte.push_back(w);
+        return werte;
+    }
+
+    QImage bild{BildBreite, BildHoehe, QImage::Format_RGB32};
+    Anzeigeoptionen anzeige;
+};
+
+TEST_F(EbeneTest, GitterlinienLiegenAufDenGanzenEinheiten)
+{
+    bild.fill(Qt::red);
+    zeichne();
+    // The lines x = 0 and y = 0 lie under the axes.
+    EXPECT_EQ(netzSpalten(100), reihe(35, 36, 539, 287));
+    EXPECT_EQ(netzZeilen(100), reihe(35, 36, 395, 215));
+    EXPECT_EQ(farbe(575, 431), QColor(Qt::white)) << "the whole plot is cleared";
+    EXPECT_EQ(farbe(0, 0), QColor(Qt::white));
+}
+
+TEST_F(EbeneTest, HalbesRasterNurWennEingeschaltet)
+{
+    anzeige.HalbRaster = true;
+    zeichne();
+    std::vector<int> spalten = reihe(35, 36, 539, 287);
+    const std::vector<int> halb = reihe(17, 36, 557);
+    spalten.insert(spalten.end(), halb.begin(), halb.end());
+    std::sort(spalten.begin(), spalten.end());
+    EXPECT_EQ(netzSpalten(100), spalten);
+    std::vector<int> zeilen = reihe(35, 36, 395, 215);
+    const std::vector<int> halbZeilen = reihe(17, 36, 413);
+    zeilen.insert(zeilen.end(), halbZeilen.begin(), halbZeilen.end());
+    std::sort(zeilen.begin(), zeilen.end());
+    EXPECT_EQ(netzZeilen(100), zeilen);
+}
+
+TEST_F(EbeneTest, AchsenEndenInDenPfeilspitzen)
+{
+    zeichne();
+    for (int x = 1; x <= 574; x += 1)
+        ASSERT_TRUE(istAchse(x, 215)) << "x axis at column " << x;
+    EXPECT_FALSE(istAchse(0, 215));
+    EXPECT_FALSE(istAchse(575, 215));
+    for (int y = 1; y <= 430; ++y)
+        ASSERT_TRUE(istAchse(287, y)) << "y axis at row " << y;
+    EXPECT_FALSE(istAchse(287, 0));
+    EXPECT_FALSE(istAchse(287, 431));
+    EXPECT_FALSE(istAchse(286, 100));
+    EXPECT_FALSE(istAchse(100, 214));
+
+    // Arrow heads: two strokes back from each tip, mirror images, their far
+    // ends excluded.
+    EXPECT_TRUE(istAchse(570, 213));
+    EXPECT_TRUE(istAchse(570, 217));
+    EXPECT_TRUE(istAchse(567, 211));
+    EXPECT_TRUE(istAchse(567, 219));
+    EXPECT_TRUE(istAchse(561, 208));
+    EXPECT_TRUE(istAchse(561, 222));
+    EXPECT_FALSE(istAchse(560, 208));
+    EXPECT_FALSE(istAchse(560, 222));
+    EXPECT_TRUE(istAchse(283, 8));
+    EXPECT_TRUE(istAchse(291, 8));
+    EXPECT_FALSE(istAchse(280, 15));
+    EXPECT_FALSE(istAchse(294, 15));
+}
+
+TEST_F(EbeneTest, TeilstricheOhneEndpunkt)
+{
+    zeichne();
+    for (const int x : reihe(35, 36, 539, 287)) {
+        for (int y = 209; y <= 220; ++y)
+            EXPECT_TRUE(istAchse(x, y)) << "tick at column " << x << ", row " << y;
+        EXPECT_EQ(farbe(x, 208), anzeige.NetzFarbe) << "column " << x;
+        EXPECT_EQ(farbe(x, 221), anzeige.NetzFarbe) << "column " << x;
+    }
+    for (const int y : reihe(35, 36, 395, 215)) {
+        for (int x = 281; x <= 292; ++x)
+            EXPECT_TRUE(istAchse(x, y)) << "tick at row " << y << ", column " << x;
+        EXPECT_FALSE(istAchse(280, y));
+        EXPECT_EQ(farbe(293, y), anzeige.NetzFarbe) << "row " << y;
+    }
+}
+
+TEST_F(EbeneTest, ZahlenAnDenAchsenAberNichtAmUrsprung)
+{
+    zeichne();
+    for (const int x : reihe(35, 36, 539, 287))
+        EXPECT_GT(dunklePunkte(QRect(x - 5, 222, 15, 15)), 4) << "number at column " << x;
+    for (const int y : reihe(35, 36, 395, 215))
+        EXPECT_GT(dunklePunkte(QRect(268, y - 8, 12, 16)), 4) << "number at row " << y;
+    EXPECT_EQ(dunklePunkte(QRect(262, 222, 24, 15)), 0) << "no 0 under the origin";
+    EXPECT_EQ(dunklePunkte(QRect(262, 192, 24, 22)), 0) << "no 0 beside the origin";
+    EXPECT_GT(dunklePunkte(QRect(566, 223, 10, 15)), 4) << "x";
+    EXPECT_GT(dunklePunkte(QRect(267, 0, 10, 15)), 4) << "y";
+}
+
+TEST_F(EbeneTest, WeissesFeldHinterDenYZahlen)
+{
+    zeichne();
+    for (const int y : reihe(35, 36, 179)) { // 5 .. 1
+        EXPECT_EQ(farbe(269, y), anzeige.NetzFarbe);
+        EXPECT_EQ(farbe(270, y), QColor(Qt::white));
+        EXPECT_EQ(farbe(279, y), QColor(Qt::white));
+    }
+    for (const int y : reihe(251, 36, 395)) { // -1 .. -5
+        EXPECT_EQ(farbe(265, y), anzeige.NetzFarbe);
+        EXPECT_EQ(farbe(266, y), QColor(Qt::white));
+        EXPECT_EQ(farbe(279, y), QColor(Qt::white));
+    }
+}
+
+TEST_F(EbeneTest, DickeAchsenAberDuenneTeilstriche)
+{
+    anzeige.AchsenDicke = 3;
+    zeichne();
+    for (const int zeile : {214, 215, 216})
+        EXPECT_TRUE(istAchse(100, zeile));
+    for (const int spalte : {286, 287, 288})
+        EXPECT_TRUE(istAchse(spalte, 100));
+    EXPECT_FALSE(istAchse(100, 213));
+    EXPECT_FALSE(istAchse(100, 217));
+    EXPECT_TRUE(istAchse(35, 210));
+    EXPECT_FALSE(istAchse(34, 210)) << "ticks stay one pixel wide";
+    EXPECT_FALSE(istAchse(36, 210));
+    EXPECT_FALSE(istAchse(282, 34)) << "ticks stay one pixel wide";
+    EXPECT_FALSE(istAchse(282, 36));
+}
+
+TEST_F(EbeneTest, FarbenDerAnzeigeoptionen)
+{
+    anzeige.AchsenFarbe = Farbe(0x008000);
+    anzeige.NetzFarbe = Farbe(0x00FFFF);
+    zeichne();
+    EXPECT_EQ(farbe(100, 215), Farbe(0x008000));
+    EXPECT_EQ(farbe(35, 100), Farbe(0x00FFFF));
+}
+
+TEST_F(EbeneTest, ZweiterAufrufGibtDasselbeBild)
+{
+    const QImage einmal = zeichne().copy();
+    anzeige.HalbRaster = true;
+    zeichne();
+    anzeige.HalbRaster = false;
+    EXPECT_EQ(zeichne(), einmal);
+}
+
+class KurveTest : public EbeneTest {
+protected:
+    void kurve(const Kurve& k, int dicke = 1)
+    {
+        zeichne();
+        ZeichneKurve(bild, k, Farbe(0xFF0000), dicke);
+    }
+    bool blau(int spalte, int zeile) const { return farbe(spalte, zeile) == Farbe(0xFF0000); }
+};
+
+TEST_F(KurveTest, UrsprungsgeradeIstDieDiagonale)
+{
+    kurve({Gerade, {{1, 0}}, {}, false});
+    for (int x = 71; x <= 502; ++x)
+        ASSERT_TRUE(blau(x, 215 - (x - 287))) << "column " << x;
+    EXPECT_FALSE(blau(100, 100));
+}
+
+TEST_F(KurveTest, LaufEndetVorSeinemLetztenPunkt)
+{
+    Abschnitte sichtbar;
+    sichtbar.Anzahl = 1;
+    sichtbar.Von[0] = -2;
+    sichtbar.Bis[0] = 3;
+    kurve({Gerade, {{0, 0.5}}, sichtbar, false});
+    EXPECT_FALSE(blau(214, 197));
+    for (int x = 215; x <= 394; ++x)
+        ASSERT_TRUE(blau(x, 197)) << "column " << x;
+    EXPECT_FALSE(blau(395, 197)) << "the end point of the last line-to";
+}
+
+TEST_F(KurveTest, DickesSchaubild)
+{
+    kurve({Gerade, {{0, 0.5}}, {}, false}, 3);
+    for (const int zeile : {196, 197, 198})
+        EXPECT_TRUE(blau(300, zeile));
+    EXPECT_FALSE(blau(300, 195));
+    EXPECT_FALSE(blau(300, 199));
+}
+
+TEST_F(KurveTest, SteilerSprungZeichnetEineSenkrechte)
+{
+    kurve({Hyperbel, {{1, 0.3, 0}}, {}, false});
+    int senkrecht = 0;
+    for (int y = 0; y < BildHoehe; ++y)
+        senkrecht += blau(276, y) || blau(277, y);
+    EXPECT_EQ(senkrecht, BildHoehe) << "the given graph joins the branches across the plot";
+}
+
+TEST_F(KurveTest, RechenfehlerLaesstDieLeereEbene)
+{
+    const QImage ebene = zeichne().copy();
+    EXPECT_THROW(ZeichneKurve(bild, {Exponential, {{1, -2, 0}}, {}, false}, Farbe(0xFF0000), 1), Rechenfehler);
+    EXPECT_EQ(bild, ebene);
+}
+
+} // namespace
