@@ -1,5 +1,6 @@
 #include "app/hauptfenster.h"
 
+#include "plot/ebene.h"
 #include "plot/zeichenflaeche.h"
 #include "tasks/zufall.h"
 
@@ -105,6 +106,38 @@ void TForm1::ZeigeGrundzustand()
     }
     Modus = 0;
     PTestErgebnis->hide();
+}
+
+void TForm1::ZeichneKoordinatensystem()
+{
+    IEbene->show();
+    IEbene->update();
+    ZeichneEbene(IEbene->Bild(), Anzeige);
+}
+
+void TForm1::ZeichneVorgFunktion()
+{
+    ZeichneKoordinatensystem();
+    if (Modus < 2 || VorgTyp < 0)
+        return;
+    ZeichneKurve(IEbene->Bild(), {VorgTyp, VorgParameter, Abschnitte, false}, Anzeige.VorgFarbe,
+                 Anzeige.SchaubildDicke);
+}
+
+void TForm1::ZeichneUserFunktion()
+{
+    if (Modus > 1)
+        ZeichneVorgFunktion();
+    // Only a drawing asked for since the type was chosen, and in a test only
+    // the submitted answer.
+    if (UserTyp < 0 || BZeichnen->text() == QStringLiteral("Schaubild zeichnen")
+        || (Modus == 4 && BZeichnen->isEnabled()))
+        return;
+    if (Modus == 1)
+        ZeichneKoordinatensystem();
+    IEbene->update();
+    const Kurve kurve{UserTyp, Terme[UserTyp * 3 + RolleAnzeige]->Parameter, {}, UserTyp == Hyperbel};
+    ZeichneKurve(IEbene->Bild(), kurve, Anzeige.UserFarbe, Anzeige.SchaubildDicke);
 }
 
 void TForm1::MenBeendenClick() { close(); }

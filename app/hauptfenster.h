@@ -2,6 +2,7 @@
 
 #include "app/fehlerbericht.h"
 #include "model/funktion.h"
+#include "plot/abtastung.h"
 #include "plot/anzeige.h"
 #include "term/funktionsterm.h"
 
@@ -36,6 +37,13 @@ public:
     // equation, which has just been laid out.
     void SchliesseAnzeigeAn(int Typ);
 
+    // The drawing passes. Each one clears the plot and draws it anew: the
+    // plane, then the given graph in a task, then the pupil's graph once it
+    // has been asked for.
+    void ZeichneKoordinatensystem();
+    void ZeichneVorgFunktion();
+    void ZeichneUserFunktion();
+
     // Runs a handler through the window's error boundary.
     void Behandle(const std::function<void()>& handler);
 
@@ -55,6 +63,7 @@ public:
     int UserTyp = KeinTyp;
     int VorgTyp = KeinTyp;
     ParameterSatz VorgParameter;
+    ::Abschnitte Abschnitte; // where a task file shows the given graph
 
 private:
     void baueFenster();

@@ -1,0 +1,49 @@
+#include "plot/ebene.h"
+#include "plot/geometrie.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QImage neuesBild() { return QImage(BildBreite, BildHoehe, QImage::Format_RGB32); }
+
+Anzeigeoptionen anzeige(const benchmark::State& state)
+{
+    Anzeigeoptionen a;
+    a.AchsenDicke = static_cast<int>(state.range(0));
+    a.SchaubildDicke = static_cast<int>(state.range(0));
+    a.HalbRaster = state.range(0) == 3;
+    return a;
+}
+
+// The plane alone: cleared, grid, axes, ticks, numbers, names.
+void BM_Ebene(benchmark::State& state)
+{
+    QImage bild = neuesBild();
+    const Anzeigeoptionen a = anzeige(state);
+    for (auto _ : state) {
+        ZeichneEbene(bild, a);
+        benchmark::ClobberMemory();
+    }
+}
+
+// What every keystroke-triggered redraw does: the plane, a given parabola
+// and the pupil's hyperbola with its jump test.
+void BM_VollerDurchlauf(benchmark::State& state)
+{
+    QImage bild = neuesBild();
+    const Anzeigeoptionen a = anzeige(state);
+    const Kurve vorgabe{Parabel2, {{-0.5, 1, 3}}, {}, false};
+    const Kurve user{Hyperbel, {{2, -1, 1}}, {}, true};
+    for (auto _ : state) {
+        ZeichneEbene(bild, a);
+        ZeichneKurve(bild, vorgabe, a.VorgFarbe, a.SchaubildDicke);
+        ZeichneKurve(bild, user, a.UserFarbe, a.SchaubildDicke);
+        benchmark::ClobberMemory();
+    }
+}
+
+BENCHMARK(BM_Ebene)->Arg(1)->Arg(3)->ArgName("Dicke")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VollerDurchlauf)->Arg(1)->Arg(3)->ArgName("Dicke")->Unit(benchmark::kMicrosecond);
+
+} // namespace
