@@ -173,14 +173,18 @@ Wertanzeige WerteAnzeigen(int Typ, ParameterSatz& P, const QLocale& locale)
 
 namespace {
 
-// Factor W0 and the dot, then the text T1 that follows them (Betrag,
-// Parabel, Sinus). Returns the running x after the factor.
+// The stretch factor W0 at x0, then room for its dot; a hidden factor takes
+// no room. Returns where the piece after the dot starts.
+int nachFaktor(Termgeometrie& g, int x0, int abstand)
+{
+    g.WLinks[0] = x0;
+    return g.WBreite[0] > 0 ? x0 + g.WBreite[0] + abstand + g.SBreite[0] : x0;
+}
+
+// Factor and dot, then the text T1 (Betrag, Parabel, Sinus).
 int faktorUndT1(Termgeometrie& g, int x0)
 {
-    int x = x0;
-    g.WLinks[0] = x0;
-    if (g.WBreite[0] > 0)
-        x += g.WBreite[0] + 5 + g.SBreite[0];
+    const int x = nachFaktor(g, x0, 5);
     g.TLinks[1] = x;
     g.SLinks[0] = x - 7;
     return x;
@@ -269,10 +273,7 @@ int hyperbel(Termgeometrie& g, int x0)
 
 int exponential(Termgeometrie& g, int x0)
 {
-    int x = x0;
-    g.WLinks[0] = x0;
-    if (g.WBreite[0] > 0)
-        x += g.WBreite[0] + 7 + g.SBreite[0];
+    int x = nachFaktor(g, x0, 7);
     g.WLinks[1] = x;
     g.SLinks[0] = x - 7;
     x += g.WBreite[1] + 1;

@@ -231,17 +231,6 @@ TEST_F(HauptfensterTest, GrundzustandNachDemStart)
     }
 }
 
-TEST_F(HauptfensterTest, AnzeigeoptionenBeginnenMitIhrenStartwerten)
-{
-    EXPECT_EQ(form.Anzeige.AchsenDicke, 1);
-    EXPECT_EQ(form.Anzeige.SchaubildDicke, 1);
-    EXPECT_EQ(form.Anzeige.AchsenFarbe, QColor(Qt::black));
-    EXPECT_EQ(form.Anzeige.NetzFarbe, QColor(0xC0, 0xC0, 0xC0));
-    EXPECT_EQ(form.Anzeige.VorgFarbe, QColor(Qt::blue));
-    EXPECT_EQ(form.Anzeige.UserFarbe, QColor(Qt::red));
-    EXPECT_FALSE(form.Anzeige.HalbRaster);
-}
-
 TEST_F(HauptfensterTest, ZufallWirdEinmalAusDerTageszeitGesaet)
 {
     ASSERT_TRUE(zufall.saat.has_value());

@@ -27,22 +27,14 @@ protected:
         return n;
     }
 
-    std::vector<int> netzSpalten(int zeile) const
+    // Where row `lage` (or column `lage`, senkrecht) crosses grid lines.
+    std::vector<int> netz(int lage, bool senkrecht = false) const
     {
-        std::vector<int> spalten;
-        for (int x = 0; x < BildBreite; ++x)
-            if (farbe(x, zeile) == anzeige.NetzFarbe)
-                spalten.push_back(x);
-        return spalten;
-    }
-
-    std::vector<int> netzZeilen(int spalte) const
-    {
-        std::vector<int> zeilen;
-        for (int y = 0; y < BildHoehe; ++y)
-            if (farbe(spalte, y) == anzeige.NetzFarbe)
-                zeilen.push_back(y);
-        return zeilen;
+        std::vector<int> treffer;
+        for (int i = 0; i < (senkrecht ? BildHoehe : BildBreite); ++i)
+            if ((senkrecht ? farbe(lage, i) : farbe(i, lage)) == anzeige.NetzFarbe)
+                treffer.push_back(i);
+        return treffer;
     }
 
     static std::vector<int> reihe(int erste, int schritt, int letzte, int ohne = -1)
@@ -63,8 +55,8 @@ TEST_F(EbeneTest, GitterlinienLiegenAufDenGanzenEinheiten)
     bild.fill(Qt::red);
     zeichne();
     // The lines x = 0 and y = 0 lie under the axes.
-    EXPECT_EQ(netzSpalten(100), reihe(35, 36, 539, 287));
-    EXPECT_EQ(netzZeilen(100), reihe(35, 36, 395, 215));
+    EXPECT_EQ(netz(100), reihe(35, 36, 539, 287));
+    EXPECT_EQ(netz(100, true), reihe(35, 36, 395, 215));
     EXPECT_EQ(farbe(575, 431), QColor(Qt::white)) << "the whole plot is cleared";
     EXPECT_EQ(farbe(0, 0), QColor(Qt::white));
 }
@@ -73,16 +65,13 @@ TEST_F(EbeneTest, HalbesRasterNurWennEingeschaltet)
 {
     anzeige.HalbRaster = true;
     zeichne();
-    std::vector<int> spalten = reihe(35, 36, 539, 287);
-    const std::vector<int> halb = reihe(17, 36, 557);
-    spalten.insert(spalten.end(), halb.begin(), halb.end());
-    std::sort(spalten.begin(), spalten.end());
-    EXPECT_EQ(netzSpalten(100), spalten);
-    std::vector<int> zeilen = reihe(35, 36, 395, 215);
-    const std::vector<int> halbZeilen = reihe(17, 36, 413);
-    zeilen.insert(zeilen.end(), halbZeilen.begin(), halbZeilen.end());
-    std::sort(zeilen.begin(), zeilen.end());
-    EXPECT_EQ(netzZeilen(100), zeilen);
+    const auto vereint = [](std::vector<int> a, const std::vector<int>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        std::sort(a.begin(), a.end());
+        return a;
+    };
+    EXPECT_EQ(netz(100), vereint(reihe(35, 36, 539, 287), reihe(17, 36, 557)));
+    EXPECT_EQ(netz(100, true), vereint(reihe(35, 36, 395, 215), reihe(17, 36, 413)));
 }
 
 TEST_F(EbeneTest, AchsenEndenInDenPfeilspitzen)

@@ -5,52 +5,38 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
 constexpr double Unendlich = std::numeric_limits<double>::infinity();
 
-struct Spalte {
-    int spalte;
-    double x;
-};
-
-class SpalteZuXTest : public ::testing::TestWithParam<Spalte> {};
-
-TEST_P(SpalteZuXTest, ZaehltVomUrsprungIn36stel)
+TEST(Geometrie, SpalteZuXZaehltVomUrsprungIn36stel)
 {
-    EXPECT_DOUBLE_EQ(SpalteZuX(GetParam().spalte), GetParam().x);
+    const std::pair<int, double> spalten[] = {{0, -287.0 / 36}, {35, -7},        {251, -1}, {287, 0},
+                                              {288, 1.0 / 36},  {575, 8},        {576, 289.0 / 36}};
+    for (const auto& [spalte, x] : spalten)
+        EXPECT_DOUBLE_EQ(SpalteZuX(spalte), x) << "column " << spalte;
 }
 
-INSTANTIATE_TEST_SUITE_P(Spalten, SpalteZuXTest,
-                         ::testing::Values(Spalte{0, -287.0 / 36}, Spalte{35, -7}, Spalte{251, -1},
-                                           Spalte{287, 0}, Spalte{288, 1.0 / 36}, Spalte{575, 8},
-                                           Spalte{576, 289.0 / 36}));
-
-struct Zeile {
-    double y;
-    int zeile;
-};
-
-class YZuZeileTest : public ::testing::TestWithParam<Zeile> {};
-
-TEST_P(YZuZeileTest, RundetHalbeZurGeradenZahl)
+TEST(Geometrie, YZuZeileRundetHalbeZurGeradenZahl)
 {
-    EXPECT_EQ(YZuZeile(GetParam().y), GetParam().zeile);
+    const std::pair<double, int> zeilen[] = {
+        {0, 215}, {5, 35}, {-6, 431}, {5.97, 0},
+        {0.125, 211},  // 4.5 rounds to 4
+        {0.375, 201},  // 13.5 rounds to 14
+        {-0.125, 219}, // -4.5 rounds to -4
+        {-0.375, 229}, // -13.5 rounds to -14
+        {2000, 215 - 72000},
+        // Far outside: kept on its side of the plot.
+        {3000, -Zeilengrenze}, {1e300, -Zeilengrenze}, {-1e300, Zeilengrenze},
+        {Unendlich, -Zeilengrenze}, {-Unendlich, Zeilengrenze},
+    };
+    for (const auto& [y, zeile] : zeilen)
+        EXPECT_EQ(YZuZeile(y), zeile) << "y = " << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(Zeilen, YZuZeileTest,
-                         ::testing::Values(Zeile{0, 215}, Zeile{5, 35}, Zeile{-6, 431}, Zeile{5.97, 0},
-                                           Zeile{0.125, 211},  // 4.5 rounds to 4
-                                           Zeile{0.375, 201},  // 13.5 rounds to 14
-                                           Zeile{-0.125, 219}, // -4.5 rounds to -4
-                                           Zeile{-0.375, 229}, // -13.5 rounds to -14
-                                           // Far outside: kept on its side of the plot.
-                                           Zeile{1e300, -Zeilengrenze}, Zeile{-1e300, Zeilengrenze},
-                                           Zeile{Unendlich, -Zeilengrenze}, Zeile{-Unendlich, Zeilengrenze},
-                                           Zeile{2000, 215 - 72000}, Zeile{3000, -Zeilengrenze}));
-
-TEST(YZuZeile, NaNIstEinRechenfehler)
+TEST(Geometrie, NaNIstEinRechenfehler)
 {
     EXPECT_THROW(YZuZeile(std::numeric_limits<double>::quiet_NaN()), Rechenfehler);
 }

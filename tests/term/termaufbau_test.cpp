@@ -130,45 +130,6 @@ Termgeometrie geometrie(std::array<int, 4> t, std::array<int, 4> w)
     return g;
 }
 
-TEST(Anordnen, GeradeLegtFaktorPunktUndXHintereinander)
-{
-    Termgeometrie g = geometrie({37, 20, 0, 0}, {35, 35, 0, 0});
-    const int ende = Anordnen(Gerade, g);
-    const int x0 = 8 + 37 + 5;
-    EXPECT_EQ(g.WLinks[0], x0);
-    EXPECT_EQ(g.TLinks[1], x0 + 35 + 12);
-    EXPECT_EQ(g.SLinks[0], g.TLinks[1] - 8);
-    EXPECT_EQ(g.WLinks[1], g.TLinks[1] + 20 + 4);
-    EXPECT_EQ(ende, g.WLinks[1] + 35);
-}
-
-TEST(Anordnen, HochzahlDerParabelFolgtDemXOhneKlammern)
-{
-    Termgeometrie mitKlammer = geometrie({10, 15, 12, 6}, {20, 25, 30, 0});
-    Anordnen(Parabel2, mitKlammer);
-    EXPECT_EQ(mitKlammer.TLinks[3], mitKlammer.TLinks[2] + 5);
-
-    Termgeometrie ohneKlammer = geometrie({10, 9, 4, 6}, {20, 0, 30, 0});
-    ohneKlammer.T2Leer = true;
-    Anordnen(Parabel2, ohneKlammer);
-    EXPECT_EQ(ohneKlammer.TLinks[3], ohneKlammer.TLinks[2]);
-    EXPECT_EQ(ohneKlammer.TLinks[2], ohneKlammer.TLinks[1] + 9 + 1);
-}
-
-TEST(Anordnen, BruchstrichUeberspanntDenNennerUndZentriertDenZaehler)
-{
-    Termgeometrie g = geometrie({10, 9, 4, 0}, {20, 25, 30, 0});
-    const int ende = Anordnen(Hyperbel, g);
-    const int s = 8 + 10 + 5;
-    EXPECT_EQ(g.SLinks[0], s);
-    EXPECT_EQ(g.TLinks[1], s + 4);
-    EXPECT_EQ(g.WLinks[1], s + 4 + 9 + 4);
-    EXPECT_EQ(g.SBreite[0], 4 + 9 + 4 + 25 + 4);
-    EXPECT_EQ(g.WLinks[0], s + (g.SBreite[0] - 20) / 2);
-    EXPECT_EQ(g.TLinks[2], s + g.SBreite[0] + 1);
-    EXPECT_EQ(ende, g.WLinks[2] + 30);
-}
-
 TEST(Anordnen, BreiterZaehlerRagtNachLinksUeberDenStrich)
 {
     // Bar 17 wide, numerator 50: half the difference is -16.5, truncated
@@ -198,17 +159,6 @@ TEST(Anordnen, SinusUeberspringtVerborgeneWerte)
     EXPECT_EQ(leer.TLinks[2], leer.TLinks[1] + 25);
     EXPECT_EQ(leer.TLinks[3], leer.TLinks[2] + 8);
     EXPECT_EQ(leerEnde, leer.TLinks[3] + 5 + 5);
-}
-
-TEST(Anordnen, ExponentialHebtDasXUeberDieBasis)
-{
-    Termgeometrie g = geometrie({10, 9, 6, 0}, {20, 25, 30, 0});
-    Anordnen(Exponential, g);
-    EXPECT_EQ(g.WLinks[1], 8 + 10 + 5 + 20 + 7 + 4);
-    EXPECT_EQ(g.SLinks[0], g.WLinks[1] - 7);
-    EXPECT_EQ(g.TLinks[2], g.WLinks[1] + 25 + 1);
-    EXPECT_EQ(g.TLinks[1], g.TLinks[2] + 6 - 4);
-    EXPECT_EQ(g.WLinks[2], g.TLinks[1] + 9 + 5);
 }
 
 } // namespace
