@@ -124,22 +124,22 @@ TEST_P(JederTyp, ListeneintragIstGrauOderWaehlbar)
     EXPECT_EQ(t.Klickbild->geometry(), QRect(0, 0, 193, 49));
     EXPECT_EQ(t.Klickbild->Tag, typ);
 
+    const auto farben = [&t](const QColor& text, const QColor& buchstaben) {
+        for (const QLabel* label : t.Texte)
+            EXPECT_EQ(textfarbe(label), text);
+        for (const QLabel* label : t.Werte)
+            EXPECT_EQ(textfarbe(label), buchstaben);
+        EXPECT_EQ(t.Punkte[0]->pinsel(), text);
+    };
+
     t.Darstellen(typ, RolleListe, false);
-    for (const QLabel* label : t.Texte)
-        EXPECT_EQ(textfarbe(label), Farbe(0x808080));
-    for (const QLabel* label : t.Werte)
-        EXPECT_EQ(textfarbe(label), Farbe(0x808080));
-    EXPECT_EQ(t.Punkte[0]->pinsel(), Farbe(0x808080));
+    farben(Farbe(0x808080), Farbe(0x808080));
     QTest::mouseClick(t.Klickbild, Qt::LeftButton);
     EXPECT_TRUE(m_umgebung.klicks.empty());
     EXPECT_EQ(t.Klickbild->cursor().shape(), Qt::ArrowCursor);
 
     t.Darstellen(typ, RolleListe, true);
-    for (const QLabel* label : t.Texte)
-        EXPECT_EQ(textfarbe(label), Farbe(0x000000));
-    for (const QLabel* label : t.Werte)
-        EXPECT_EQ(textfarbe(label), Farbe(0xFF0000));
-    EXPECT_EQ(t.Punkte[0]->pinsel(), Farbe(0x000000));
+    farben(Farbe(0x000000), Farbe(0xFF0000));
     EXPECT_EQ(t.Klickbild->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(t.Klickbild, Qt::LeftButton, {}, QPoint(150, 30));
     EXPECT_EQ(m_umgebung.klicks, std::vector<int>({typ}));
