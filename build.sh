@@ -2,12 +2,14 @@
 # Kurvix on Debian 12: installs what is missing, builds, and then
 #   ./build.sh run    starts the program
 #   ./build.sh test   runs every test, once plainly and once under
-#                     AddressSanitizer and UndefinedBehaviorSanitizer
+#                     AddressSanitizer and UndefinedBehaviorSanitizer, each
+#                     time under German, English and C regional settings
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
-TEST_PAKETE=(libgtest-dev libbenchmark-dev)
+TEST_PAKETE=(libgtest-dev libbenchmark-dev locales)
+REGIONEN=(de_DE.UTF-8 en_US.UTF-8 C)
 
 als_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -25,6 +27,18 @@ installiere() {
     fi
 }
 
+# The tests run under each of REGIONEN; Debian ships only C and C.UTF-8.
+erzeuge_regionen() {
+    local vorhanden
+    vorhanden=$(locale -a)
+    for region in de_DE en_US; do
+        if ! grep -qx "$region.utf8" <<<"$vorhanden"; then
+            echo "== Generating the locale $region.UTF-8"
+            als_root localedef -i "$region" -f UTF-8 "$region.UTF-8"
+        fi
+    done
+}
+
 baue() { # folder, then cmake options
     local ordner=$1
     shift
@@ -33,7 +47,10 @@ baue() { # folder, then cmake options
 }
 
 pruefe() { # folder
-    ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
+    for region in "${REGIONEN[@]}"; do
+        echo "== Tests in $1 under $region"
+        LANG="$region" LC_ALL="$region" ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
+    done
 }
 
 case "${1:-}" in
@@ -44,13 +61,12 @@ run)
     ;;
 test)
     installiere "${PROGRAMM_PAKETE[@]}" "${TEST_PAKETE[@]}"
+    erzeuge_regionen
     echo "== Build with warnings as errors"
     baue build/test -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON
     echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
     baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_BENCHMARKS=OFF
-    echo "== Tests"
     pruefe build/test
-    echo "== Tests under the sanitizers"
     pruefe build/asan
     ;;
 *)

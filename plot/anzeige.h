@@ -1,16 +1,8 @@
 #pragma once
 
+#include "basis/aussehen.h"
+
 #include <QColor>
-
-#include <cstdint>
-
-// Colours are written as 24-bit values 0x00BBGGRR, blue in the high byte:
-// Farbe(0xFF0000) is blue, Farbe(0x0000FF) is red.
-inline QColor Farbe(std::uint32_t bgr)
-{
-    return QColor(static_cast<int>(bgr & 0xFFU), static_cast<int>((bgr >> 8U) & 0xFFU),
-                  static_cast<int>((bgr >> 16U) & 0xFFU));
-}
 
 // How the plot looks. Every start begins with these values; only the
 // " Optionen " menu changes them while the program runs.

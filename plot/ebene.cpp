@@ -1,9 +1,9 @@
 #include "plot/ebene.h"
 
+#include "basis/aussehen.h"
+#include "model/zahltext.h"
 #include "plot/geometrie.h"
 #include "plot/leinwand.h"
-#include "term/bausteine.h"
-#include "term/zahltext.h"
 
 namespace {
 

@@ -2,16 +2,6 @@
 
 #include <QPainter>
 
-QFont Schrift(int pixel, bool fett, bool unterstrichen)
-{
-    QFont schrift(QStringLiteral("Liberation Sans"));
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setPixelSize(pixel);
-    schrift.setBold(fett);
-    schrift.setUnderline(unterstrichen);
-    return schrift;
-}
-
 void SetzeTextfarbe(QWidget* w, const QColor& farbe)
 {
     // The disabled group keeps the style's grey, so a disabled button looks

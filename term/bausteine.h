@@ -1,17 +1,13 @@
 #pragma once
 
-// Small building blocks shared by the windows: the bundled face at a fixed
-// pixel size, colours of text, and the shape control used for the
-// multiplication dots, the fraction bar and the verdict's background.
+// Small building blocks shared by the windows: colours of text, and the
+// shape control used for the multiplication dots, the fraction bar and the
+// verdict's background.
+
+#include "basis/aussehen.h"
 
 #include <QColor>
-#include <QFont>
 #include <QWidget>
-
-// The program's sans-serif face at a pixel size, so that the fixed layout is
-// the same on every screen. Bold and underline are always set explicitly, so
-// a child never inherits them from its parent's font.
-QFont Schrift(int pixel, bool fett = false, bool unterstrichen = false);
 
 void SetzeTextfarbe(QWidget* w, const QColor& farbe);
 void SetzeHintergrund(QWidget* w, const QColor& farbe);

@@ -1,6 +1,6 @@
 #include "term/termaufbau.h"
 
-#include "term/zahltext.h"
+#include "model/zahltext.h"
 
 #include <cmath>
 

@@ -2,6 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
+bool& GewaehlteRegion()
+{
+    static bool gewaehlt = false;
+    return gewaehlt;
+}
+
+QString MitTrenner(const char* deutsch)
+{
+    return QString::fromUtf8(deutsch).replace(QLatin1Char(','), QLocale().decimalPoint());
+}
+
+Regionswechsel::Regionswechsel(const char* name)
+    : m_vorher(std::setlocale(LC_ALL, nullptr))
+    , m_gelungen(std::setlocale(LC_ALL, name) != nullptr)
+{
+    QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+}
+
+Regionswechsel::~Regionswechsel()
+{
+    std::setlocale(LC_ALL, m_vorher.c_str());
+    QLocale::setDefault(m_qtVorher);
+}
+
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
 void PrintTo(const QStringList& texte, std::ostream* aus)

@@ -3,13 +3,41 @@
 #include "dialogs/dialoge.h"
 #include "tasks/zufall.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
+
+// Whether the regional settings named by the environment (LC_ALL, LANG)
+// could be set up for the process; false when that locale is not installed.
+bool& GewaehlteRegion();
+
+// A number text written with a decimal comma, in the decimal separator of
+// the locale the tests run under: MitTrenner("= 0,5·x") is "= 0.5·x" under
+// English settings.
+QString MitTrenner(const char* deutsch);
+
+// Switches the C library to a locale for the lifetime of the object, with
+// Qt's default locale to match, and back afterwards. Gelungen() is false
+// when the locale is not installed.
+class Regionswechsel {
+public:
+    explicit Regionswechsel(const char* name);
+    ~Regionswechsel();
+    Regionswechsel(const Regionswechsel&) = delete;
+    Regionswechsel& operator=(const Regionswechsel&) = delete;
+    bool Gelungen() const { return m_gelungen; }
+
+private:
+    std::string m_vorher;
+    QLocale m_qtVorher;
+    bool m_gelungen;
+};
 
 // Readable failure messages for Qt's strings.
 void PrintTo(const QString& text, std::ostream* aus);

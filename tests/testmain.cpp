@@ -1,18 +1,21 @@
 #include "app/anwendung.h"
+#include "testhilfe.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tests run the way the program runs: the process takes its regional
+    // settings from the environment, as QApplication does on start-up. Qt
+    // would ignore a failure, so it is recorded here and reported by a test.
+    GewaehlteRegion() = std::setlocale(LC_ALL, "") != nullptr;
     QApplication anwendung(argc, argv);
     RichteAnwendungEin(anwendung);
-    // The program's users work with German settings; tests that care about
-    // another locale pass it explicitly.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

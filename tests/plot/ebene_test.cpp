@@ -2,6 +2,8 @@
 
 #include "plot/geometrie.h"
 
+#include "testhilfe.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -238,6 +240,21 @@ TEST_F(KurveTest, RechenfehlerLaesstDieLeereEbene)
     const QImage ebene = zeichne().copy();
     EXPECT_THROW(ZeichneKurve(bild, {Exponential, {{1, -2, 0}}, {}, false}, Farbe(0xFF0000), 1), Rechenfehler);
     EXPECT_EQ(bild, ebene);
+}
+
+// The axis numbers are whole numbers: under German settings they carry no
+// separator either, so the plane looks exactly as under the C locale.
+TEST_F(EbeneTest, AchsenzahlenOhneTrennzeichenInJederRegion)
+{
+    QImage unterC;
+    {
+        const Regionswechsel c("C");
+        unterC = zeichne().copy();
+    }
+    const Regionswechsel deutsch("de_DE.UTF-8");
+    ASSERT_TRUE(deutsch.Gelungen()) << "de_DE.UTF-8 is not installed";
+    bild.fill(Qt::red);
+    EXPECT_EQ(zeichne(), unterC);
 }
 
 } // namespace

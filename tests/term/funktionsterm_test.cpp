@@ -1,8 +1,8 @@
 #include "term/funktionsterm.h"
 
-#include "plot/anzeige.h"
+#include "basis/aussehen.h"
 #include "term/bausteine.h"
-#include "term/zahltext.h"
+#include "model/zahltext.h"
 
 #include <QLabel>
 #include <QLineEdit>

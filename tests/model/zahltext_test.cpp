@@ -1,10 +1,12 @@
-#include "term/zahltext.h"
+#include "model/zahltext.h"
 
 #include "testhilfe.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -79,5 +81,33 @@ TEST_P(VorzeichentextTest, TrenntVorzeichenUndBetragDurchEinLeerzeichen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Zahlen, VorzeichentextTest, ::testing::ValuesIn(Vorzeichenfaelle));
+
+} // namespace
+
+namespace {
+
+TEST(Region, DieVomSystemGenannteRegionIstWirksam)
+{
+    ASSERT_TRUE(GewaehlteRegion()) << "the locale named by LC_ALL or LANG is not installed; "
+                                      "./build.sh test generates de_DE.UTF-8 and en_US.UTF-8";
+    // The C library and Qt agree on the separator, so a test run under a
+    // German environment really runs with a decimal comma everywhere.
+    EXPECT_EQ(QString::fromLatin1(std::localeconv()->decimal_point), QLocale().decimalPoint());
+}
+
+// Under German settings QApplication switches the C library to a decimal
+// comma; the number texts must not pick it up a second time.
+TEST(Region, ZahltextUnberuehrtVomDeutschenLCNumeric)
+{
+    const Regionswechsel deutsch("de_DE.UTF-8");
+    ASSERT_TRUE(deutsch.Gelungen()) << "de_DE.UTF-8 is not installed";
+    const std::pair<double, const char*> faelle[] = {
+        {2, "2"},           {0.5, "0,5"}, {-1.25, "-1,25"}, {0.33333, "0,33333"},
+        {1.5e20, "1,5E20"}, {5e-5, "5E-5"}, {0.0001, "0,0001"},
+    };
+    for (const auto& [wert, text] : faelle)
+        EXPECT_EQ(Zahltext(wert, Deutsch), QString::fromLatin1(text)) << wert;
+    EXPECT_EQ(Vorzeichentext(-1.5, Deutsch), QStringLiteral("- 1,5"));
+}
 
 } // namespace

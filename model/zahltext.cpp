@@ -1,8 +1,14 @@
-#include "term/zahltext.h"
+#include "model/zahltext.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string_view>
+
+// Every number text is made with std::to_chars, which never looks at the C
+// library's locale: QApplication sets LC_NUMERIC from the environment, and a
+// printf-style conversion would then write its own decimal comma into the
+// digits. The only separator in a result is the one taken from the QLocale
+// passed in.
 
 namespace {
 
@@ -13,17 +19,31 @@ struct Dezimalzahl {
     int exponent;    // decimal exponent of the first digit
 };
 
+QString ganzzahltext(int n)
+{
+    char puffer[16];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, n);
+    return QString::fromLatin1(puffer, ende - puffer);
+}
+
 // Rounds |v| to 15 significant digits; v must be finite and non-zero.
+// to_chars writes "d.dddddddddddddde±x".
 Dezimalzahl zerlege(double v)
 {
     char puffer[32];
-    std::snprintf(puffer, sizeof puffer, "%.*e", Stellen - 1, std::fabs(v));
-    const QString text = QString::fromLatin1(puffer);
-    const qsizetype e = text.indexOf(QLatin1Char('e'));
-    QString ziffern = text.left(e).remove(QLatin1Char('.'));
+    const auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, std::fabs(v), std::chars_format::scientific, Stellen - 1);
+    const std::string_view text(puffer, static_cast<std::size_t>(ende - puffer));
+    const std::size_t e = text.find('e');
+    QString ziffern = QString::fromLatin1(text.substr(0, e)).remove(QLatin1Char('.'));
     while (ziffern.size() > 1 && ziffern.endsWith(QLatin1Char('0')))
         ziffern.chop(1);
-    return {ziffern, std::atoi(puffer + e + 1)};
+    std::string_view hochzahl = text.substr(e + 1);
+    if (hochzahl.front() == '+')
+        hochzahl.remove_prefix(1);
+    int exponent = 0;
+    std::from_chars(hochzahl.data(), hochzahl.data() + hochzahl.size(), exponent);
+    return {ziffern, exponent};
 }
 
 QString mitBruchteil(const QString& ganz, const QString& bruch, const QLocale& locale)
@@ -45,7 +65,7 @@ QString festkomma(const Dezimalzahl& z, const QLocale& locale)
 QString exponentform(const Dezimalzahl& z, const QLocale& locale)
 {
     return mitBruchteil(z.ziffern.left(1), z.ziffern.mid(1), locale) + QLatin1Char('E')
-           + QString::number(z.exponent);
+           + ganzzahltext(z.exponent);
 }
 
 } // namespace

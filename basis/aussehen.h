@@ -1,0 +1,22 @@
+#pragma once
+
+// What the equations and the plot share of their looks: the colour values
+// of the program and its bundled face.
+
+#include <QColor>
+#include <QFont>
+
+#include <cstdint>
+
+// Colours are written as 24-bit values 0x00BBGGRR, blue in the high byte:
+// Farbe(0xFF0000) is blue, Farbe(0x0000FF) is red.
+inline QColor Farbe(std::uint32_t bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFFU), static_cast<int>((bgr >> 8U) & 0xFFU),
+                  static_cast<int>((bgr >> 16U) & 0xFFU));
+}
+
+// The program's sans-serif face at a pixel size, so that the fixed layout is
+// the same on every screen. Bold and underline are always set explicitly, so
+// a child never inherits them from its parent's font.
+QFont Schrift(int pixel, bool fett = false, bool unterstrichen = false);
