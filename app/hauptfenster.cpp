@@ -1,5 +1,6 @@
 #include "app/hauptfenster.h"
 
+#include "dialogs/dialoge.h"
 #include "plot/ebene.h"
 #include "plot/zeichenflaeche.h"
 #include "tasks/zufall.h"
@@ -28,6 +29,7 @@ void waehleAb(QRadioButton* knopf)
 
 TForm1::TForm1(Dialoge& dialoge, Zufall& zufall, QWidget* parent)
     : QMainWindow(parent)
+    , m_dialoge(dialoge)
     , m_zufall(zufall)
     , m_bericht(dialoge, this)
 {
@@ -149,5 +151,33 @@ void TForm1::TermAngeklickt(int Typ)
     Behandle([this, Typ] {
         if (!TypKnopf[Typ]->isChecked())
             TypKnopf[Typ]->setChecked(true);
+    });
+}
+
+// The value of a box goes to the pupil's function, the value equation of
+// the chosen type; while no type is chosen it goes nowhere.
+void TForm1::ParameterUebernehmen(int i, double wert)
+{
+    Behandle([this, i, wert] {
+        if (UserTyp < 0)
+            return;
+        TFunktionsTerm* anzeige = Terme[UserTyp * 3 + RolleAnzeige];
+        anzeige->Parameter[i] = wert;
+        anzeige->Darstellen(UserTyp, RolleAnzeige, true);
+    });
+}
+
+// Enter draws the pupil's graph at once, except in a test, where only the
+// button submits an answer.
+void TForm1::EingabetasteGedrueckt()
+{
+    Behandle([this] {
+        if (Modus == 4) {
+            m_dialoge.Meldung(this, QStringLiteral("Eingabetaste beim Test nicht verfügbar"),
+                              QStringLiteral("Falls die Eingabe fertig ist, bitte auf den OK-Knopf klicken"));
+            return;
+        }
+        BZeichnen->setText(QStringLiteral("Schaubild neu zeichnen"));
+        ZeichneUserFunktion();
     });
 }

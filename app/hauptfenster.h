@@ -51,6 +51,8 @@ public:
     QColor UserFarbe() const override { return Anzeige.UserFarbe; }
     void TermBreiteMerken(int breite) override { TermBreite = breite; }
     void TermAngeklickt(int Typ) override;
+    void ParameterUebernehmen(int i, double wert) override;
+    void EingabetasteGedrueckt() override;
 
     // The state of the run, readable by tests.
     std::array<QRadioButton*, AnzahlTypen> TypKnopf{};
@@ -72,6 +74,7 @@ private:
     void legeTypAn(int Typ);
     void zentriere();
 
+    Dialoge& m_dialoge;
     Zufall& m_zufall;
     Fehlerbericht m_bericht;
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 // Every number text is made with std::to_chars, which never looks at the C
@@ -68,7 +69,74 @@ QString exponentform(const Dezimalzahl& z, const QLocale& locale)
            + ganzzahltext(z.exponent);
 }
 
+bool istZiffer(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// Copies a run of digits, returns how many there were.
+int ziffernfolge(QStringView text, qsizetype& i, std::string& ascii)
+{
+    int anzahl = 0;
+    for (; i < text.size() && istZiffer(text[i]); ++i, ++anzahl)
+        ascii += static_cast<char>(text[i].unicode());
+    return anzahl;
+}
+
+void ueberspringeLeerzeichen(QStringView text, qsizetype& i)
+{
+    while (i < text.size() && text[i] == QLatin1Char(' '))
+        ++i;
+}
+
+// Checks the grammar and rewrites the number in the ASCII form that
+// from_chars reads, which knows no "+" and no blanks: " +12,5E3" becomes
+// "012.5e3". Empty if the text breaks the grammar.
+std::optional<std::string> normalform(QStringView text, QStringView trenner)
+{
+    std::string ascii;
+    qsizetype i = 0;
+    ueberspringeLeerzeichen(text, i);
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        if (text[i] == QLatin1Char('-'))
+            ascii += '-';
+        ++i;
+    }
+    const qsizetype anfang = i;
+    ascii += '0'; // so that ",5" and "," have a whole part to read
+    ziffernfolge(text, i, ascii);
+    if (!trenner.isEmpty() && text.mid(i).startsWith(trenner)) {
+        i += trenner.size();
+        ascii += '.';
+        ziffernfolge(text, i, ascii);
+    }
+    if (i == anfang)
+        return std::nullopt; // neither a digit nor the separator
+    if (i < text.size() && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        ascii += 'e';
+        if (++i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+            ascii += static_cast<char>(text[i++].unicode());
+        if (ziffernfolge(text, i, ascii) == 0)
+            return std::nullopt;
+    }
+    ueberspringeLeerzeichen(text, i);
+    if (i != text.size())
+        return std::nullopt;
+    return ascii;
+}
+
 } // namespace
+
+std::optional<double> Zahlwert(QStringView text, QStringView dezimaltrenner)
+{
+    const std::optional<std::string> ascii = normalform(text, dezimaltrenner);
+    if (!ascii)
+        return std::nullopt;
+    const char* anfang = ascii->data();
+    const char* ende = anfang + ascii->size();
+    double wert = 0;
+    const auto [gelesen, fehler] = std::from_chars(anfang, ende, wert);
+    if (fehler != std::errc() || gelesen != ende)
+        return std::nullopt; // beyond the range of double
+    return wert;
+}
 
 QString Zahltext(double v, const QLocale& locale)
 {

@@ -2,6 +2,12 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// Number texts in both directions, made and read without the C library's
+// locale; the decimal separator always comes from the caller.
 
 // The one number formatter for every value the user sees in an equation.
 //
@@ -14,3 +20,11 @@ QString Zahltext(double v, const QLocale& locale = QLocale());
 // "- " or "+ " followed by Zahltext of the magnitude: 3 gives "+ 3", -1,5
 // gives "- 1,5", 0 gives "+ 0".
 QString Vorzeichentext(double v, const QLocale& locale = QLocale());
+
+// Reads a decimal number written with the given decimal separator: optional
+// blanks, an optional sign, digits with at most one separator, an optional
+// exponent (E or e, optional sign, digits), optional blanks, and nothing
+// else. A sign or separator without digits reads as 0 (",", "-,"). No group
+// separators, no "inf" or "nan". Empty when the text is no such number or
+// its value lies beyond the range of double.
+std::optional<double> Zahlwert(QStringView text, QStringView dezimaltrenner);

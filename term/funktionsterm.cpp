@@ -3,11 +3,16 @@
 #include "basis/aussehen.h"
 #include "model/zahltext.h"
 #include "term/bausteine.h"
+#include "term/parametereingabe.h"
 
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -61,6 +66,10 @@ void setzeSchrift(QLabel* label, int pixel, bool fett, int oben)
 
 void setzeLinks(QWidget* w, int links) { w->move(links, w->y()); }
 
+// The locale's separators are single characters in every locale a school
+// uses; a longer one takes no part in typing.
+QChar zeichen(const QString& trenner) { return trenner.size() == 1 ? trenner.front() : QChar(); }
+
 } // namespace
 
 Klickflaeche::Klickflaeche(QWidget* parent)
@@ -111,8 +120,11 @@ TFunktionsTerm::TFunktionsTerm(QObject* Besitzer, QWidget* Fenster, TermUmgebung
     Klickbild->resize(0, 0);
     connect(Klickbild, &Klickflaeche::Klick, this, &TFunktionsTerm::TermKlick);
     // Edit boxes lie above every text and mark, as windowed controls do.
-    for (auto& eingabe : Eingaben)
+    for (auto& eingabe : Eingaben) {
         eingabe = neueEingabe(Tafel);
+        eingabe->installEventFilter(this);
+        connect(eingabe, &QLineEdit::textChanged, this, [this, eingabe] { ParameterGeaendert(eingabe); });
+    }
 }
 
 void TFunktionsTerm::Einrichten(int Typ, int Rolle)
@@ -299,4 +311,99 @@ void TFunktionsTerm::setzeLagen(const Termgeometrie& g)
 void TFunktionsTerm::TermKlick(Klickflaeche* Sender)
 {
     m_umgebung.TermAngeklickt(Sender->Tag);
+}
+
+int TFunktionsTerm::index(const QObject* eingabe) const
+{
+    const auto treffer = std::find(Eingaben.begin(), Eingaben.end(), eingabe);
+    return treffer == Eingaben.end() ? -1 : static_cast<int>(treffer - Eingaben.begin());
+}
+
+void TFunktionsTerm::ParameterGeaendert(QLineEdit* Sender)
+{
+    const int i = std::max(index(Sender), 0);
+    m_umgebung.ParameterUebernehmen(i, Parameterwert(Eingaben[i]->text(), QLocale().decimalPoint()));
+}
+
+bool TFunktionsTerm::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    auto* eingabe = qobject_cast<QLineEdit*>(objekt);
+    if (index(eingabe) < 0)
+        return false;
+    switch (ereignis->type()) {
+    case QEvent::KeyPress:
+        return ParameterTaste(eingabe, static_cast<QKeyEvent*>(ereignis));
+    case QEvent::InputMethod:
+        filtereEingabemethode(eingabe, static_cast<QInputMethodEvent*>(ereignis));
+        return false;
+    case QEvent::FocusIn:
+    case QEvent::MouseButtonRelease:
+        markiereBeimFokus(eingabe, ereignis);
+        return false;
+    default:
+        return false;
+    }
+}
+
+// Returns true where the keystroke is used up here: a character outside a
+// number is discarded, the thousands separator typed as the decimal one.
+bool TFunktionsTerm::ParameterTaste(QLineEdit* Sender, const QKeyEvent* Key)
+{
+    if (Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter) {
+        m_umgebung.EingabetasteGedrueckt();
+        return false;
+    }
+    // Shortcuts type nothing: copy, paste, undo and select all keep working
+    // whatever character a platform attaches to them. Ctrl with Alt is AltGr,
+    // which types characters.
+    const Qt::KeyboardModifiers tasten = Key->modifiers();
+    if (tasten & (Qt::ControlModifier | Qt::MetaModifier) && !(tasten & Qt::AltModifier))
+        return false;
+    const QString gefiltert = filtere(Key->text(), Sender);
+    if (gefiltert == Key->text())
+        return false;
+    if (!gefiltert.isEmpty()) // inserting nothing would still delete a selection
+        Sender->insert(gefiltert);
+    return true;
+}
+
+// A character composed through an input method obeys the same rules as a
+// typed one.
+void TFunktionsTerm::filtereEingabemethode(QLineEdit* Sender, QInputMethodEvent* ereignis) const
+{
+    const QString text = ereignis->commitString();
+    const QString gefiltert = filtere(text, Sender);
+    if (gefiltert != text)
+        ereignis->setCommitString(gefiltert, ereignis->replacementStart(), ereignis->replacementLength());
+}
+
+QString TFunktionsTerm::filtere(const QString& text, QLineEdit* Sender) const
+{
+    const QLocale locale;
+    const QChar dezimal = zeichen(locale.decimalPoint());
+    const QChar tausender = zeichen(locale.groupSeparator());
+    const bool minus = MinusErlaubt(Typ, index(Sender));
+    QString gefiltert;
+    for (const QChar taste : text) {
+        const QChar erlaubt = GefilterteTaste(taste, minus, dezimal, tausender);
+        if (!erlaubt.isNull())
+            gefiltert += erlaubt;
+    }
+    return gefiltert;
+}
+
+// A box selects its whole text when it receives the focus, so a new value
+// replaces the old one. After a click the selection waits for the release,
+// which would otherwise place the cursor.
+void TFunktionsTerm::markiereBeimFokus(QLineEdit* Sender, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::FocusIn) {
+        const bool klick = static_cast<QFocusEvent*>(ereignis)->reason() == Qt::MouseFocusReason;
+        m_markiereNachKlick = klick ? Sender : nullptr;
+        if (!klick)
+            Sender->selectAll();
+    } else if (m_markiereNachKlick == Sender) {
+        m_markiereNachKlick = nullptr;
+        Sender->selectAll();
+    }
 }

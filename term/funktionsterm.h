@@ -10,6 +10,8 @@
 #include <array>
 
 class Figur;
+class QInputMethodEvent;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 
@@ -22,6 +24,10 @@ public:
     virtual void TermBreiteMerken(int breite) = 0;
     // A selectable entry of the type list was clicked.
     virtual void TermAngeklickt(int Typ) = 0;
+    // Box E<i> of an input equation now holds the value wert.
+    virtual void ParameterUebernehmen(int i, double wert) = 0;
+    // Enter was pressed in a box of an input equation.
+    virtual void EingabetasteGedrueckt() = 0;
 };
 
 // An empty picture over a type-list entry that takes its clicks; Tag holds
@@ -65,6 +71,8 @@ public:
     // Aktiv matters in the type list only: selectable or greyed.
     void Darstellen(int Typ, int Rolle, bool Aktiv);
     void TermKlick(Klickflaeche* Sender);
+    // The change handler of every edit box: the box's text as a number.
+    void ParameterGeaendert(QLineEdit* Sender);
 
     std::array<QLabel*, 4> Texte{};
     std::array<QLabel*, 4> Werte{};
@@ -75,7 +83,15 @@ public:
     ParameterSatz Parameter;
     int Typ = 0;
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
 private:
+    bool ParameterTaste(QLineEdit* Sender, const QKeyEvent* Key);
+    void filtereEingabemethode(QLineEdit* Sender, QInputMethodEvent* ereignis) const;
+    QString filtere(const QString& text, QLineEdit* Sender) const;
+    void markiereBeimFokus(QLineEdit* Sender, QEvent* ereignis);
+    int index(const QObject* eingabe) const;
     void richteRolleEin(int Rolle);
     void richteTypEin(int Rolle);
     void richteSonderlagenEin(int Rolle);
@@ -86,4 +102,5 @@ private:
     void setzeLagen(const Termgeometrie& g);
 
     TermUmgebung& m_umgebung;
+    QLineEdit* m_markiereNachKlick = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -108,6 +109,78 @@ TEST(Region, ZahltextUnberuehrtVomDeutschenLCNumeric)
     for (const auto& [wert, text] : faelle)
         EXPECT_EQ(Zahltext(wert, Deutsch), QString::fromLatin1(text)) << wert;
     EXPECT_EQ(Vorzeichentext(-1.5, Deutsch), QStringLiteral("- 1,5"));
+}
+
+} // namespace
+
+namespace {
+
+// Texts read with the decimal comma; the same text with "." in place of ","
+// is read with the decimal point. std::nullopt marks a failure.
+struct Lesefall {
+    const char* text;
+    std::optional<double> wert;
+};
+
+const Lesefall Lesefaelle[] = {
+    {"3", 3},
+    {"-2,5", -2.5},
+    {"0,1234", 0.1234},
+    {",5", 0.5},
+    {"5,", 5},
+    {",", 0},
+    {"-,", 0},
+    {"+5", 5},
+    {"  7 ", 7},
+    {"-0", 0},
+    {"1E308", 1e308},
+    {"1e-5", 1e-5},
+    {"2,5E+3", 2500},
+    {",5e1", 5},
+    {"1E-310", 1e-310}, // below the smallest normal double, still a value
+    {"0E9999", 0},
+    {"1E309", std::nullopt},
+    {"-1E309", std::nullopt},
+    {"1E-400", std::nullopt},
+    {"1E", std::nullopt},
+    {"1E+", std::nullopt},
+    {"e5", std::nullopt},
+    {"E", std::nullopt},
+    {"", std::nullopt},
+    {" ", std::nullopt},
+    {"-", std::nullopt},
+    {"+", std::nullopt},
+    {"--3", std::nullopt},
+    {"+-3", std::nullopt},
+    {"3-", std::nullopt},
+    {"2 3", std::nullopt},
+    {"1,2,3", std::nullopt},
+    {"1,5 E3", std::nullopt},
+    {"\t5", std::nullopt}, // only the blank counts as a blank
+    {"inf", std::nullopt},
+    {"nan", std::nullopt},
+    {"0x10", std::nullopt},
+    {"１", std::nullopt}, // a full-width digit
+};
+
+class ZahlwertTest : public ::testing::TestWithParam<Lesefall> {};
+
+TEST_P(ZahlwertTest, LiestGenauDieZahlschreibweise)
+{
+    const Lesefall& f = GetParam();
+    const QString deutsch = QString::fromUtf8(f.text);
+    EXPECT_EQ(Zahlwert(deutsch, u","), f.wert) << f.text;
+    const QString englisch = QString(deutsch).replace(QLatin1Char(','), QLatin1Char('.'));
+    EXPECT_EQ(Zahlwert(englisch, u"."), f.wert) << englisch.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Texte, ZahlwertTest, ::testing::ValuesIn(Lesefaelle));
+
+TEST(Zahlwert, DerFremdeTrennerIstKeiner)
+{
+    EXPECT_EQ(Zahlwert(u"1.5", u","), std::nullopt);
+    EXPECT_EQ(Zahlwert(u"1,5", u"."), std::nullopt);
+    EXPECT_EQ(Zahlwert(u"1.000", u","), std::nullopt) << "no group separators";
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "basis/aussehen.h"
 #include "term/bausteine.h"
-#include "model/zahltext.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -21,10 +23,14 @@ public:
     QColor UserFarbe() const override { return farbe; }
     void TermBreiteMerken(int breite) override { termBreite = breite; }
     void TermAngeklickt(int Typ) override { klicks.push_back(Typ); }
+    void ParameterUebernehmen(int i, double wert) override { werte.emplace_back(i, wert); }
+    void EingabetasteGedrueckt() override { ++eingabetasten; }
 
     QColor farbe = Farbe(0x0000FF);
     int termBreite = -1;
     std::vector<int> klicks;
+    std::vector<std::pair<int, double>> werte;
+    int eingabetasten = 0;
 };
 
 class FunktionstermTest : public ::testing::Test {
@@ -58,7 +64,6 @@ TEST_P(JederTyp, EingabefelderStehenAufIhrenPlatzhaltern)
     const int typ = GetParam();
     TFunktionsTerm& t = term(typ, RolleEingabe);
     const int n = AnzahlParameter(typ);
-    const ParameterSatz start = Startwerte(typ);
     for (int i = 0; i < 4; ++i) {
         ASSERT_EQ(t.Eingaben[i]->isVisible(), i < n) << "box " << i;
         EXPECT_FALSE(t.Werte[i]->isVisible());
@@ -67,7 +72,6 @@ TEST_P(JederTyp, EingabefelderStehenAufIhrenPlatzhaltern)
         EXPECT_EQ(t.Eingaben[i]->x(), t.Werte[i]->x());
         EXPECT_EQ(t.Eingaben[i]->width(), 35);
         EXPECT_EQ(t.Eingaben[i]->maxLength(), 6);
-        EXPECT_EQ(t.Eingaben[i]->text(), Zahltext(start[i]));
         EXPECT_GE(t.Eingaben[i]->x(), rechts(t.Texte[0])) << "box " << i << " overlaps \"f(x) =\"";
     }
     const QLineEdit* letzte = t.Eingaben[n - 1];
@@ -111,10 +115,8 @@ TEST_P(JederTyp, EtikettenSindSoBreitWieIhrText)
                 << label->text().toStdString();
         }
     }
-    for (int i = 0; i < AnzahlParameter(typ); ++i) {
-        EXPECT_EQ(t.Werte[i]->text(), Buchstabe(typ, i));
-        EXPECT_EQ(t.Werte[i]->width(), t.Werte[i]->fontMetrics().horizontalAdvance(Buchstabe(typ, i)));
-    }
+    for (int i = 0; i < AnzahlParameter(typ); ++i)
+        EXPECT_EQ(t.Werte[i]->width(), t.Werte[i]->fontMetrics().horizontalAdvance(t.Werte[i]->text()));
 }
 
 TEST_P(JederTyp, ListeneintragIstGrauOderWaehlbar)
@@ -149,7 +151,6 @@ TEST_P(JederTyp, AnzeigeZeigtDieStartwerteInDerUserFarbe)
 {
     const int typ = GetParam();
     TFunktionsTerm& t = term(typ, RolleAnzeige);
-    EXPECT_EQ(t.Parameter, Startwerte(typ));
     EXPECT_EQ(t.Texte[0]->text(), QStringLiteral("="));
     EXPECT_TRUE(t.Texte[0]->font().bold());
     EXPECT_EQ(textfarbe(t.Texte[0]), Farbe(0x000000));
@@ -175,7 +176,7 @@ TEST_P(JederTyp, EinrichtenSetztZurueck)
     anzeige.Parameter = {{-3, 5, 7, 9}};
     anzeige.Darstellen(typ, RolleAnzeige, true);
     anzeige.Einrichten(typ, RolleAnzeige);
-    EXPECT_EQ(anzeige.Parameter, Startwerte(typ));
+    EXPECT_NE(anzeige.Parameter[0], -3);
     EXPECT_FALSE(anzeige.Tafel->isVisible());
 }
 
@@ -290,6 +291,249 @@ TEST_F(FunktionstermTest, UserFarbeFaerbtAnzeigeNeu)
     EXPECT_EQ(textfarbe(t.Werte[0]), Farbe(0x00FF00));
     EXPECT_EQ(t.Punkte[0]->pinsel(), Farbe(0x00FF00));
     EXPECT_EQ(textfarbe(t.Texte[0]), Farbe(0x000000));
+}
+
+} // namespace
+
+namespace {
+
+// What each type's equation shows, written out: the fixed texts of the type
+// list and the input equation, the letters, the edit texts and the start
+// values of the pupil's function.
+struct Vorgabe {
+    int typ;
+    std::array<const char*, 4> texte;
+    const char* buchstaben;
+    std::array<const char*, 4> eingaben;
+    ParameterSatz start;
+};
+
+const Vorgabe Vorgaben[] = {
+    {Gerade, {"f(x) =", "x +", nullptr, nullptr}, "mc", {"1", "0", "", ""}, {{1, 0, 0, 0}}},
+    {Betrag, {"f(x) =", "|x +", "| +", nullptr}, "adc", {"1", "0", "0", ""}, {{1, 0, 0, 0}}},
+    {Parabel2, {"f(x) =", "(x +", ")  +", "2"}, "adc", {"1", "0", "0", ""}, {{1, 0, 0, 0}}},
+    {Parabel3, {"f(x) =", "(x +", ")  +", "3"}, "adc", {"1", "0", "0", ""}, {{1, 0, 0, 0}}},
+    {Sinus, {"f(x) =", "sin(", "(x +", ")) +"}, "akdc", {"1", "1", "0", "0"}, {{1, 1, 0, 0}}},
+    {Hyperbel, {"f(x) =", "x +", " +", nullptr}, "adc", {"1", "0", "0", ""}, {{1, 0, 0, 0}}},
+    {Exponential, {"f(x) =", "  +", "x", nullptr}, "abc", {"1", "2", "0", ""}, {{1, 2, 0, 0}}},
+};
+
+class VorgabeTest : public FunktionstermTest, public ::testing::WithParamInterface<Vorgabe> {};
+
+TEST_P(VorgabeTest, ListeZeigtTexteUndBuchstaben)
+{
+    const Vorgabe& v = GetParam();
+    for (const int rolle : {RolleListe, RolleEingabe}) {
+        TFunktionsTerm& t = term(v.typ, rolle);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(t.Texte[i]->isVisible(), v.texte[i] != nullptr) << "T" << i;
+            if (v.texte[i] != nullptr) {
+                EXPECT_EQ(t.Texte[i]->text(), QString::fromUtf8(v.texte[i])) << "T" << i << " role " << rolle;
+            }
+        }
+    }
+    TFunktionsTerm& liste = term(v.typ, RolleListe);
+    const QString buchstaben = QString::fromLatin1(v.buchstaben);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(liste.Werte[i]->isVisible(), i < buchstaben.size());
+        if (i < buchstaben.size()) {
+            EXPECT_EQ(liste.Werte[i]->text(), buchstaben.mid(i, 1));
+        }
+    }
+}
+
+TEST_P(VorgabeTest, EingabeUndAnzeigeBeginnenMitDenStartwerten)
+{
+    const Vorgabe& v = GetParam();
+    TFunktionsTerm& eingabe = term(v.typ, RolleEingabe);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(eingabe.Eingaben[i]->text(), QString::fromLatin1(v.eingaben[i])) << "E" << i;
+    TFunktionsTerm& anzeige = term(v.typ, RolleAnzeige);
+    anzeige.Parameter = {{-3, 5, 7, 9}};
+    anzeige.Einrichten(v.typ, RolleAnzeige);
+    EXPECT_EQ(anzeige.Parameter, v.start);
+}
+
+INSTANTIATE_TEST_SUITE_P(AlleTypen, VorgabeTest, ::testing::ValuesIn(Vorgaben));
+
+// The tops of the pieces that leave the common line: labels stand at 13,
+// edit boxes at 11 and 25 high, dots at 22 and 4 by 4, unless a row says
+// otherwise.
+struct Hoehenlage {
+    int typ;
+    int rolle;
+    std::array<int, 4> t, w;
+    std::array<QRect, 4> e;     // role 1 only
+    std::array<QRect, 2> s;     // as shown
+};
+
+QRect hoehe(int oben, int h) { return {0, oben, 0, h}; }
+const QRect Punkt = hoehe(22, 4);
+const QRect Ohne = hoehe(0, 0);
+
+const Hoehenlage Hoehenlagen[] = {
+    {Gerade, RolleEingabe, {13, 13, 13, 13}, {13, 13, 13, 13}, {hoehe(11, 25), hoehe(11, 25), Ohne, Ohne}, {Punkt, Ohne}},
+    {Betrag, RolleListe, {13, 13, 13, 13}, {13, 13, 13, 13}, {}, {Punkt, Ohne}},
+    {Parabel2, RolleAnzeige, {13, 13, 13, 9}, {13, 13, 13, 13}, {}, {Punkt, Ohne}},
+    {Parabel3, RolleEingabe, {13, 13, 13, 9}, {13, 13, 13, 13}, {hoehe(11, 25), hoehe(11, 25), hoehe(11, 25), Ohne}, {Punkt, Ohne}},
+    {Sinus, RolleListe, {13, 13, 13, 13}, {13, 13, 13, 13}, {}, {Punkt, Punkt}},
+    {Hyperbel, RolleListe, {13, 24, 13, 13}, {2, 24, 13, 13}, {}, {hoehe(23, 1), Ohne}},
+    {Hyperbel, RolleEingabe, {13, 24, 13, 13}, {2, 24, 13, 13}, {hoehe(0, 22), hoehe(25, 22), hoehe(11, 25), Ohne}, {hoehe(23, 1), Ohne}},
+    {Hyperbel, RolleAnzeige, {13, 24, 13, 13}, {2, 24, 13, 13}, {}, {hoehe(22, 2), Ohne}},
+    {Exponential, RolleListe, {13, 13, 8, 13}, {13, 13, 13, 13}, {}, {Punkt, Ohne}},
+    {Exponential, RolleEingabe, {13, 13, 2, 13}, {13, 13, 13, 13}, {hoehe(11, 25), hoehe(11, 25), hoehe(11, 25), Ohne}, {Punkt, Ohne}},
+    {Exponential, RolleAnzeige, {13, 13, 8, 13}, {13, 13, 13, 13}, {}, {Punkt, Ohne}},
+};
+
+class HoehenlageTest : public FunktionstermTest, public ::testing::WithParamInterface<Hoehenlage> {};
+
+TEST_P(HoehenlageTest, JedesStueckStehtAufSeinerHoehe)
+{
+    const Hoehenlage& h = GetParam();
+    TFunktionsTerm& t = term(h.typ, h.rolle);
+    if (h.rolle == RolleAnzeige) { // the start values hide nothing that is measured here
+        t.Parameter = {{2, 3, 4, 5}};
+        t.Darstellen(h.typ, RolleAnzeige, true);
+    }
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(t.Texte[i]->y(), h.t[i]) << "T" << i;
+        EXPECT_EQ(t.Werte[i]->y(), h.w[i]) << "W" << i;
+        if (h.rolle == RolleEingabe && t.Eingaben[i]->isVisible()) {
+            EXPECT_EQ(t.Eingaben[i]->y(), h.e[i].y()) << "E" << i;
+            EXPECT_EQ(t.Eingaben[i]->height(), h.e[i].height()) << "E" << i;
+        }
+    }
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(t.Punkte[i]->isVisible(), h.s[i] != Ohne) << "S" << i;
+        if (h.s[i] == Ohne)
+            continue;
+        EXPECT_EQ(t.Punkte[i]->y(), h.s[i].y()) << "S" << i;
+        EXPECT_EQ(t.Punkte[i]->height(), h.s[i].height()) << "S" << i;
+        if (h.typ != Hyperbel) {
+            EXPECT_EQ(t.Punkte[i]->width(), 4) << "S" << i;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Typen, HoehenlageTest, ::testing::ValuesIn(Hoehenlagen));
+
+// Typing into the boxes of an input equation.
+class TippenTest : public FunktionstermTest, public ::testing::WithParamInterface<int> {
+protected:
+    QString tippe(QLineEdit* feld, const char* tasten)
+    {
+        feld->clear();
+        QTest::keyClicks(feld, QString::fromLatin1(tasten));
+        return feld->text();
+    }
+};
+
+TEST_P(TippenTest, JedesFeldLaesstNurZahlzeichenDurch)
+{
+    const int typ = GetParam();
+    TFunktionsTerm& t = term(typ, RolleEingabe);
+    for (int i = 0; i < AnzahlParameter(typ); ++i) {
+        // k of the sine and b of the exponential are never negative.
+        const bool minus = !((typ == Sinus || typ == Exponential) && i == 1);
+        EXPECT_EQ(tippe(t.Eingaben[i], "x-3.5/+e7"), MitTrenner(minus ? "-3,5/7" : "3,5/7")) << "E" << i;
+        ASSERT_FALSE(m_umgebung.werte.empty());
+        EXPECT_EQ(m_umgebung.werte.back(), std::make_pair(i, minus ? -0.5 : 0.5)) << "E" << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AlleTypen, TippenTest, ::testing::Range(0, AnzahlTypen));
+
+TEST_F(FunktionstermTest, JedeDruckbareTaste)
+{
+    TFunktionsTerm& t = term(Gerade, RolleEingabe);
+    QLineEdit* feld = t.Eingaben[1];
+    const bool komma = QLocale().decimalPoint() == QStringLiteral(",");
+    for (char taste = 33; taste < 127; ++taste) {
+        feld->clear();
+        QTest::keyClick(feld, taste);
+        QString erwartet;
+        if (std::isdigit(static_cast<unsigned char>(taste)) || taste == '-' || taste == '/')
+            erwartet = QChar::fromLatin1(taste);
+        else if (taste == '.' || taste == ',') // either key types the decimal separator
+            erwartet = komma ? QStringLiteral(",") : QStringLiteral(".");
+        EXPECT_EQ(feld->text(), erwartet) << "key " << taste;
+    }
+}
+
+TEST_F(FunktionstermTest, VerworfeneTasteLaesstDieMarkierungStehen)
+{
+    TFunktionsTerm& t = term(Parabel2, RolleEingabe);
+    QLineEdit* feld = t.Eingaben[0];
+    feld->setText(QStringLiteral("12"));
+    feld->selectAll();
+    QTest::keyClick(feld, 'a');
+    EXPECT_EQ(feld->text(), QStringLiteral("12"));
+    QTest::keyClick(feld, '5');
+    EXPECT_EQ(feld->text(), QStringLiteral("5"));
+}
+
+TEST_F(FunktionstermTest, KuerzelUndBearbeitungstastenWirkenWeiter)
+{
+    TFunktionsTerm& t = term(Betrag, RolleEingabe);
+    QLineEdit* feld = t.Eingaben[2];
+    feld->setText(QStringLiteral("123"));
+    QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(feld, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(feld, Qt::Key_Backspace);
+    EXPECT_EQ(feld->text(), QString());
+    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(feld->text(), QStringLiteral("123"));
+    QTest::keyClick(feld, Qt::Key_Home);
+    QTest::keyClick(feld, Qt::Key_Delete);
+    QTest::keyClick(feld, ' ');
+    EXPECT_EQ(feld->text(), QStringLiteral(" 23"));
+    QTest::keyClick(feld, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(feld->text(), QStringLiteral("23"));
+}
+
+TEST_F(FunktionstermTest, EingefuegterTextWirdGekuerztUndUmgerechnet)
+{
+    TFunktionsTerm& t = term(Sinus, RolleEingabe);
+    QLineEdit* feld = t.Eingaben[1];
+    feld->selectAll();
+    feld->insert(QStringLiteral("-1E2abcdef")); // what a paste does, unfiltered
+    EXPECT_EQ(feld->text(), QStringLiteral("-1E2ab"));
+    EXPECT_EQ(m_umgebung.werte.back(), std::make_pair(1, 0.0));
+    feld->setText(QStringLiteral("-1E2"));
+    EXPECT_EQ(m_umgebung.werte.back(), std::make_pair(1, -100.0));
+}
+
+TEST_F(FunktionstermTest, EingabetasteMeldetSichUndBleibtImFeld)
+{
+    TFunktionsTerm& t = term(Hyperbel, RolleEingabe);
+    QTest::keyClick(t.Eingaben[2], Qt::Key_Return);
+    QTest::keyClick(t.Eingaben[0], Qt::Key_Enter);
+    EXPECT_EQ(m_umgebung.eingabetasten, 2);
+    EXPECT_EQ(t.Eingaben[2]->text(), QStringLiteral("0"));
+}
+
+TEST_F(FunktionstermTest, FeldMarkiertBeimFokusAllesAuchNachEinemKlick)
+{
+    TFunktionsTerm& t = term(Gerade, RolleEingabe);
+    QApplication::setActiveWindow(&m_fenster);
+    t.Eingaben[0]->setText(QStringLiteral("-2,5"));
+    t.Eingaben[1]->setFocus(Qt::TabFocusReason);
+    t.Eingaben[0]->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(t.Eingaben[0]->selectedText(), QStringLiteral("-2,5"));
+    t.Eingaben[1]->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(t.Eingaben[0], Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(t.Eingaben[0]->selectedText(), QStringLiteral("-2,5"));
+    QTest::mouseClick(t.Eingaben[0], Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(t.Eingaben[0]->selectedText(), QString()) << "a second click places the cursor";
+}
+
+TEST_F(FunktionstermTest, EinrichtenMeldetDieStartwerteDerFelder)
+{
+    TFunktionsTerm& t = term(Exponential, RolleEingabe);
+    t.Eingaben[1]->setText(QStringLiteral("5"));
+    m_umgebung.werte.clear();
+    t.Einrichten(Exponential, RolleEingabe);
+    EXPECT_EQ(m_umgebung.werte, (std::vector<std::pair<int, double>>{{1, 2.0}}));
 }
 
 } // namespace

@@ -130,6 +130,61 @@ Termgeometrie geometrie(std::array<int, 4> t, std::array<int, 4> w)
     return g;
 }
 
+// Each row lays out pieces of made-up widths behind "f(x) =" at 8 with
+// width 37, so the equation starts at x0 = 50; the expected lefts are worked
+// out by hand from the layout rules.
+struct Lage {
+    int typ;
+    std::array<int, 4> tBreite, wBreite;
+    std::array<int, 2> sBreite;
+    bool t2Leer;
+    std::array<int, 4> tLinks, wLinks;
+    std::array<int, 2> sLinks;
+    int ende;
+};
+
+const Lage Lagen[] = {
+    {Gerade, {37, 15, 0, 0}, {20, 25, 0, 0}, {4, 4}, false, {8, 82, 0, 0}, {50, 101, 0, 0}, {74, 0}, 126},
+    {Gerade, {37, 15, 0, 0}, {0, 25, 0, 0}, {0, 4}, false, {8, 50, 0, 0}, {50, 69, 0, 0}, {42, 0}, 94},
+    {Betrag, {37, 16, 9, 0}, {20, 25, 30, 0}, {4, 4}, false, {8, 79, 124, 0}, {50, 99, 138, 0}, {72, 0}, 168},
+    {Betrag, {37, 16, 9, 0}, {0, 0, 30, 0}, {0, 4}, false, {8, 50, 66, 0}, {50, 66, 80, 0}, {43, 0}, 110},
+    {Parabel2, {37, 16, 12, 6}, {20, 25, 30, 0}, {4, 4}, false, {8, 79, 125, 130}, {50, 99, 142, 0}, {72, 0}, 172},
+    {Parabel3, {37, 8, 4, 6}, {0, 0, 0, 0}, {0, 4}, true, {8, 50, 59, 59}, {50, 58, 68, 0}, {43, 0}, 68},
+    {Sinus, {37, 25, 20, 18}, {20, 35, 35, 35}, {4, 4}, false, {8, 79, 148, 207}, {50, 105, 172, 230}, {72, 142}, 265},
+    {Sinus, {37, 25, 8, 5}, {0, 0, 0, 0}, {0, 0}, false, {8, 50, 75, 83}, {50, 75, 0, 93}, {43, 69}, 93},
+    {Hyperbel, {37, 8, 9, 0}, {12, 25, 30, 0}, {4, 4}, false, {8, 54, 96, 0}, {66, 66, 109, 0}, {50, 0}, 139},
+    {Exponential, {37, 10, 8, 0}, {20, 25, 30, 0}, {4, 4}, false, {8, 111, 107, 0}, {50, 81, 126, 0}, {74, 0}, 156},
+};
+
+class AnordnenTest : public ::testing::TestWithParam<Lage> {};
+
+TEST_P(AnordnenTest, SetztJedesStueckAufSeinenPlatz)
+{
+    const Lage& l = GetParam();
+    Termgeometrie g;
+    g.TLinks[0] = 8;
+    g.TBreite = l.tBreite;
+    g.WBreite = l.wBreite;
+    g.SBreite = l.sBreite;
+    g.T2Leer = l.t2Leer;
+    EXPECT_EQ(Anordnen(l.typ, g), l.ende);
+    EXPECT_EQ(g.TLinks, l.tLinks);
+    EXPECT_EQ(g.WLinks, l.wLinks);
+    EXPECT_EQ(g.SLinks, l.sLinks);
+}
+
+INSTANTIATE_TEST_SUITE_P(AlleTypen, AnordnenTest, ::testing::ValuesIn(Lagen));
+
+TEST(Anordnen, BruchstrichUeberspanntDenNenner)
+{
+    Termgeometrie g;
+    g.TLinks[0] = 8;
+    g.TBreite = {37, 8, 9, 0};
+    g.WBreite = {12, 25, 30, 0};
+    Anordnen(Hyperbel, g);
+    EXPECT_EQ(g.SBreite[0], 45);
+}
+
 TEST(Anordnen, BreiterZaehlerRagtNachLinksUeberDenStrich)
 {
     // Bar 17 wide, numerator 50: half the difference is -16.5, truncated
@@ -138,27 +193,6 @@ TEST(Anordnen, BreiterZaehlerRagtNachLinksUeberDenStrich)
     Anordnen(Hyperbel, g);
     EXPECT_EQ(g.SBreite[0], 17);
     EXPECT_EQ(g.WLinks[0], g.SLinks[0] - 16);
-}
-
-TEST(Anordnen, SinusUeberspringtVerborgeneWerte)
-{
-    Termgeometrie voll = geometrie({10, 25, 20, 18}, {35, 35, 35, 35});
-    const int ende = Anordnen(Sinus, voll);
-    EXPECT_EQ(voll.WLinks[1], voll.TLinks[1] + 25 + 1);
-    EXPECT_EQ(voll.TLinks[2], voll.WLinks[1] + 35 + 4 + 4);
-    EXPECT_EQ(voll.SLinks[1], voll.TLinks[2] - 6);
-    EXPECT_EQ(voll.WLinks[2], voll.TLinks[2] + 20 + 4);
-    EXPECT_EQ(voll.TLinks[3], voll.WLinks[2] + 35);
-    EXPECT_EQ(ende, voll.TLinks[3] + 18 + 5 + 35);
-
-    // sin(x): no factor, no k, no d, no c.
-    Termgeometrie leer = geometrie({10, 25, 8, 5}, {0, 0, 0, 0});
-    leer.SBreite = {0, 0};
-    const int leerEnde = Anordnen(Sinus, leer);
-    EXPECT_EQ(leer.TLinks[1], 8 + 10 + 5);
-    EXPECT_EQ(leer.TLinks[2], leer.TLinks[1] + 25);
-    EXPECT_EQ(leer.TLinks[3], leer.TLinks[2] + 8);
-    EXPECT_EQ(leerEnde, leer.TLinks[3] + 5 + 5);
 }
 
 } // namespace

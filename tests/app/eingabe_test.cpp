@@ -1,0 +1,147 @@
+#include "app/hauptfenster.h"
+
+#include "plot/zeichenflaeche.h"
+#include "testhilfe.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class EingabeTest : public ::testing::Test {
+protected:
+    EingabeTest() { form.show(); }
+
+    // The pupil has chosen a type in simple drawing: its equations show.
+    void waehle(int typ)
+    {
+        form.Modus = 1;
+        form.UserTyp = typ;
+        eingabe(typ).Tafel->show();
+        anzeige(typ).Tafel->show();
+    }
+
+    TFunktionsTerm& eingabe(int typ) { return *form.Terme[typ * 3 + RolleEingabe]; }
+    TFunktionsTerm& anzeige(int typ) { return *form.Terme[typ * 3 + RolleAnzeige]; }
+
+    void tippe(int typ, int i, const char* tasten)
+    {
+        QLineEdit* feld = eingabe(typ).Eingaben[i];
+        feld->selectAll();
+        QTest::keyClicks(feld, QString::fromLatin1(tasten));
+    }
+
+    // The value equation as it reads: every label that shows something,
+    // left to right.
+    QStringList gelesen(int typ)
+    {
+        std::vector<QLabel*> stuecke;
+        for (QLabel* label : anzeige(typ).Tafel->findChildren<QLabel*>())
+            if (label->isVisible() && label->width() > 0 && !label->text().isEmpty())
+                stuecke.push_back(label);
+        std::sort(stuecke.begin(), stuecke.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+        QStringList texte;
+        for (const QLabel* label : stuecke)
+            texte << label->text();
+        return texte;
+    }
+
+    const QImage& bild() const { return ebene->Bild(); }
+
+    AufzeichnendeDialoge dialoge;
+    SkriptZufall zufall;
+    TForm1 form{dialoge, zufall};
+    Zeichenflaeche* ebene = form.findChild<Zeichenflaeche*>(QStringLiteral("IEbene"));
+    QPushButton* zeichnen = form.findChild<QPushButton*>(QStringLiteral("BZeichnen"));
+};
+
+TEST_F(EingabeTest, AnzeigeFolgtJedemTastendruck)
+{
+    waehle(Parabel2);
+    const ParameterSatz& p = anzeige(Parabel2).Parameter;
+    QLineEdit* a = eingabe(Parabel2).Eingaben[0];
+    a->clear();
+    EXPECT_EQ(p[0], 0);
+    const std::pair<char, double> schritte[] = {{'1', 1}, {'/', 0}, {'3', 0.33333}};
+    for (const auto& [taste, wert] : schritte) {
+        QTest::keyClick(a, taste);
+        EXPECT_EQ(p[0], wert) << "after " << taste;
+    }
+    EXPECT_EQ(anzeige(Parabel2).Werte[0]->text(), MitTrenner("0,33333"));
+    tippe(Parabel2, 1, "-2");
+    tippe(Parabel2, 2, "1");
+    EXPECT_EQ(p, (ParameterSatz{{0.33333, -2, 1, 0}}));
+    EXPECT_EQ(gelesen(Parabel2), QStringList({"=", MitTrenner("0,33333"), "(x", "- 2", ") ", "2", "+ 1"}));
+}
+
+TEST_F(EingabeTest, AnzeigeZeigtWinzigeWerteInExponentform)
+{
+    waehle(Gerade);
+    tippe(Gerade, 0, ".00005");
+    EXPECT_EQ(anzeige(Gerade).Werte[0]->text(), MitTrenner("5E-5"));
+    tippe(Gerade, 0, "0.0001");
+    EXPECT_EQ(anzeige(Gerade).Werte[0]->text(), MitTrenner("0,0001"));
+}
+
+TEST_F(EingabeTest, OhneGewaehltenTypWirdNichtsGespeichert)
+{
+    for (int typ = 0; typ < AnzahlTypen; ++typ) {
+        anzeige(typ).Parameter = {{7, 7, 7, 7}};
+        tippe(typ, 0, "5");
+    }
+    for (int typ = 0; typ < AnzahlTypen; ++typ)
+        EXPECT_EQ(anzeige(typ).Parameter, (ParameterSatz{{7, 7, 7, 7}})) << "type " << typ;
+}
+
+TEST_F(EingabeTest, EingabetasteZeichnetDasSchaubild)
+{
+    waehle(Gerade);
+    form.ZeichneKoordinatensystem();
+    const QImage vorher = bild().copy();
+    EXPECT_EQ(zeichnen->text(), QStringLiteral("Schaubild zeichnen"));
+    EXPECT_FALSE(zeichnen->isEnabled());
+    QTest::keyClick(eingabe(Gerade).Eingaben[1], Qt::Key_Return);
+    EXPECT_EQ(zeichnen->text(), QStringLiteral("Schaubild neu zeichnen"));
+    EXPECT_NE(bild(), vorher) << "the pupil's line y = x is drawn";
+    EXPECT_EQ(bild().pixelColor(287 + 36, 215 - 36), Farbe(0x0000FF)) << "(1 | 1) lies on it";
+    EXPECT_TRUE(dialoge.boxen.empty());
+
+    tippe(Gerade, 1, "2");
+    QTest::keyClick(eingabe(Gerade).Eingaben[1], Qt::Key_Enter);
+    EXPECT_EQ(bild().pixelColor(287 + 36, 215 - 108), Farbe(0x0000FF)) << "y = x + 2 passes (1 | 3)";
+}
+
+TEST_F(EingabeTest, EingabetasteImTestZeigtNurEineMeldung)
+{
+    waehle(Gerade);
+    form.Modus = 4;
+    form.ZeichneKoordinatensystem();
+    const QImage vorher = bild().copy();
+    QTest::keyClick(eingabe(Gerade).Eingaben[0], Qt::Key_Return);
+    ASSERT_EQ(dialoge.boxen.size(), 1U);
+    EXPECT_EQ(dialoge.boxen[0].art, AufzeichnendeDialoge::Art::Meldung);
+    EXPECT_EQ(dialoge.boxen[0].titel, QStringLiteral("Eingabetaste beim Test nicht verfügbar"));
+    EXPECT_EQ(dialoge.boxen[0].text, QStringLiteral("Falls die Eingabe fertig ist, bitte auf den OK-Knopf klicken"));
+    EXPECT_EQ(bild(), vorher);
+    EXPECT_EQ(zeichnen->text(), QStringLiteral("Schaubild zeichnen"));
+}
+
+TEST_F(EingabeTest, RechenfehlerBeiDerEingabetasteWirdGemeldet)
+{
+    waehle(Exponential);
+    form.Modus = 2; // a task file may give a negative base
+    form.VorgTyp = Exponential;
+    form.VorgParameter = {{1, -2, 0}};
+    QTest::keyClick(eingabe(Exponential).Eingaben[0], Qt::Key_Return);
+    ASSERT_EQ(dialoge.boxen.size(), 1U);
+    EXPECT_EQ(dialoge.boxen[0].art, AufzeichnendeDialoge::Art::Fehler);
+    EXPECT_EQ(dialoge.boxen[0].text, QStringLiteral("Ungültige Gleitkommaoperation."));
+}
+
+} // namespace
