@@ -15,6 +15,11 @@ QString MitTrenner(const char* deutsch)
     return QString::fromUtf8(deutsch).replace(QLatin1Char(','), QLocale().decimalPoint());
 }
 
+QString MitPunkt(const char* deutsch)
+{
+    return QString::fromUtf8(deutsch).replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
 Regionswechsel::Regionswechsel(const char* name)
     : m_vorher(std::setlocale(LC_ALL, nullptr))
     , m_gelungen(std::setlocale(LC_ALL, name) != nullptr)

@@ -21,6 +21,8 @@ bool& GewaehlteRegion();
 // the locale the tests run under: MitTrenner("= 0,5·x") is "= 0.5·x" under
 // English settings.
 QString MitTrenner(const char* deutsch);
+// The same text with the decimal point: "0,5" gives "0.5".
+QString MitPunkt(const char* deutsch);
 
 // Switches the C library to a locale for the lifetime of the object, with
 // Qt's default locale to match, and back afterwards. Gelungen() is false

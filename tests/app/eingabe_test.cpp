@@ -1,23 +1,15 @@
-#include "app/hauptfenster.h"
-
-#include "plot/zeichenflaeche.h"
-#include "testhilfe.h"
+#include "fenstertest.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
 
-class EingabeTest : public ::testing::Test {
+class EingabeTest : public FensterTest {
 protected:
-    EingabeTest() { form.show(); }
-
     // The pupil has chosen a type in simple drawing: its equations show.
     void waehle(int typ)
     {
@@ -51,14 +43,6 @@ protected:
             texte << label->text();
         return texte;
     }
-
-    const QImage& bild() const { return ebene->Bild(); }
-
-    AufzeichnendeDialoge dialoge;
-    SkriptZufall zufall;
-    TForm1 form{dialoge, zufall};
-    Zeichenflaeche* ebene = form.findChild<Zeichenflaeche*>(QStringLiteral("IEbene"));
-    QPushButton* zeichnen = form.findChild<QPushButton*>(QStringLiteral("BZeichnen"));
 };
 
 TEST_F(EingabeTest, AnzeigeFolgtJedemTastendruck)

@@ -1,25 +1,15 @@
-#include "app/hauptfenster.h"
+#include "fenstertest.h"
 
 #include "plot/ebene.h"
 #include "plot/geometrie.h"
-#include "plot/zeichenflaeche.h"
-#include "testhilfe.h"
-
-#include <QPushButton>
-
-#include <gtest/gtest.h>
 
 namespace {
 
 const QColor Blau = Farbe(0xFF0000);
 const QColor Rot = Farbe(0x0000FF);
 
-class ZeichnenTest : public ::testing::Test {
+class ZeichnenTest : public FensterTest {
 protected:
-    ZeichnenTest() { form.show(); }
-
-    const QImage& bild() const { return ebene->Bild(); }
-
     QImage leereEbene() const
     {
         QImage leer(BildBreite, BildHoehe, QImage::Format_RGB32);
@@ -52,12 +42,6 @@ protected:
         zeichnen->setText(beschriftung);
         zeichnen->setEnabled(true);
     }
-
-    AufzeichnendeDialoge dialoge;
-    SkriptZufall zufall;
-    TForm1 form{dialoge, zufall};
-    Zeichenflaeche* ebene = form.findChild<Zeichenflaeche*>(QStringLiteral("IEbene"));
-    QPushButton* zeichnen = form.findChild<QPushButton*>(QStringLiteral("BZeichnen"));
 };
 
 TEST_F(ZeichnenTest, KoordinatensystemZeigtDieEbene)

@@ -168,10 +168,8 @@ class ZahlwertTest : public ::testing::TestWithParam<Lesefall> {};
 TEST_P(ZahlwertTest, LiestGenauDieZahlschreibweise)
 {
     const Lesefall& f = GetParam();
-    const QString deutsch = QString::fromUtf8(f.text);
-    EXPECT_EQ(Zahlwert(deutsch, u","), f.wert) << f.text;
-    const QString englisch = QString(deutsch).replace(QLatin1Char(','), QLatin1Char('.'));
-    EXPECT_EQ(Zahlwert(englisch, u"."), f.wert) << englisch.toStdString();
+    EXPECT_EQ(Zahlwert(QString::fromUtf8(f.text), u","), f.wert) << f.text;
+    EXPECT_EQ(Zahlwert(MitPunkt(f.text), u"."), f.wert) << f.text << " with the decimal point";
 }
 
 INSTANTIATE_TEST_SUITE_P(Texte, ZahlwertTest, ::testing::ValuesIn(Lesefaelle));

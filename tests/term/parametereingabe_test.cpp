@@ -68,10 +68,8 @@ class ParameterwertTest : public ::testing::TestWithParam<Wertfall> {};
 TEST_P(ParameterwertTest, UnterBeidenTrennern)
 {
     const Wertfall& f = GetParam();
-    const QString deutsch = QString::fromUtf8(f.text);
-    EXPECT_EQ(Parameterwert(deutsch, u","), f.wert) << f.text;
-    const QString englisch = QString(deutsch).replace(QLatin1Char(','), QLatin1Char('.'));
-    EXPECT_EQ(Parameterwert(englisch, u"."), f.wert) << englisch.toStdString();
+    EXPECT_EQ(Parameterwert(QString::fromUtf8(f.text), u","), f.wert) << f.text;
+    EXPECT_EQ(Parameterwert(MitPunkt(f.text), u"."), f.wert) << f.text << " with the decimal point";
 }
 
 INSTANTIATE_TEST_SUITE_P(Texte, ParameterwertTest, ::testing::ValuesIn(Wertfaelle));
