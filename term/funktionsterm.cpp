@@ -325,11 +325,10 @@ void TFunktionsTerm::ParameterGeaendert(QLineEdit* Sender)
     m_umgebung.ParameterUebernehmen(i, Parameterwert(Eingaben[i]->text(), QLocale().decimalPoint()));
 }
 
+// Installed on the edit boxes alone.
 bool TFunktionsTerm::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    auto* eingabe = qobject_cast<QLineEdit*>(objekt);
-    if (index(eingabe) < 0)
-        return false;
+    auto* eingabe = static_cast<QLineEdit*>(objekt);
     switch (ereignis->type()) {
     case QEvent::KeyPress:
         return ParameterTaste(eingabe, static_cast<QKeyEvent*>(ereignis));

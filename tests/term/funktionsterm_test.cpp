@@ -395,6 +395,7 @@ TEST_P(HoehenlageTest, JedesStueckStehtAufSeinerHoehe)
         t.Parameter = {{2, 3, 4, 5}};
         t.Darstellen(h.typ, RolleAnzeige, true);
     }
+    EXPECT_EQ(t.Texte[0]->x(), 8);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(t.Texte[i]->y(), h.t[i]) << "T" << i;
         EXPECT_EQ(t.Werte[i]->y(), h.w[i]) << "W" << i;
@@ -503,6 +504,17 @@ TEST_F(FunktionstermTest, EingefuegterTextWirdGekuerztUndUmgerechnet)
     EXPECT_EQ(m_umgebung.werte.back(), std::make_pair(1, -100.0));
 }
 
+TEST_F(FunktionstermTest, EingabemethodeGehorchtDemFilter)
+{
+    TFunktionsTerm& t = term(Exponential, RolleEingabe);
+    QLineEdit* feld = t.Eingaben[1];
+    feld->clear();
+    QInputMethodEvent komponiert;
+    komponiert.setCommitString(QStringLiteral("-é4.5"));
+    QApplication::sendEvent(feld, &komponiert);
+    EXPECT_EQ(feld->text(), MitTrenner("4,5"));
+}
+
 TEST_F(FunktionstermTest, EingabetasteMeldetSichUndBleibtImFeld)
 {
     TFunktionsTerm& t = term(Hyperbel, RolleEingabe);
@@ -518,7 +530,7 @@ TEST_F(FunktionstermTest, FeldMarkiertBeimFokusAllesAuchNachEinemKlick)
     QApplication::setActiveWindow(&m_fenster);
     t.Eingaben[0]->setText(QStringLiteral("-2,5"));
     t.Eingaben[1]->setFocus(Qt::TabFocusReason);
-    t.Eingaben[0]->setFocus(Qt::TabFocusReason);
+    t.Eingaben[0]->setFocus(Qt::OtherFocusReason);
     EXPECT_EQ(t.Eingaben[0]->selectedText(), QStringLiteral("-2,5"));
     t.Eingaben[1]->setFocus(Qt::TabFocusReason);
     QTest::mouseClick(t.Eingaben[0], Qt::LeftButton, {}, QPoint(5, 10));
