@@ -71,13 +71,13 @@ QString exponentform(const Dezimalzahl& z, const QLocale& locale)
 
 bool istZiffer(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-// Copies a run of digits, returns how many there were.
-int ziffernfolge(QStringView text, qsizetype& i, std::string& ascii)
+// Copies a run of digits; false if there was none.
+bool ziffernfolge(QStringView text, qsizetype& i, std::string& ascii)
 {
-    int anzahl = 0;
-    for (; i < text.size() && istZiffer(text[i]); ++i, ++anzahl)
+    const qsizetype anfang = i;
+    for (; i < text.size() && istZiffer(text[i]); ++i)
         ascii += static_cast<char>(text[i].unicode());
-    return anzahl;
+    return i > anfang;
 }
 
 void ueberspringeLeerzeichen(QStringView text, qsizetype& i)
@@ -113,7 +113,7 @@ std::optional<std::string> normalform(QStringView text, QStringView trenner)
         ascii += 'e';
         if (++i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
             ascii += static_cast<char>(text[i++].unicode());
-        if (ziffernfolge(text, i, ascii) == 0)
+        if (!ziffernfolge(text, i, ascii))
             return std::nullopt;
     }
     ueberspringeLeerzeichen(text, i);

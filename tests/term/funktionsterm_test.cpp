@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "testhilfe.h"
@@ -518,7 +519,9 @@ TEST_F(FunktionstermTest, EingabemethodeGehorchtDemFilter)
 TEST_F(FunktionstermTest, EingabetasteMeldetSichUndBleibtImFeld)
 {
     TFunktionsTerm& t = term(Hyperbel, RolleEingabe);
+    QSignalSpy bestaetigt(t.Eingaben[2], &QLineEdit::returnPressed);
     QTest::keyClick(t.Eingaben[2], Qt::Key_Return);
+    EXPECT_EQ(bestaetigt.count(), 1) << "the key goes on to the box";
     QTest::keyClick(t.Eingaben[0], Qt::Key_Enter);
     EXPECT_EQ(m_umgebung.eingabetasten, 2);
     EXPECT_EQ(t.Eingaben[2]->text(), QStringLiteral("0"));
