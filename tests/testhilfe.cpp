@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <stdexcept>
 
 bool& GewaehlteRegion()
 {
@@ -47,9 +48,10 @@ void AufzeichnendeDialoge::Fehler(QWidget*, const QString& titel, const QString&
 
 int SkriptZufall::R(int n)
 {
+    gefragt.push_back(n);
     if (gezogen >= zuege.size()) {
         ADD_FAILURE() << "R(" << n << ") beyond the script";
-        return 0;
+        throw std::out_of_range("script exhausted");
     }
     const int zug = zuege[gezogen++];
     EXPECT_GE(zug, 0);

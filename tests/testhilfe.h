@@ -59,14 +59,16 @@ public:
     std::vector<Box> boxen;
 };
 
-// Answers R(n) from a script; a draw beyond the script or outside 0..n-1
-// fails the test.
+// Answers R(n) from a script and records the n of every draw; a draw
+// outside 0..n-1 fails the test, a draw beyond the script fails it and
+// throws, so that no redraw loop runs on forever.
 class SkriptZufall : public Zufall {
 public:
     int R(int n) override;
     void Saeen(std::uint32_t saat) override { this->saat = saat; }
 
     std::vector<int> zuege;
+    std::vector<int> gefragt;
     std::size_t gezogen = 0;
     std::optional<std::uint32_t> saat;
 };
