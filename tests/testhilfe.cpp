@@ -1,5 +1,12 @@
 #include "testhilfe.h"
 
+#include "dialogs/auswahlbox.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -44,6 +51,30 @@ void AufzeichnendeDialoge::Meldung(QWidget*, const QString& titel, const QString
 void AufzeichnendeDialoge::Fehler(QWidget*, const QString& titel, const QString& text)
 {
     boxen.push_back({Art::Fehler, titel, text});
+}
+
+void AufzeichnendeDialoge::Auswahl(TAuswahlBox& box)
+{
+    AuswahlBeimOeffnen geoeffnet{{}, box.Schwierigkeitsgrad(), box.RGSchwierigkeitsgrad->isEnabled()};
+    for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
+        if (box.CheckBox[Typ]->isChecked())
+            geoeffnet.angehakt.push_back(Typ);
+    }
+    auswahlGeoeffnet.push_back(geoeffnet);
+    if (auswahlAntworten.empty()) {
+        ADD_FAILURE() << "the selection dialog opened unexpectedly";
+        box.BAbbrechen->click();
+        return;
+    }
+    const AuswahlAntwort antwort = auswahlAntworten.front();
+    auswahlAntworten.pop_front();
+    if (antwort.typen) {
+        for (int Typ = 0; Typ < AnzahlTypen; ++Typ)
+            box.CheckBox[Typ]->setChecked(std::count(antwort.typen->begin(), antwort.typen->end(), Typ) > 0);
+    }
+    if (antwort.grad)
+        box.RGEintrag.at(static_cast<std::size_t>(*antwort.grad))->click();
+    (antwort.ok ? box.BOk : box.BAbbrechen)->click();
 }
 
 int SkriptZufall::R(int n)
