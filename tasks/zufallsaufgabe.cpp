@@ -162,6 +162,25 @@ void reduziere(ParameterSatz& P, int Typ, int Grad, Zufall& zufall)
     }
 }
 
+// All parameters of a type other than the line, each drawn by its rule.
+ParameterSatz zieheVoll(int Typ, Zufall& zufall)
+{
+    switch (Typ) {
+    case Betrag:
+    case Parabel2:
+    case Parabel3:
+        return ziehePotenz(zufall);
+    case Sinus:
+        return zieheSinus(zufall);
+    case Hyperbel:
+        return zieheHyperbel(zufall);
+    case Exponential:
+        return zieheExponential(zufall);
+    default:
+        throw std::out_of_range("Funktionstyp");
+    }
+}
+
 } // namespace
 
 int ZieheTyp(const Typliste& ErlaubteTypen, Zufall& zufall)
@@ -171,28 +190,10 @@ int ZieheTyp(const Typliste& ErlaubteTypen, Zufall& zufall)
 
 ParameterSatz ZieheParameter(int Typ, int Grad, Zufall& zufall)
 {
-    ParameterSatz P;
-    switch (Typ) {
-    case Gerade:
-        // The line has a rule of its own for the lowest difficulty.
+    // The line has a rule of its own for the lowest difficulty.
+    if (Typ == Gerade)
         return zieheGerade(Grad, zufall);
-    case Betrag:
-    case Parabel2:
-    case Parabel3:
-        P = ziehePotenz(zufall);
-        break;
-    case Sinus:
-        P = zieheSinus(zufall);
-        break;
-    case Hyperbel:
-        P = zieheHyperbel(zufall);
-        break;
-    case Exponential:
-        P = zieheExponential(zufall);
-        break;
-    default:
-        throw std::out_of_range("Funktionstyp");
-    }
+    ParameterSatz P = zieheVoll(Typ, zufall);
     reduziere(P, Typ, Grad, zufall);
     return P;
 }

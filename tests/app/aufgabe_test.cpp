@@ -18,14 +18,6 @@ class AufgabeTest : public ::testing::Test {
 protected:
     AufgabeTest() { form.show(); }
 
-    template <typename W = QWidget>
-    W* kind(const char* name)
-    {
-        auto* w = form.findChild<W*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
     QWidget* tafel(int Typ, int Rolle) { return form.Terme[Typ * 3 + Rolle]->Tafel; }
 
     // A task series as the menu starts it, with the types and difficulty

@@ -82,6 +82,17 @@ QString text(const QWidget* w)
     return qobject_cast<const QAbstractButton*>(w)->text();
 }
 
+// What the table says of a control, read from the widget: parent, left,
+// top, width, height, caption, pixel size, bold.
+using Beschreibung = std::tuple<std::string, std::array<int, 4>, QString, int, bool>;
+
+Beschreibung beschreibe(const QWidget* w)
+{
+    const QRect r = w->geometry();
+    return {w->parentWidget()->objectName().toStdString(), {r.x(), r.y(), r.width(), r.height()}, text(w),
+            w->font().pixelSize(), w->font().bold()};
+}
+
 class SteuerelementTest : public AuswahlBoxTest, public ::testing::WithParamInterface<Steuerelement> {};
 
 TEST_P(SteuerelementTest, StehtWieEntworfen)
@@ -89,11 +100,9 @@ TEST_P(SteuerelementTest, StehtWieEntworfen)
     const Steuerelement& s = GetParam();
     const QWidget* w = kind(s.name);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(s.eltern));
-    EXPECT_EQ(w->geometry(), s.lage);
-    EXPECT_EQ(text(w), QString::fromUtf8(s.text));
-    EXPECT_EQ(w->font().pixelSize(), 13);
-    EXPECT_EQ(w->font().bold(), s.fett);
+    const QRect& r = s.lage;
+    EXPECT_EQ(beschreibe(w), Beschreibung(s.eltern, {r.x(), r.y(), r.width(), r.height()}, QString::fromUtf8(s.text),
+                                          13, s.fett));
 }
 
 INSTANTIATE_TEST_SUITE_P(AuswahlBox, SteuerelementTest, ::testing::ValuesIn(Steuerelemente),
