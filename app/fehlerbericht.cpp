@@ -4,8 +4,10 @@
 #include "model/funktion.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <new>
+#include <utility>
 
 Fehlerbericht::Fehlerbericht(Dialoge& dialoge, QWidget* fenster)
     : m_dialoge(dialoge)
@@ -15,12 +17,13 @@ Fehlerbericht::Fehlerbericht(Dialoge& dialoge, QWidget* fenster)
 
 void Fehlerbericht::Ausfuehren(const std::function<void()>& handler)
 {
-    if (m_innerhalb) {
+    const int schleife = QThread::currentThread()->loopLevel();
+    if (schleife == m_schleife) {
         handler();
         return;
     }
+    const int aeussere = std::exchange(m_schleife, schleife);
     QString text;
-    m_innerhalb = true;
     try {
         handler();
     } catch (const Rechenfehler& fehler) {
@@ -32,7 +35,7 @@ void Fehlerbericht::Ausfuehren(const std::function<void()>& handler)
     } catch (...) {
         text = QStringLiteral("Unerwarteter Fehler");
     }
-    m_innerhalb = false;
+    m_schleife = aeussere;
     if (!text.isEmpty())
         melde(text);
 }

@@ -19,7 +19,9 @@ public:
 
     // A handler called from inside another one (a radio button selected by
     // program, say) is not a boundary of its own: its error ends the outer
-    // event's work too.
+    // event's work too. A handler that runs in the event loop of a modal
+    // window, which another handler opened, is one: its error must not
+    // unwind through that loop, and the window stays open.
     void Ausfuehren(const std::function<void()>& handler);
 
 private:
@@ -27,7 +29,8 @@ private:
 
     Dialoge& m_dialoge;
     QPointer<QWidget> m_fenster;
-    bool m_innerhalb = false;
+    // The event loop level of the handler running now; -1 when none runs.
+    int m_schleife = -1;
 };
 
 // Connects a signal to a handler without arguments that runs through the

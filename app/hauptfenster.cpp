@@ -14,18 +14,14 @@
 #include <QScreen>
 #include <QStyle>
 
-namespace {
-
 // An auto-exclusive radio button refuses to be unchecked while it is the
 // checked one of its group; the program may do it all the same.
-void waehleAb(QRadioButton* knopf)
+void TForm1::waehleAb(QRadioButton* knopf)
 {
     knopf->setAutoExclusive(false);
     knopf->setChecked(false);
     knopf->setAutoExclusive(true);
 }
-
-} // namespace
 
 TForm1::TForm1(Dialoge& dialoge, Zufall& zufall, QWidget* parent)
     : QMainWindow(parent)

@@ -4,6 +4,7 @@
 #include "model/funktion.h"
 #include "plot/abtastung.h"
 #include "plot/anzeige.h"
+#include "tasks/zufallsaufgabe.h"
 #include "term/funktionsterm.h"
 
 #include <QMainWindow>
@@ -18,6 +19,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QWidget;
+class TAuswahlBox;
 class Zeichenflaeche;
 class Zufall;
 
@@ -36,6 +38,15 @@ public:
     // Places a type's value equation right after the content of its input
     // equation, which has just been laid out.
     void SchliesseAnzeigeAn(int Typ);
+
+    // The next task of a series: the type chosen for the previous one is
+    // undone, the given function is made and drawn. ErlaubteTypen must not
+    // be empty.
+    void NeueAufgabe();
+    // Opens the selection dialog as an exercise (Uebung) or a test begins:
+    // the difficulty back to NORMAL, changeable only in an exercise. True
+    // when it was confirmed; ErlaubteTypen then holds the ticked types.
+    bool ZeigeAuswahlBox(bool Uebung);
 
     // The drawing passes. Each one clears the plot and draws it anew: the
     // plane, then the given graph in a task, then the pupil's graph once it
@@ -65,6 +76,8 @@ public:
     int UserTyp = KeinTyp;
     int VorgTyp = KeinTyp;
     ParameterSatz VorgParameter;
+    Typliste ErlaubteTypen;
+    bool ErsterVersuch = false; // the next judged drawing is the first attempt at the task
     ::Abschnitte Abschnitte; // where a task file shows the given graph
 
 private:
@@ -73,10 +86,15 @@ private:
     void FormCreate();
     void legeTypAn(int Typ);
     void zentriere();
+    static void waehleAb(QRadioButton* knopf);
+    void vergissTyp();
+    void StelleZufallsaufgabe();
+    TAuswahlBox& AuswahlBox();
 
     Dialoge& m_dialoge;
     Zufall& m_zufall;
     Fehlerbericht m_bericht;
+    TAuswahlBox* m_auswahl = nullptr; // built at its first use
 
     QWidget* GBFunktionstypen = nullptr;
     QLabel* LBitteFunktionAuswaehlen = nullptr;

@@ -1,5 +1,7 @@
 #include "dialogs/dialoge.h"
 
+#include "dialogs/auswahlbox.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -21,3 +23,5 @@ void QtDialoge::Fehler(QWidget* eltern, const QString& titel, const QString& tex
 {
     zeige(eltern, QMessageBox::Critical, titel, text);
 }
+
+void QtDialoge::Auswahl(TAuswahlBox& box) { box.exec(); }

@@ -1,8 +1,16 @@
 #include "testhilfe.h"
 
+#include "dialogs/auswahlbox.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <stdexcept>
 
 bool& GewaehlteRegion()
 {
@@ -50,11 +58,36 @@ void AufzeichnendeDialoge::Fehler(QWidget*, const QString& titel, const QString&
     boxen.push_back({Art::Fehler, titel, text});
 }
 
+void AufzeichnendeDialoge::Auswahl(TAuswahlBox& box)
+{
+    AuswahlBeimOeffnen geoeffnet{{}, box.Schwierigkeitsgrad(), box.RGSchwierigkeitsgrad->isEnabled()};
+    for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
+        if (box.CheckBox[Typ]->isChecked())
+            geoeffnet.angehakt.push_back(Typ);
+    }
+    auswahlGeoeffnet.push_back(geoeffnet);
+    if (auswahlAntworten.empty()) {
+        ADD_FAILURE() << "the selection dialog opened unexpectedly";
+        box.BAbbrechen->click();
+        return;
+    }
+    const AuswahlAntwort antwort = auswahlAntworten.front();
+    auswahlAntworten.pop_front();
+    if (antwort.typen) {
+        for (int Typ = 0; Typ < AnzahlTypen; ++Typ)
+            box.CheckBox[Typ]->setChecked(std::count(antwort.typen->begin(), antwort.typen->end(), Typ) > 0);
+    }
+    if (antwort.grad)
+        box.RGEintrag.at(static_cast<std::size_t>(*antwort.grad))->click();
+    (antwort.ok ? box.BOk : box.BAbbrechen)->click();
+}
+
 int SkriptZufall::R(int n)
 {
+    gefragt.push_back(n);
     if (gezogen >= zuege.size()) {
         ADD_FAILURE() << "R(" << n << ") beyond the script";
-        return 0;
+        throw std::out_of_range("script exhausted");
     }
     const int zug = zuege[gezogen++];
     EXPECT_GE(zug, 0);

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -45,7 +46,25 @@ private:
 void PrintTo(const QString& text, std::ostream* aus);
 void PrintTo(const QStringList& texte, std::ostream* aus);
 
-// Records every box the program would show instead of opening it.
+// How a test answers the selection dialog, the way a user would: the
+// types to tick (all others cleared; nothing leaves the ticks as they are),
+// the difficulty to click (a disabled one stays as it is), then Ok or
+// Abbrechen.
+struct AuswahlAntwort {
+    std::optional<std::vector<int>> typen;
+    std::optional<int> grad;
+    bool ok = true;
+};
+
+// What the selection dialog showed when it opened.
+struct AuswahlBeimOeffnen {
+    std::vector<int> angehakt;
+    int grad;
+    bool gradAenderbar;
+};
+
+// Records every box the program would show instead of opening it, and
+// answers the selection dialog from a queue of answers.
 class AufzeichnendeDialoge : public Dialoge {
 public:
     enum class Art { Meldung, Fehler };
@@ -57,18 +76,23 @@ public:
 
     void Meldung(QWidget* eltern, const QString& titel, const QString& text) override;
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
+    void Auswahl(TAuswahlBox& box) override;
 
     std::vector<Box> boxen;
+    std::deque<AuswahlAntwort> auswahlAntworten;
+    std::vector<AuswahlBeimOeffnen> auswahlGeoeffnet;
 };
 
-// Answers R(n) from a script; a draw beyond the script or outside 0..n-1
-// fails the test.
+// Answers R(n) from a script and records the n of every draw; a draw
+// outside 0..n-1 fails the test, a draw beyond the script fails it and
+// throws, so that no redraw loop runs on forever.
 class SkriptZufall : public Zufall {
 public:
     int R(int n) override;
     void Saeen(std::uint32_t saat) override { this->saat = saat; }
 
     std::vector<int> zuege;
+    std::vector<int> gefragt;
     std::size_t gezogen = 0;
     std::optional<std::uint32_t> saat;
 };

@@ -3,8 +3,10 @@
 #include "model/funktion.h"
 #include "testhilfe.h"
 
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +52,28 @@ TEST_F(FehlerberichtTest, FehlerImInnerenHandlerBeendetDasGanzeEreignis)
 
     bericht.Ausfuehren([&] { weitergearbeitet = true; });
     EXPECT_TRUE(weitergearbeitet) << "the boundary is open again";
+}
+
+// A modal window runs its own event loop inside the handler that opened
+// it; an error in one of its handlers ends there, and the window goes on.
+TEST_F(FehlerberichtTest, FehlerInEinemModalenFensterEndetDort)
+{
+    bool schleifeLiefWeiter = false;
+    bool weitergearbeitet = false;
+    bericht.Ausfuehren([&] {
+        QEventLoop schleife;
+        QTimer::singleShot(0, &schleife, [&] {
+            bericht.Ausfuehren([] { throw Rechenfehler(); });
+            schleifeLiefWeiter = true;
+            schleife.quit();
+        });
+        schleife.exec();
+        weitergearbeitet = true;
+    });
+    EXPECT_TRUE(schleifeLiefWeiter);
+    EXPECT_TRUE(weitergearbeitet);
+    ASSERT_EQ(dialoge.boxen.size(), 1U);
+    EXPECT_EQ(dialoge.boxen[0].text, QStringLiteral("Ungültige Gleitkommaoperation."));
 }
 
 TEST_F(FehlerberichtTest, FremdeFehlerWerdenAuchGemeldet)
