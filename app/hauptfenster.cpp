@@ -1,33 +1,42 @@
 #include "app/hauptfenster.h"
 
 #include "dialogs/dialoge.h"
-#include "plot/ebene.h"
 #include "plot/zeichenflaeche.h"
 #include "tasks/zufall.h"
+#include "term/bausteine.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 
+namespace {
+
 // An auto-exclusive radio button refuses to be unchecked while it is the
 // checked one of its group; the program may do it all the same.
-void TForm1::waehleAb(QRadioButton* knopf)
+void setzeGewaehlt(QRadioButton* knopf, bool gewaehlt)
 {
+    if (knopf->isChecked() == gewaehlt)
+        return;
     knopf->setAutoExclusive(false);
-    knopf->setChecked(false);
+    knopf->setChecked(gewaehlt);
     knopf->setAutoExclusive(true);
 }
+
+} // namespace
 
 TForm1::TForm1(Dialoge& dialoge, Zufall& zufall, QWidget* parent)
     : QMainWindow(parent)
     , m_dialoge(dialoge)
     , m_zufall(zufall)
     , m_bericht(dialoge, this)
+    , m_ablauf(*this, zufall)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("  Übungsprogramm zum Verschieben und Strecken von Schaubildern (by Talvenhorn)"));
@@ -35,6 +44,7 @@ TForm1::TForm1(Dialoge& dialoge, Zufall& zufall, QWidget* parent)
                    | Qt::WindowCloseButtonHint);
     baueFenster();
     baueMenue();
+    verbindeKnoepfe();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
     zentriere();
@@ -44,11 +54,9 @@ void TForm1::FormCreate()
 {
     for (int Typ = 0; Typ < AnzahlTypen; ++Typ)
         legeTypAn(Typ);
-    AnzahlAufgaben = 0;
-    AnzahlRichtig = 0;
     const QTime jetzt = QDateTime::currentDateTimeUtc().time();
     m_zufall.Saeen(static_cast<std::uint32_t>(jetzt.msecsSinceStartOfDay()));
-    ZeigeGrundzustand();
+    zeigeZustand();
 }
 
 // One radio button of the type list and the type's three equations. The list
@@ -61,6 +69,7 @@ void TForm1::legeTypAn(int Typ)
     knopf->setGeometry(8, Typ * 49 + 28, 193, 25);
     knopf->setCursor(Qt::PointingHandCursor);
     knopf->show();
+    Verbinde(m_bericht, knopf, &QRadioButton::clicked, this, [this, Typ] { RadioClick(Typ); });
     TypKnopf[Typ] = knopf;
     for (int Rolle = RolleListe; Rolle <= RolleAnzeige; ++Rolle) {
         auto* term = new TFunktionsTerm(this, centralWidget(), *this);
@@ -86,94 +95,97 @@ void TForm1::zentriere()
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, sizeHint(), bildschirm->availableGeometry()));
 }
 
-void TForm1::ZeigeGrundzustand()
+void TForm1::verbindeKnoepfe()
 {
-    LBitteAufgabeAuswaehlen->show();
-    LBitteFunktionAuswaehlen->hide();
-    BZeichnen->setEnabled(false);
-    BUeberspringen->hide();
-    IEbene->hide();
-    if (UserTyp >= 0) {
-        Terme[UserTyp * 3 + RolleEingabe]->Tafel->hide();
-        Terme[UserTyp * 3 + RolleAnzeige]->Tafel->hide();
-    }
-    for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
-        TypKnopf[Typ]->setEnabled(false);
-        waehleAb(TypKnopf[Typ]);
-        Terme[Typ * 3]->Darstellen(Typ, RolleListe, false);
-    }
-    Modus = 0;
-    PTestErgebnis->hide();
+    Verbinde(m_bericht, BZeichnen, &QPushButton::clicked, this, [this] { BZeichnenClick(); });
+    Verbinde(m_bericht, BUeberspringen, &QPushButton::clicked, this, [this] { BUeberspringenClick(); });
+    Verbinde(m_bericht, PRichtig.BRichtigNaechste, &QPushButton::clicked, this, [this] { BRichtigNaechsteClick(); });
+    Verbinde(m_bericht, PRichtig.BRichtigFertig, &QPushButton::clicked, this, [this] { BRichtigFertigClick(); });
 }
-
-void TForm1::ZeichneKoordinatensystem()
-{
-    IEbene->show();
-    IEbene->update();
-    ZeichneEbene(IEbene->Bild(), Anzeige);
-}
-
-void TForm1::ZeichneVorgFunktion()
-{
-    ZeichneKoordinatensystem();
-    if (Modus < 2 || VorgTyp < 0)
-        return;
-    ZeichneKurve(IEbene->Bild(), {VorgTyp, VorgParameter, Abschnitte, false}, Anzeige.VorgFarbe,
-                 Anzeige.SchaubildDicke);
-}
-
-void TForm1::ZeichneUserFunktion()
-{
-    if (Modus > 1)
-        ZeichneVorgFunktion();
-    // Only a drawing asked for since the type was chosen, and in a test only
-    // the submitted answer.
-    if (UserTyp < 0 || BZeichnen->text() == QStringLiteral("Schaubild zeichnen")
-        || (Modus == 4 && BZeichnen->isEnabled()))
-        return;
-    if (Modus == 1)
-        ZeichneKoordinatensystem();
-    IEbene->update();
-    const Kurve kurve{UserTyp, Terme[UserTyp * 3 + RolleAnzeige]->Parameter, {}, UserTyp == Hyperbel};
-    ZeichneKurve(IEbene->Bild(), kurve, Anzeige.UserFarbe, Anzeige.SchaubildDicke);
-}
-
-void TForm1::MenBeendenClick() { close(); }
 
 void TForm1::Behandle(const std::function<void()>& handler) { m_bericht.Ausfuehren(handler); }
 
-void TForm1::TermAngeklickt(int Typ)
+void TForm1::Ereignis(const std::function<void()>& ereignis)
 {
-    Behandle([this, Typ] {
-        if (!TypKnopf[Typ]->isChecked())
-            TypKnopf[Typ]->setChecked(true);
+    struct Zeige {
+        TForm1& fenster;
+        ~Zeige() { fenster.zeigeZustand(); }
+    };
+    Behandle([this, &ereignis] {
+        const Zeige zeige{*this};
+        ereignis();
     });
 }
 
-// The value of a box goes to the pupil's function, the value equation of
-// the chosen type; while no type is chosen it goes nowhere.
+void TForm1::MemEinfachesZeichnenClick() { Ereignis([this] { m_ablauf.EinfachesZeichnen(); }); }
+void TForm1::MenTestUebungClick(::Modus modus) { Ereignis([this, modus] { m_ablauf.UebungOderTest(modus); }); }
+void TForm1::RadioClick(int Typ) { Ereignis([this, Typ] { m_ablauf.TypAngeklickt(Typ); }); }
+void TForm1::TermAngeklickt(int Typ) { RadioClick(Typ); }
+void TForm1::BZeichnenClick() { Ereignis([this] { m_ablauf.ZeichnenGeklickt(); }); }
+void TForm1::EingabetasteGedrueckt() { Ereignis([this] { m_ablauf.Eingabetaste(); }); }
+void TForm1::BUeberspringenClick() { Ereignis([this] { m_ablauf.Ueberspringen(); }); }
+void TForm1::BRichtigNaechsteClick() { Ereignis([this] { m_ablauf.Naechste(); }); }
+void TForm1::BRichtigFertigClick() { Ereignis([this] { m_ablauf.Fertig(); }); }
+void TForm1::MenBeendenClick() { close(); }
+
+// Typing changes no control but the value equation, which the run has
+// updated through SetzeUserParameter.
 void TForm1::ParameterUebernehmen(int i, double wert)
 {
-    Behandle([this, i, wert] {
-        if (UserTyp < 0)
-            return;
-        TFunktionsTerm* anzeige = Terme[UserTyp * 3 + RolleAnzeige];
-        anzeige->Parameter[i] = wert;
-        anzeige->Darstellen(UserTyp, RolleAnzeige, true);
-    });
+    Behandle([this, i, wert] { m_ablauf.WertGetippt(i, wert); });
 }
 
-// Enter draws the pupil's graph at once, except in a test, where only the
-// button submits an answer.
-void TForm1::EingabetasteGedrueckt()
+// The one place where the run's state becomes visible.
+void TForm1::zeigeZustand()
 {
-    Behandle([this] {
-        if (Modus == 4) {
-            m_dialoge.Meldung(this, QStringLiteral("Eingabetaste beim Test nicht verfügbar"),
-                              QStringLiteral("Falls die Eingabe fertig ist, bitte auf den OK-Knopf klicken"));
-            return;
-        }
-        BZeichnen->setText(QStringLiteral("Schaubild neu zeichnen"));
-        ZeichneUserFunktion();
-    });
+    const Steuerzustand z = m_ablauf.Zustand();
+    LBitteAufgabeAuswaehlen->setVisible(z.BitteAufgabe);
+    IEbene->setVisible(!z.BitteAufgabe);
+    LBitteFunktionAuswaehlen->setVisible(z.BitteFunktion);
+    zeigeTypen(z);
+    BZeichnen->setEnabled(z.ZeichnenAktiv);
+    BZeichnen->setText(z.ZeichnenText);
+    BUeberspringen->setVisible(z.UeberspringenSichtbar);
+    BUeberspringen->setEnabled(z.UeberspringenAktiv);
+    zeigeUrteil(z.Urteil);
+    MenAufgabe->setEnabled(z.AufgabenMenue);
+    zeigeTestergebnis(z);
+}
+
+void TForm1::zeigeTypen(const Steuerzustand& z)
+{
+    for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
+        const bool waehlbar = z.Waehlbar[static_cast<std::size_t>(Typ)];
+        const bool gewaehlt = Typ == z.Gewaehlt;
+        TypKnopf[Typ]->setEnabled(waehlbar);
+        setzeGewaehlt(TypKnopf[Typ], gewaehlt);
+        Terme[Typ * 3 + RolleListe]->Darstellen(Typ, RolleListe, waehlbar);
+        Terme[Typ * 3 + RolleEingabe]->Tafel->setVisible(gewaehlt);
+        Terme[Typ * 3 + RolleAnzeige]->Tafel->setVisible(gewaehlt);
+    }
+}
+
+// A right answer shows the light bulb on white; a wrong test answer takes
+// the bulb away and uncovers the skull on black.
+void TForm1::zeigeUrteil(::Urteil urteil)
+{
+    PRichtig.Panel->setVisible(urteil != Urteil::Keines);
+    const bool richtig = urteil != Urteil::Falsch;
+    const QColor grund = Farbe(richtig ? 0xFFFFFF : 0x000000);
+    const QColor schrift = Farbe(richtig ? 0x000000 : 0xFFFFFF);
+    PRichtig.SRichtig->SetzeFarben(Farbe(0xFFFFFF), grund);
+    PRichtig.IRichtig->setVisible(richtig);
+    for (QLabel* zeile : {PRichtig.LRichtig1, PRichtig.LRichtig2}) {
+        SetzeHintergrund(zeile, grund);
+        SetzeTextfarbe(zeile, schrift);
+    }
+    PRichtig.LRichtig2->setText(richtig ? QStringLiteral("richtig!") : QStringLiteral("falsch!"));
+}
+
+void TForm1::zeigeTestergebnis(const Steuerzustand& z)
+{
+    PTestErgebnis.Panel->setVisible(z.TestErgebnis);
+    PTestErgebnis.GTestErgebnis->setVisible(z.Balken);
+    PTestErgebnis.GTestErgebnis->setValue(z.Prozent);
+    PTestErgebnis.LTestErgebnis2->setText(z.AnzahlText);
 }

@@ -1,21 +1,22 @@
 #pragma once
 
+#include "app/ablauf.h"
 #include "app/fehlerbericht.h"
 #include "model/funktion.h"
-#include "plot/abtastung.h"
 #include "plot/anzeige.h"
-#include "tasks/zufallsaufgabe.h"
 #include "term/funktionsterm.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <cstdint>
 #include <functional>
+#include <optional>
 
 class Dialoge;
+class Figur;
 class QLabel;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -23,37 +24,40 @@ class TAuswahlBox;
 class Zeichenflaeche;
 class Zufall;
 
+// The verdict panel and the pieces that change with the verdict.
+struct Urteilsanzeige {
+    QWidget* Panel = nullptr;
+    Figur* SRichtig = nullptr;
+    QLabel* LRichtig1 = nullptr;
+    QLabel* LRichtig2 = nullptr;
+    QWidget* IRichtig = nullptr;
+    QPushButton* BRichtigFertig = nullptr;
+    QPushButton* BRichtigNaechste = nullptr;
+};
+
+// The panel with the test statistics.
+struct Testergebnisanzeige {
+    QWidget* Panel = nullptr;
+    QLabel* LTestErgebnis2 = nullptr;
+    QProgressBar* GTestErgebnis = nullptr;
+};
+
 // The program's one main window: the plot, the list of the seven function
 // types, the pupil's equation with its buttons, the verdict and test panels
-// and the main menu. It owns all state of a run; nothing is stored.
-class TForm1 : public QMainWindow, public TermUmgebung {
+// and the main menu. The run itself is Ablauf, plain code; the window hands
+// it the user's events, lends it its hands for drawing and showing, and
+// shows its state. Nothing is stored.
+class TForm1 : public QMainWindow, public TermUmgebung, public AblaufUmgebung {
     Q_OBJECT
 public:
     TForm1(Dialoge& dialoge, Zufall& zufall, QWidget* parent = nullptr);
 
-    // Back to the state without a task: the plot hidden behind the request to
-    // choose a form of work, the type list greyed, no equation shown.
-    void ZeigeGrundzustand();
-    void MenBeendenClick();
+    // The run: form of work, task, judging and counters.
+    const ::Ablauf& Ablauf() const { return m_ablauf; }
+
     // Places a type's value equation right after the content of its input
     // equation, which has just been laid out.
     void SchliesseAnzeigeAn(int Typ);
-
-    // The next task of a series: the type chosen for the previous one is
-    // undone, the given function is made and drawn. ErlaubteTypen must not
-    // be empty.
-    void NeueAufgabe();
-    // Opens the selection dialog as an exercise (Uebung) or a test begins:
-    // the difficulty back to NORMAL, changeable only in an exercise. True
-    // when it was confirmed; ErlaubteTypen then holds the ticked types.
-    bool ZeigeAuswahlBox(bool Uebung);
-
-    // The drawing passes. Each one clears the plot and draws it anew: the
-    // plane, then the given graph in a task, then the pupil's graph once it
-    // has been asked for.
-    void ZeichneKoordinatensystem();
-    void ZeichneVorgFunktion();
-    void ZeichneUserFunktion();
 
     // Runs a handler through the window's error boundary.
     void Behandle(const std::function<void()>& handler);
@@ -65,42 +69,61 @@ public:
     void ParameterUebernehmen(int i, double wert) override;
     void EingabetasteGedrueckt() override;
 
-    // The state of the run, readable by tests.
+    // AblaufUmgebung: the plot, the equations and the modal boxes.
+    void ZeichneKoordinatensystem() override;
+    void ZeichneVorgGraph(const Aufgabe& aufgabe) override;
+    void ZeichneUserGraph(int Typ) override;
+    ParameterSatz UserParameter(int Typ) const override;
+    void SetzeUserParameter(int Typ, int i, double wert) override;
+    void ZeigeUserWerte(int Typ) override;
+    void SetzeTypZurueck(int Typ) override;
+    std::optional<Typauswahl> WaehleTypen(bool gradWaehlbar) override;
+    void Meldung(const QString& titel, const QString& text) override;
+
     std::array<QRadioButton*, AnzahlTypen> TypKnopf{};
     std::array<TFunktionsTerm*, 3 * AnzahlTypen> Terme{};
     int TermBreite = 0;
     Anzeigeoptionen Anzeige;
-    std::int32_t AnzahlAufgaben = 0;
-    std::int32_t AnzahlRichtig = 0;
-    std::uint8_t Modus = 0; // 0 no task, 1 drawing, 2 task file, 3 exercise, 4 test
-    int UserTyp = KeinTyp;
-    int VorgTyp = KeinTyp;
-    ParameterSatz VorgParameter;
-    Typliste ErlaubteTypen;
-    bool ErsterVersuch = false; // the next judged drawing is the first attempt at the task
-    ::Abschnitte Abschnitte; // where a task file shows the given graph
 
 private:
     void baueFenster();
     void baueMenue();
+    void verbindeKnoepfe();
     void FormCreate();
     void legeTypAn(int Typ);
     void zentriere();
-    static void waehleAb(QRadioButton* knopf);
-    void vergissTyp();
-    void StelleZufallsaufgabe();
     TAuswahlBox& AuswahlBox();
+
+    // Every event of the user runs through here: the run takes it, and the
+    // controls show the run's state afterwards, after an error too.
+    void Ereignis(const std::function<void()>& ereignis);
+    void zeigeZustand();
+    void zeigeTypen(const Steuerzustand& z);
+    void zeigeUrteil(::Urteil urteil);
+    void zeigeTestergebnis(const Steuerzustand& z);
+
+    void MemEinfachesZeichnenClick();
+    void MenTestUebungClick(::Modus modus);
+    void RadioClick(int Typ);
+    void BZeichnenClick();
+    void BUeberspringenClick();
+    void BRichtigNaechsteClick();
+    void BRichtigFertigClick();
+    void MenBeendenClick();
 
     Dialoge& m_dialoge;
     Zufall& m_zufall;
     Fehlerbericht m_bericht;
+    ::Ablauf m_ablauf;
     TAuswahlBox* m_auswahl = nullptr; // built at its first use
 
+    QMenu* MenAufgabe = nullptr;
     QWidget* GBFunktionstypen = nullptr;
     QLabel* LBitteFunktionAuswaehlen = nullptr;
     QPushButton* BZeichnen = nullptr;
     QPushButton* BUeberspringen = nullptr;
-    QWidget* PTestErgebnis = nullptr;
+    Urteilsanzeige PRichtig;
+    Testergebnisanzeige PTestErgebnis;
     Zeichenflaeche* IEbene = nullptr;
     QLabel* LBitteAufgabeAuswaehlen = nullptr;
 };

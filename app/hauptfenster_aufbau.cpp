@@ -71,34 +71,40 @@ QGroupBox* gruppe(QWidget* eltern, const char* name, const QRect& lage, const QS
 
 // The verdict: a light bulb on white for a right answer; a wrong test answer
 // uncovers the skull on black.
-void baueUrteil(QWidget* fenster)
+Urteilsanzeige baueUrteil(QWidget* fenster)
 {
     using Kante = Rahmenpanel::Kante;
-    auto* panel = erzeuge<Rahmenpanel>(fenster, "PRichtig", {4, 0, 216, 97}, Kante::Erhaben, Kante::Erhaben);
-    auto* hintergrund = erzeuge<Figur>(panel, "SRichtig", {4, 4, 208, 89});
-    hintergrund->SetzeFarben(Weiss, Weiss);
-    for (auto* label : {beschriftung(panel, "LRichtig1", {72, 8, 133, 20}, QStringLiteral("Das Ergebnis ist"),
-                                     Schrift(16, true), Schwarz),
-                        beschriftung(panel, "LRichtig2", {72, 32, 55, 20}, QStringLiteral("richtig!"),
-                                     Schrift(16, true), Schwarz)})
+    Urteilsanzeige u;
+    u.Panel = erzeuge<Rahmenpanel>(fenster, "PRichtig", {4, 0, 216, 97}, Kante::Erhaben, Kante::Erhaben);
+    u.SRichtig = erzeuge<Figur>(u.Panel, "SRichtig", {4, 4, 208, 89});
+    u.SRichtig->SetzeFarben(Weiss, Weiss);
+    u.LRichtig1 = beschriftung(u.Panel, "LRichtig1", {72, 8, 133, 20}, QStringLiteral("Das Ergebnis ist"),
+                               Schrift(16, true), Schwarz);
+    u.LRichtig2 = beschriftung(u.Panel, "LRichtig2", {72, 32, 55, 20}, QStringLiteral("richtig!"),
+                               Schrift(16, true), Schwarz);
+    for (QLabel* label : {u.LRichtig1, u.LRichtig2})
         SetzeHintergrund(label, Weiss);
-    bild(panel, "IFalsch", {10, 8}, QStringLiteral(":/bilder/totenkopf.png"));
-    bild(panel, "IRichtig", {8, 8}, QStringLiteral(":/bilder/gluehbirne.png"));
-    knopf(panel, "BRichtigFertig", {145, 35, 64, 25}, QStringLiteral("fertig"), Schrift(13));
-    knopf(panel, "BRichtigNaechste", {88, 64, 121, 25}, QStringLiteral("Nächste Aufgabe"), Schrift(13));
-    panel->hide();
+    bild(u.Panel, "IFalsch", {10, 8}, QStringLiteral(":/bilder/totenkopf.png"));
+    u.IRichtig = bild(u.Panel, "IRichtig", {8, 8}, QStringLiteral(":/bilder/gluehbirne.png"));
+    u.BRichtigFertig = knopf(u.Panel, "BRichtigFertig", {145, 35, 64, 25}, QStringLiteral("fertig"), Schrift(13));
+    u.BRichtigNaechste =
+        knopf(u.Panel, "BRichtigNaechste", {88, 64, 121, 25}, QStringLiteral("Nächste Aufgabe"), Schrift(13));
+    u.Panel->hide();
+    return u;
 }
 
-QWidget* baueTestergebnis(QWidget* fenster)
+Testergebnisanzeige baueTestergebnis(QWidget* fenster)
 {
+    Testergebnisanzeige t;
     auto* panel = erzeuge<Rahmenpanel>(fenster, "PTestErgebnis", {4, 470, 216, 77}, Rahmenpanel::Kante::Vertieft,
                                        Rahmenpanel::Kante::Keine);
+    t.Panel = panel;
     panel->setFont(Schrift(13));
     SetzeTextfarbe(panel, Gruen);
     beschriftung(panel, "LTestErgebnis1", {8, 2, 201, 17}, QStringLiteral("Ergebnisse der Tests"),
                  Schrift(13, true, true), Gruen, Qt::AlignHCenter | Qt::AlignTop);
-    beschriftung(panel, "LTestErgebnis2", {8, 20, 161, 17}, QStringLiteral("Anzahl der Aufgaben: 0"), Schrift(13),
-                 Gruen);
+    t.LTestErgebnis2 = beschriftung(panel, "LTestErgebnis2", {8, 20, 161, 17},
+                                    QStringLiteral("Anzahl der Aufgaben: 0"), Schrift(13), Gruen);
     beschriftung(panel, "LTestErgebnis3", {8, 36, 161, 17}, QStringLiteral("Auf Anhieb richtig gelöst:"),
                  Schrift(13), Gruen);
     auto* anzeige = erzeuge<QProgressBar>(panel, "GTestErgebnis", {8, 56, 200, 16});
@@ -111,7 +117,8 @@ QWidget* baueTestergebnis(QWidget* fenster)
     anzeige->setPalette(palette);
     anzeige->hide();
     panel->hide();
-    return panel;
+    t.GTestErgebnis = anzeige;
+    return t;
 }
 
 } // namespace
@@ -124,7 +131,7 @@ void TForm1::baueFenster()
     fenster->setFont(Schrift(11));
     setCentralWidget(fenster);
 
-    baueUrteil(fenster);
+    PRichtig = baueUrteil(fenster);
     GBFunktionstypen = gruppe(fenster, "GBFunktionstypen", {4, 102, 216, 363}, QStringLiteral(" Funktionstypen "),
                               Schwarz);
     PTestErgebnis = baueTestergebnis(fenster);
@@ -167,12 +174,15 @@ void TForm1::baueMenue()
         return aktion;
     };
 
-    QMenu* aufgaben = menue(leiste, "MenAufgabe", QStringLiteral("Aufgaben  "));
-    eintrag(aufgaben, "MemEinfachesZeichnen", QStringLiteral("einfaches Zeichnen von Schaubildern"));
-    eintrag(aufgaben, "MenUebung", QStringLiteral("Übung"));
-    eintrag(aufgaben, "MenTest", QStringLiteral("Test"));
-    eintrag(aufgaben, "MenDateiEinlesen", QStringLiteral("Aufgabendatei einlesen"));
-    leiste->addMenu(aufgaben);
+    MenAufgabe = menue(leiste, "MenAufgabe", QStringLiteral("Aufgaben  "));
+    QAction* zeichnen = eintrag(MenAufgabe, "MemEinfachesZeichnen", QStringLiteral("einfaches Zeichnen von Schaubildern"));
+    QAction* uebung = eintrag(MenAufgabe, "MenUebung", QStringLiteral("Übung"));
+    QAction* test = eintrag(MenAufgabe, "MenTest", QStringLiteral("Test"));
+    eintrag(MenAufgabe, "MenDateiEinlesen", QStringLiteral("Aufgabendatei einlesen"));
+    leiste->addMenu(MenAufgabe);
+    Verbinde(m_bericht, zeichnen, &QAction::triggered, this, [this] { MemEinfachesZeichnenClick(); });
+    Verbinde(m_bericht, uebung, &QAction::triggered, this, [this] { MenTestUebungClick(Modus::Uebung); });
+    Verbinde(m_bericht, test, &QAction::triggered, this, [this] { MenTestUebungClick(Modus::Test); });
 
     QMenu* optionen = menue(leiste, "MenOptionen", QStringLiteral(" Optionen "));
     QMenu* achsen = menue(optionen, "MenAchsen", QStringLiteral("Koordinatenachsen"));

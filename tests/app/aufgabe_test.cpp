@@ -1,43 +1,16 @@
-#include "app/hauptfenster.h"
-
-#include "plot/zeichenflaeche.h"
-#include "testhilfe.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
-#include <gtest/gtest.h>
+#include "fenstertest.h"
 
 namespace {
 
 const QColor Blau = Farbe(0xFF0000);
 
-class AufgabeTest : public ::testing::Test {
+class AufgabeTest : public FensterTest {
 protected:
-    AufgabeTest() { form.show(); }
-
     QWidget* tafel(int Typ, int Rolle) { return form.Terme[Typ * 3 + Rolle]->Tafel; }
 
-    // A task series as the menu starts it, with the types and difficulty
-    // the user chooses in the dialog.
-    void starte(int modus, const std::vector<int>& typen, int grad = Normal)
-    {
-        dialoge.auswahlAntworten.push_back({typen, grad, true});
-        ASSERT_TRUE(form.ZeigeAuswahlBox(modus == 3));
-        form.Modus = static_cast<std::uint8_t>(modus);
-    }
-
-    // The draws of a task: the type's index in ErlaubteTypen, then those of
-    // the type's rule.
+    // The draws of the tasks to come: the type's index in ErlaubteTypen,
+    // then those of the type's rule.
     void skript(std::vector<int> zuege) { zufall.zuege = std::move(zuege); }
-
-    AufzeichnendeDialoge dialoge;
-    SkriptZufall zufall;
-    TForm1 form{dialoge, zufall};
-    QPushButton* zeichnen = form.findChild<QPushButton*>(QStringLiteral("BZeichnen"));
-    QLabel* hinweis = form.findChild<QLabel*>(QStringLiteral("LBitteFunktionAuswaehlen"));
 };
 
 // y = 2x + 1 from the first of two allowed types.
@@ -45,67 +18,55 @@ const std::vector<int> GeradeZweiXPlusEins{0, 7, 1, 18};
 
 TEST_F(AufgabeTest, ZufallsaufgabeWirdGezogenUndGezeichnet)
 {
-    starte(3, {Betrag, Gerade});
     skript(GeradeZweiXPlusEins);
-    form.NeueAufgabe();
+    starte(Modus::Uebung, {Betrag, Gerade});
     EXPECT_EQ(zufall.gefragt, (std::vector<int>{2, 18, 2, 33}));
-    EXPECT_EQ(form.VorgTyp, Gerade);
-    EXPECT_EQ(form.VorgParameter[0], 2);
-    EXPECT_EQ(form.VorgParameter[1], 1);
-    const QImage& bild = form.findChild<Zeichenflaeche*>(QStringLiteral("IEbene"))->Bild();
-    EXPECT_EQ(bild.pixelColor(287, 215 - 36), Blau) << "the given line through (0 | 1)";
-    EXPECT_EQ(bild.pixelColor(287 + 36, 215 - 3 * 36), Blau) << "and (1 | 3)";
+    EXPECT_EQ(aufgabe().VorgTyp, Gerade);
+    EXPECT_EQ(aufgabe().VorgParameter[0], 2);
+    EXPECT_EQ(aufgabe().VorgParameter[1], 1);
+    EXPECT_EQ(bild().pixelColor(287, 215 - 36), Blau) << "the given line through (0 | 1)";
+    EXPECT_EQ(bild().pixelColor(287 + 36, 215 - 3 * 36), Blau) << "and (1 | 3)";
+    EXPECT_TRUE(ebene->isVisible());
 }
 
-// The difficulty is read from the dialog at every task.
 TEST_F(AufgabeTest, SchwierigkeitsgradAusDemDialog)
 {
-    starte(3, {Hyperbel}, SehrLeicht);
     skript({0, 7, 5, 1, 2, 0});
-    form.NeueAufgabe();
+    starte(Modus::Uebung, {Hyperbel}, SehrLeicht);
     EXPECT_EQ(zufall.gefragt, (std::vector<int>{1, 9, 9, 2, 6, 3})) << "the reduction draws its position";
-    EXPECT_EQ(form.VorgParameter, (ParameterSatz{{2, 0, 0}})) << "a kept, d and c back at 0";
+    EXPECT_EQ(aufgabe().VorgParameter, (ParameterSatz{{2, 0, 0}})) << "a kept, d and c back at 0";
 }
 
 TEST_F(AufgabeTest, TestLaeuftImmerMitNormal)
 {
-    starte(4, {Hyperbel}, SehrLeicht);
+    skript({0, 7, 5, 1, 2});
+    starte(Modus::Test, {Hyperbel}, SehrLeicht);
     ASSERT_EQ(dialoge.auswahlGeoeffnet.size(), 1U);
     EXPECT_EQ(dialoge.auswahlGeoeffnet[0].grad, Normal);
     EXPECT_FALSE(dialoge.auswahlGeoeffnet[0].gradAenderbar);
-    skript({0, 7, 5, 1, 2});
-    form.NeueAufgabe();
     EXPECT_EQ(zufall.gefragt, (std::vector<int>{1, 9, 9, 2, 6})) << "no reduction";
 }
 
 TEST_F(AufgabeTest, DieVorigeWahlWirdZurueckgesetzt)
 {
-    starte(3, {Gerade, Parabel2});
-    form.UserTyp = Parabel2;
-    form.TypKnopf[Parabel2]->setChecked(true);
-    tafel(Parabel2, RolleEingabe)->show();
-    tafel(Parabel2, RolleAnzeige)->show();
-    form.Terme[Parabel2 * 3 + RolleEingabe]->Eingaben[0]->setText(QStringLiteral("7"));
-    form.Terme[Parabel2 * 3 + RolleAnzeige]->Parameter = {{7, 7, 7}};
-    tafel(Parabel2, RolleAnzeige)->move(600, 24);
-    zeichnen->setEnabled(true);
-    form.Abschnitte.Anzahl = 2;
-    form.ErsterVersuch = false;
-    skript(GeradeZweiXPlusEins);
+    skript({0, 7, 1, 18, 0, 7, 1, 18});
+    starte(Modus::Uebung, {Gerade, Parabel2});
+    waehle(Parabel2);
+    tippe(Parabel2, 0, "7");
+    ASSERT_EQ(anzeige(Parabel2).Parameter[0], 7);
+    klicke("BUeberspringen");
 
-    form.NeueAufgabe();
-    EXPECT_EQ(form.UserTyp, KeinTyp);
+    EXPECT_EQ(form.Ablauf().UserTyp(), KeinTyp);
     EXPECT_FALSE(form.TypKnopf[Parabel2]->isChecked());
     EXPECT_FALSE(tafel(Parabel2, RolleEingabe)->isVisible());
     EXPECT_FALSE(tafel(Parabel2, RolleAnzeige)->isVisible());
-    EXPECT_EQ(form.Terme[Parabel2 * 3 + RolleEingabe]->Eingaben[0]->text(), QStringLiteral("1"));
-    EXPECT_EQ(form.Terme[Parabel2 * 3 + RolleAnzeige]->Parameter, (ParameterSatz{{1, 0, 0}}));
-    const QLineEdit* letzte = form.Terme[Parabel2 * 3 + RolleEingabe]->Eingaben[2];
+    EXPECT_EQ(feld(Parabel2, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(anzeige(Parabel2).Parameter, (ParameterSatz{{1, 0, 0}}));
+    const QLineEdit* letzte = feld(Parabel2, 2);
     EXPECT_EQ(tafel(Parabel2, RolleAnzeige)->x(), tafel(Parabel2, RolleEingabe)->x() + letzte->x() + letzte->width())
         << "the value equation follows the input equation again";
     EXPECT_FALSE(zeichnen->isEnabled());
-    EXPECT_EQ(form.Abschnitte.Anzahl, 0) << "a random task shows the whole graph";
-    EXPECT_TRUE(form.ErsterVersuch);
+    EXPECT_TRUE(form.Ablauf().ErsterVersuch());
     EXPECT_TRUE(hinweis->isVisible());
     for (const QRadioButton* knopf : form.TypKnopf)
         EXPECT_FALSE(knopf->isChecked());
@@ -113,56 +74,63 @@ TEST_F(AufgabeTest, DieVorigeWahlWirdZurueckgesetzt)
 
 TEST_F(AufgabeTest, EinzigerTypIstSofortGewaehlt)
 {
-    starte(3, {Sinus});
     skript({0, 5, 1, 5, 1, 1, 0, 6, 0, 7, 0, 1, 1, 1});
-    for (int aufgabe = 0; aufgabe < 2; ++aufgabe) {
-        form.NeueAufgabe();
-        EXPECT_TRUE(form.TypKnopf[Sinus]->isChecked()) << aufgabe;
-        EXPECT_FALSE(hinweis->isVisible()) << aufgabe;
-        EXPECT_EQ(form.VorgTyp, Sinus);
+    starte(Modus::Uebung, {Sinus});
+    for (int aufgabeNr = 0; aufgabeNr < 2; ++aufgabeNr) {
+        EXPECT_TRUE(form.TypKnopf[Sinus]->isChecked()) << aufgabeNr;
+        EXPECT_TRUE(tafel(Sinus, RolleEingabe)->isVisible()) << aufgabeNr;
+        EXPECT_FALSE(hinweis->isVisible()) << aufgabeNr;
+        EXPECT_TRUE(zeichnen->isEnabled()) << aufgabeNr;
+        EXPECT_EQ(zeichnen->text(), QStringLiteral("Schaubild zeichnen"));
+        EXPECT_EQ(aufgabe().VorgTyp, Sinus);
+        if (aufgabeNr == 0)
+            klicke("BUeberspringen");
     }
 }
 
 TEST_F(AufgabeTest, TestZaehltJedeAufgabe)
 {
-    starte(4, {Gerade, Betrag});
-    zeichnen->setText(QStringLiteral("Schaubild zeichnen"));
     skript({0, 7, 1, 18, 0, 7, 1, 18, 0, 7, 1, 18});
-    for (int aufgabe = 1; aufgabe <= 3; ++aufgabe) {
-        form.ErsterVersuch = false;
-        form.NeueAufgabe();
-        EXPECT_EQ(form.AnzahlAufgaben, aufgabe);
-        EXPECT_TRUE(form.ErsterVersuch);
+    starte(Modus::Test, {Gerade, Betrag});
+    for (int aufgabeNr = 1; aufgabeNr <= 3; ++aufgabeNr) {
+        EXPECT_EQ(form.Ablauf().AnzahlAufgaben(), aufgabeNr);
+        EXPECT_EQ(zeichnen->text(), QStringLiteral("OK        (nur ein Versuch!)"));
+        if (aufgabeNr < 3)
+            klicke("BUeberspringen");
     }
-    EXPECT_EQ(zeichnen->text(), QStringLiteral("OK        (nur ein Versuch!)"));
 }
 
 TEST_F(AufgabeTest, UebungZaehltNichtUndLaesstDieBeschriftung)
 {
-    starte(3, {Gerade, Betrag});
-    zeichnen->setText(QStringLiteral("Schaubild neu zeichnen"));
-    skript(GeradeZweiXPlusEins);
-    form.ErsterVersuch = false;
-    form.NeueAufgabe();
-    EXPECT_EQ(form.AnzahlAufgaben, 0);
-    EXPECT_TRUE(form.ErsterVersuch);
-    EXPECT_EQ(zeichnen->text(), QStringLiteral("Schaubild neu zeichnen"));
+    skript({0, 7, 1, 18, 0, 7, 1, 18});
+    starte(Modus::Uebung, {Gerade, Betrag});
+    waehle(Betrag);
+    klicke("BZeichnen");
+    klicke("BUeberspringen");
+    EXPECT_EQ(form.Ablauf().AnzahlAufgaben(), 0);
+    EXPECT_EQ(zeichnen->text(), QStringLiteral("Schaubild neu zeichnen")) << "left from before, disabled";
+    EXPECT_FALSE(zeichnen->isEnabled());
 }
 
 // What the main window does around the dialog: NORMAL at every opening,
 // changeable only in an exercise; the ticks carry over; only a confirmed
-// dialog changes ErlaubteTypen.
-TEST_F(AufgabeTest, AuswahlBoxUeberDieTuer)
+// dialog changes the allowed types, and any other outcome leaves no task.
+TEST_F(AufgabeTest, AuswahlBoxUeberDasMenue)
 {
+    skript({0, 10, 10, 1, 2, 1, 0}); // y = 2·|x|, the reduction keeping one
     dialoge.auswahlAntworten = {{std::vector<int>{Sinus, Betrag}, SehrLeicht, true},
                                 {std::nullopt, Leicht, false},
                                 {std::vector<int>{}, std::nullopt, true}};
-    EXPECT_TRUE(form.ZeigeAuswahlBox(true));
-    EXPECT_EQ(form.ErlaubteTypen, (Typliste{Betrag, Sinus}));
-    EXPECT_FALSE(form.ZeigeAuswahlBox(false));
-    EXPECT_EQ(form.ErlaubteTypen, (Typliste{Betrag, Sinus})) << "Abbrechen";
-    EXPECT_FALSE(form.ZeigeAuswahlBox(true));
-    EXPECT_EQ(form.ErlaubteTypen, (Typliste{Betrag, Sinus})) << "Ok with nothing ticked";
+    menue("MenUebung");
+    EXPECT_EQ(form.Ablauf().ErlaubteTypen(), (Typliste{Betrag, Sinus}));
+    EXPECT_EQ(form.Ablauf().Modus(), Modus::Uebung);
+    menue("MenTest");
+    EXPECT_EQ(form.Ablauf().ErlaubteTypen(), (Typliste{Betrag, Sinus})) << "Abbrechen";
+    EXPECT_EQ(form.Ablauf().Modus(), Modus::KeineAufgabe);
+    EXPECT_TRUE(kind<QLabel>("LBitteAufgabeAuswaehlen")->isVisible());
+    menue("MenUebung");
+    EXPECT_EQ(form.Ablauf().ErlaubteTypen(), (Typliste{Betrag, Sinus})) << "Ok with nothing ticked";
+    EXPECT_EQ(form.Ablauf().Modus(), Modus::KeineAufgabe);
     ASSERT_EQ(dialoge.boxen.size(), 1U);
     EXPECT_EQ(dialoge.boxen[0].text, QStringLiteral("Es muss mindestens ein Funktionstyp ausgewählt werden!"));
 

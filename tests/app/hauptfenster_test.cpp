@@ -1,8 +1,7 @@
-#include "app/hauptfenster.h"
+#include "fenstertest.h"
 
 #include "plot/geometrie.h"
 #include "term/bausteine.h"
-#include "testhilfe.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -18,23 +17,9 @@
 
 namespace {
 
-class HauptfensterTest : public ::testing::Test {
+class HauptfensterTest : public FensterTest {
 protected:
-    HauptfensterTest() { form.show(); }
-
-    template <typename W = QWidget>
-    W* kind(const char* name)
-    {
-        auto* w = form.findChild<W*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
     QWidget* tafel(int Typ, int Rolle) { return form.Terme[Typ * 3 + Rolle]->Tafel; }
-
-    AufzeichnendeDialoge dialoge;
-    SkriptZufall zufall;
-    TForm1 form{dialoge, zufall};
 };
 
 QString text(const QWidget* w)
@@ -213,12 +198,17 @@ TEST_F(HauptfensterTest, Menueleiste)
 
 TEST_F(HauptfensterTest, GrundzustandNachDemStart)
 {
-    EXPECT_EQ(form.Modus, 0);
-    EXPECT_EQ(form.UserTyp, -1);
-    EXPECT_EQ(form.VorgTyp, -1);
-    EXPECT_EQ(form.AnzahlAufgaben, 0);
-    EXPECT_EQ(form.AnzahlRichtig, 0);
+    EXPECT_EQ(form.Ablauf().Modus(), Modus::KeineAufgabe);
+    EXPECT_EQ(form.Ablauf().UserTyp(), KeinTyp);
+    EXPECT_EQ(form.Ablauf().Aufgabe().VorgTyp, KeinTyp);
+    EXPECT_EQ(form.Ablauf().AnzahlAufgaben(), 0);
+    EXPECT_EQ(form.Ablauf().AnzahlRichtig(), 0);
     EXPECT_FALSE(kind("BZeichnen")->isEnabled());
+    EXPECT_EQ(text(kind("BZeichnen")), QStringLiteral("Schaubild zeichnen"));
+    EXPECT_TRUE(kind("LBitteAufgabeAuswaehlen")->isVisible());
+    for (const char* verborgen : {"LBitteFunktionAuswaehlen", "BUeberspringen", "IEbene", "PTestErgebnis",
+                                  "PRichtig", "GTestErgebnis"})
+        EXPECT_FALSE(kind(verborgen)->isVisible()) << verborgen;
     EXPECT_TRUE(kind<QMenu>("MenAufgabe")->menuAction()->isEnabled());
     for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
         EXPECT_FALSE(form.TypKnopf[Typ]->isEnabled());
@@ -276,32 +266,30 @@ TEST_F(HauptfensterTest, GraueListeIgnoriertKlicks)
 
 TEST_F(HauptfensterTest, WaehlbareGleichungWaehltIhrenKnopf)
 {
+    menue("MemEinfachesZeichnen");
     for (const int Typ : {2, 5}) {
-        form.Terme[Typ * 3]->Darstellen(Typ, RolleListe, true);
         QTest::mouseClick(form.Terme[Typ * 3]->Klickbild, Qt::LeftButton);
         EXPECT_TRUE(form.TypKnopf[Typ]->isChecked());
     }
     EXPECT_FALSE(form.TypKnopf[2]->isChecked()) << "the radio buttons exclude each other";
     QTest::mouseClick(form.Terme[5 * 3]->Klickbild, Qt::LeftButton);
     EXPECT_TRUE(form.TypKnopf[5]->isChecked()) << "a second click leaves it selected";
+    EXPECT_TRUE(tafel(5, RolleEingabe)->isVisible());
+    EXPECT_FALSE(tafel(2, RolleEingabe)->isVisible());
 }
 
 TEST_F(HauptfensterTest, SpaetererGrundzustandBehaeltTypUndZaehler)
 {
-    form.UserTyp = Sinus;
-    form.AnzahlAufgaben = 4;
-    form.AnzahlRichtig = 3;
-    form.Modus = 3;
-    form.TypKnopf[Sinus]->setEnabled(true);
-    form.TypKnopf[Sinus]->setChecked(true);
-    tafel(Sinus, RolleEingabe)->show();
-    tafel(Sinus, RolleAnzeige)->show();
+    menue("MemEinfachesZeichnen");
+    waehle(Sinus);
+    ASSERT_TRUE(tafel(Sinus, RolleEingabe)->isVisible());
+    dialoge.auswahlAntworten.push_back({std::nullopt, std::nullopt, false});
+    menue("MenUebung"); // cancelled: no task
 
-    form.ZeigeGrundzustand();
-    EXPECT_EQ(form.UserTyp, Sinus);
-    EXPECT_EQ(form.AnzahlAufgaben, 4);
-    EXPECT_EQ(form.AnzahlRichtig, 3);
-    EXPECT_EQ(form.Modus, 0);
+    EXPECT_EQ(form.Ablauf().UserTyp(), Sinus);
+    EXPECT_EQ(form.Ablauf().Modus(), Modus::KeineAufgabe);
+    EXPECT_TRUE(kind("LBitteAufgabeAuswaehlen")->isVisible());
+    EXPECT_FALSE(kind("IEbene")->isVisible());
     EXPECT_FALSE(form.TypKnopf[Sinus]->isChecked());
     EXPECT_FALSE(form.TypKnopf[Sinus]->isEnabled());
     EXPECT_FALSE(tafel(Sinus, RolleEingabe)->isVisible());

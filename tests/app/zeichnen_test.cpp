@@ -26,56 +26,36 @@ protected:
         return n;
     }
 
-    // A parabola with its vertex at (2 | 1) as the given function.
-    void gibParabelVor(int modus)
+    // The given parabola with its vertex at (2 | 1), on the plane.
+    void zeichneParabel(const Abschnitte& abschnitte = {})
     {
-        form.Modus = static_cast<std::uint8_t>(modus);
-        form.VorgTyp = Parabel2;
-        form.VorgParameter = {{1, -2, 1}};
-    }
-
-    // The hyperbola y = 1/x as the pupil's function, drawing asked for.
-    void waehleHyperbel(const QString& beschriftung = QStringLiteral("Schaubild neu zeichnen"))
-    {
-        form.UserTyp = Hyperbel;
-        form.Terme[Hyperbel * 3 + RolleAnzeige]->Parameter = {{1, 0, 0}};
-        zeichnen->setText(beschriftung);
-        zeichnen->setEnabled(true);
+        form.ZeichneKoordinatensystem();
+        form.ZeichneVorgGraph({Parabel2, {{1, -2, 1}}, abschnitte});
     }
 };
 
-TEST_F(ZeichnenTest, KoordinatensystemZeigtDieEbene)
+TEST_F(ZeichnenTest, EinfachesZeichnenZeigtDieLeereEbene)
 {
     ASSERT_FALSE(ebene->isVisible());
-    form.ZeichneKoordinatensystem();
+    menue("MemEinfachesZeichnen");
     EXPECT_TRUE(ebene->isVisible());
     EXPECT_EQ(bild(), leereEbene());
 }
 
-TEST_F(ZeichnenTest, VorgegebenesSchaubildNurInAufgaben)
+TEST_F(ZeichnenTest, VorgegebenesSchaubild)
 {
-    gibParabelVor(1);
-    form.ZeichneVorgFunktion();
-    EXPECT_EQ(bild(), leereEbene()) << "simple drawing has no given function";
-
-    gibParabelVor(2);
-    form.VorgTyp = KeinTyp;
-    form.ZeichneVorgFunktion();
-    EXPECT_EQ(bild(), leereEbene()) << "a task without a type";
-
-    gibParabelVor(3);
-    form.ZeichneVorgFunktion();
+    zeichneParabel();
     EXPECT_EQ(bild().pixelColor(359, 179), Blau) << "the vertex";
     EXPECT_GT(punkte(Blau), 200);
 }
 
 TEST_F(ZeichnenTest, AbschnitteBeschraenkenDasVorgegebeneSchaubild)
 {
-    gibParabelVor(2);
-    form.Abschnitte.Anzahl = 1;
-    form.Abschnitte.Von[0] = 1;
-    form.Abschnitte.Bis[0] = 3;
-    form.ZeichneVorgFunktion();
+    Abschnitte abschnitte;
+    abschnitte.Anzahl = 1;
+    abschnitte.Von[0] = 1;
+    abschnitte.Bis[0] = 3;
+    zeichneParabel(abschnitte);
     EXPECT_EQ(bild().pixelColor(359, 179), Blau);
     EXPECT_EQ(bild().pixelColor(323, 143), Blau) << "x = 1 starts the run";
     EXPECT_NE(bild().pixelColor(395, 143), Blau) << "x = 3 ends it, the end point excluded";
@@ -85,87 +65,57 @@ TEST_F(ZeichnenTest, AbschnitteBeschraenkenDasVorgegebeneSchaubild)
     }
 }
 
-struct Anfrage {
-    const char* fall;
-    int modus;
-    const char* beschriftung;
-    bool freigegeben;
-    bool userSchaubild;
-};
-
-class UserSchaubildTest : public ZeichnenTest, public ::testing::WithParamInterface<Anfrage> {};
-
-TEST_P(UserSchaubildTest, NurWennEsVerlangtWurde)
+TEST_F(ZeichnenTest, UserSchaubildErstNachDemKnopf)
 {
-    const Anfrage& a = GetParam();
-    gibParabelVor(a.modus);
-    waehleHyperbel(QString::fromUtf8(a.beschriftung));
-    zeichnen->setEnabled(a.freigegeben);
-    form.ZeichneUserFunktion();
-    EXPECT_EQ(bild().pixelColor(323, 179) == Rot, a.userSchaubild) << "y = 1/x at x = 1";
-    EXPECT_EQ(bild().pixelColor(359, 179) == Blau, a.modus > 1) << "the given vertex";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modi, UserSchaubildTest,
-    ::testing::Values(Anfrage{"Zeichnen_vor_dem_Knopf", 1, "Schaubild zeichnen", true, false},
-                      Anfrage{"Zeichnen_nach_dem_Knopf", 1, "Schaubild neu zeichnen", true, true},
-                      Anfrage{"Datei", 2, "Schaubild neu zeichnen", true, true},
-                      Anfrage{"Uebung_vor_dem_Knopf", 3, "Schaubild zeichnen", true, false},
-                      Anfrage{"Uebung", 3, "Schaubild neu zeichnen", true, true},
-                      Anfrage{"Test_nicht_abgegeben", 4, "OK        (nur ein Versuch!)", true, false},
-                      Anfrage{"Test_abgegeben", 4, "OK        (nur ein Versuch!)", false, true}),
-    [](const auto& info) { return std::string(info.param.fall); });
-
-TEST_F(ZeichnenTest, OhneTypKeinUserSchaubild)
-{
-    gibParabelVor(3);
-    waehleHyperbel();
-    form.UserTyp = KeinTyp;
-    form.ZeichneUserFunktion();
-    EXPECT_EQ(punkte(Rot), 0);
+    menue("MemEinfachesZeichnen");
+    waehle(Hyperbel);
+    EXPECT_EQ(punkte(Rot), 0) << "chosen, not yet drawn";
+    klicke("BZeichnen");
+    EXPECT_EQ(bild().pixelColor(323, 179), Rot) << "y = 1/x at x = 1";
+    EXPECT_EQ(zeichnen->text(), QStringLiteral("Schaubild neu zeichnen"));
 }
 
 TEST_F(ZeichnenTest, EinfachesZeichnenBeginntAufLeererEbene)
 {
-    form.Modus = 1;
-    waehleHyperbel();
-    form.ZeichneUserFunktion();
-    const int hyperbel = punkte(Rot);
-    EXPECT_GT(hyperbel, 200);
+    menue("MemEinfachesZeichnen");
+    waehle(Hyperbel);
+    klicke("BZeichnen");
+    EXPECT_GT(punkte(Rot), 200);
 
-    form.UserTyp = Gerade;
-    form.Terme[Gerade * 3 + RolleAnzeige]->Parameter = {{0, 5.5}};
-    form.ZeichneUserFunktion();
+    waehle(Gerade);
+    tippe(Gerade, 0, "0");
+    tippe(Gerade, 1, "5.5");
+    klicke("BZeichnen");
     EXPECT_EQ(bild().pixelColor(323, 179), Farbe(0xC0C0C0)) << "the hyperbola is gone";
     EXPECT_EQ(punkte(Rot), BildBreite) << "only the line y = 5.5";
 }
 
 TEST_F(ZeichnenTest, UserHyperbelSpringtNichtUeberDenPol)
 {
-    form.Modus = 1;
-    waehleHyperbel();
-    form.ZeichneUserFunktion();
+    form.ZeichneKoordinatensystem();
+    form.ZeichneUserGraph(Hyperbel);
+    EXPECT_EQ(bild().pixelColor(323, 179), Rot);
     for (int y = 0; y < BildHoehe; ++y)
         EXPECT_NE(bild().pixelColor(287, y), Rot) << "the pole, row " << y;
 }
 
 TEST_F(ZeichnenTest, RechenfehlerWirdGemeldetUndDasProgrammBleibtBenutzbar)
 {
-    gibParabelVor(2);
-    form.VorgTyp = Exponential;
-    form.VorgParameter = {{1, -2, 0}};
-    waehleHyperbel();
-    form.Behandle([this] { form.ZeichneUserFunktion(); });
-
+    const auto zeichneExponential = [this](double basis) {
+        form.Behandle([this, basis] {
+            form.ZeichneKoordinatensystem();
+            form.ZeichneVorgGraph({Exponential, {{1, basis, 0}}, {}});
+            form.ZeichneUserGraph(Hyperbel);
+        });
+    };
+    zeichneExponential(-2);
     ASSERT_EQ(dialoge.boxen.size(), 1U);
     EXPECT_EQ(dialoge.boxen[0].art, AufzeichnendeDialoge::Art::Fehler);
     EXPECT_EQ(dialoge.boxen[0].titel, QStringLiteral("Kurvix"));
     EXPECT_EQ(dialoge.boxen[0].text, QStringLiteral("Ungültige Gleitkommaoperation."));
     EXPECT_EQ(bild(), leereEbene()) << "the bare plane: no given and no own graph";
 
-    form.VorgParameter = {{1, 2, 0}};
-    form.Behandle([this] { form.ZeichneUserFunktion(); });
+    zeichneExponential(2);
     EXPECT_EQ(dialoge.boxen.size(), 1U);
     EXPECT_EQ(bild().pixelColor(323, 179), Rot);
     EXPECT_GT(punkte(Blau), 100);

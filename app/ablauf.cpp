@@ -1,0 +1,225 @@
+#include "app/ablauf.h"
+
+#include "model/urteil.h"
+
+#include <algorithm>
+
+QString Beschriftung(Knopftext text)
+{
+    switch (text) {
+    case Knopftext::Zeichnen:
+        return QStringLiteral("Schaubild zeichnen");
+    case Knopftext::NeuZeichnen:
+        return QStringLiteral("Schaubild neu zeichnen");
+    case Knopftext::NurEinVersuch:
+        return QStringLiteral("OK        (nur ein Versuch!)");
+    case Knopftext::WeitereVersuche:
+        return QStringLiteral("Ok (Weitere Versuche)");
+    }
+    return {};
+}
+
+Ablauf::Ablauf(AblaufUmgebung& umgebung, Zufall& zufall)
+    : m_umgebung(umgebung)
+    , m_zufall(zufall)
+{
+}
+
+// The state without a task. The chosen type is remembered, so that choosing
+// it again in simple drawing brings its values back; the verdict, the
+// button's caption and the test counters stay as they are.
+void Ablauf::ZeigeGrundzustand()
+{
+    m_zeichnenAktiv = false;
+    m_typGezeigt = false;
+    m_modus = Modus::KeineAufgabe;
+}
+
+void Ablauf::EinfachesZeichnen()
+{
+    ZeigeGrundzustand();
+    m_modus = Modus::Zeichnen;
+    m_umgebung.ZeichneKoordinatensystem();
+}
+
+// An open task is given up at once, whatever the dialog's outcome. A test
+// always runs at full difficulty.
+void Ablauf::UebungOderTest(::Modus modus)
+{
+    ZeigeGrundzustand();
+    const std::optional<Typauswahl> auswahl = m_umgebung.WaehleTypen(modus == Modus::Uebung);
+    if (!auswahl)
+        return;
+    m_erlaubteTypen = auswahl->ErlaubteTypen;
+    m_grad = modus == Modus::Test ? Normal : auswahl->Grad;
+    m_modus = modus;
+    m_knopftext = imTest() ? Knopftext::NurEinVersuch : Knopftext::Zeichnen;
+    NeueAufgabe();
+}
+
+void Ablauf::NeueAufgabe()
+{
+    if (m_userTyp >= 0) {
+        m_umgebung.SetzeTypZurueck(m_userTyp);
+        m_typGezeigt = false;
+        m_userTyp = KeinTyp;
+        m_zeichnenAktiv = false;
+    }
+    m_aufgabe.Abschnitte = {};
+    m_ersterVersuch = true;
+    if (imTest()) {
+        m_knopftext = Knopftext::NurEinVersuch;
+        ++m_anzahlAufgaben;
+    }
+    m_aufgabe.VorgTyp = ZieheTyp(m_erlaubteTypen, m_zufall);
+    m_aufgabe.VorgParameter = ZieheParameter(m_aufgabe.VorgTyp, m_grad, m_zufall);
+    // A single allowed type is chosen for the pupil, once the new task is in
+    // place: choosing draws, and it must never draw the task before.
+    if (m_erlaubteTypen.size() == 1)
+        FunktionAuswaehlen(m_erlaubteTypen.front());
+    ZeichneVorgFunktion();
+}
+
+// A click on a radio button or on a selectable list entry; the one already
+// selected chooses nothing.
+void Ablauf::TypAngeklickt(int Typ)
+{
+    if (m_typGezeigt && Typ == m_userTyp)
+        return;
+    FunktionAuswaehlen(Typ);
+}
+
+void Ablauf::FunktionAuswaehlen(int Typ)
+{
+    if (m_userTyp >= 0 && Typ != m_userTyp)
+        m_umgebung.SetzeTypZurueck(m_userTyp); // the values typed for it are lost
+    m_userTyp = Typ;
+    m_typGezeigt = true;
+    m_zeichnenAktiv = true;
+    m_knopftext = imTest() ? Knopftext::NurEinVersuch : Knopftext::Zeichnen;
+    m_umgebung.ZeigeUserWerte(Typ);
+    ZeichneVorgFunktion();
+}
+
+void Ablauf::ZeichneVorgFunktion()
+{
+    m_umgebung.ZeichneKoordinatensystem();
+    if (inAufgabe() && m_aufgabe.VorgTyp >= 0)
+        m_umgebung.ZeichneVorgGraph(m_aufgabe);
+}
+
+// In a test the button submits the answer.
+void Ablauf::ZeichnenGeklickt()
+{
+    if (imTest())
+        m_zeichnenAktiv = false;
+    else
+        m_knopftext = Knopftext::NeuZeichnen;
+    ZeichneUserFunktion();
+}
+
+void Ablauf::Eingabetaste()
+{
+    if (imTest()) {
+        m_umgebung.Meldung(QStringLiteral("Eingabetaste beim Test nicht verfügbar"),
+                           QStringLiteral("Falls die Eingabe fertig ist, bitte auf den OK-Knopf klicken"));
+        return;
+    }
+    m_knopftext = Knopftext::NeuZeichnen;
+    ZeichneUserFunktion();
+}
+
+void Ablauf::WertGetippt(int i, double wert)
+{
+    if (m_userTyp >= 0)
+        m_umgebung.SetzeUserParameter(m_userTyp, i, wert);
+}
+
+void Ablauf::AnzeigeGeaendert() { ZeichneUserFunktion(); }
+
+// The one drawing request: draws what the pupil asked for and, in a task,
+// judges it. The pupil's graph appears only once it was asked for since
+// the type was chosen, and in a test only once the answer is submitted.
+void Ablauf::ZeichneUserFunktion()
+{
+    if (inAufgabe())
+        ZeichneVorgFunktion();
+    if (m_userTyp < 0 || !m_typGezeigt || m_knopftext == Knopftext::Zeichnen || (imTest() && m_zeichnenAktiv))
+        return;
+    if (m_modus == Modus::Zeichnen)
+        m_umgebung.ZeichneKoordinatensystem();
+    m_umgebung.ZeichneUserGraph(m_userTyp);
+    if (inAufgabe())
+        beurteile();
+}
+
+void Ablauf::beurteile()
+{
+    const ParameterSatz user = m_umgebung.UserParameter(m_userTyp);
+    if (Richtig(m_userTyp, user, m_aufgabe.VorgTyp, m_aufgabe.VorgParameter)) {
+        m_urteil = Urteil::Richtig;
+        m_zeichnenAktiv = false;
+        if (imTest() && m_ersterVersuch)
+            ++m_anzahlRichtig;
+    } else if (imTest()) {
+        m_urteil = Urteil::Falsch;
+        m_zeichnenAktiv = true;
+        m_knopftext = Knopftext::WeitereVersuche;
+    }
+    if (imTest() && m_ersterVersuch)
+        zeigeStatistik();
+    m_ersterVersuch = false;
+}
+
+void Ablauf::zeigeStatistik()
+{
+    m_balken = true;
+    m_prozent = Prozent(m_anzahlRichtig, m_anzahlAufgaben);
+    m_angezeigteAufgaben = m_anzahlAufgaben;
+}
+
+// A skipped test task was counted when it was posed and counts as not
+// solved.
+void Ablauf::Ueberspringen()
+{
+    if (imTest())
+        zeigeStatistik();
+    NeueAufgabe();
+}
+
+void Ablauf::Naechste()
+{
+    m_urteil = Urteil::Keines;
+    m_zeichnenAktiv = true;
+    NeueAufgabe();
+}
+
+void Ablauf::Fertig()
+{
+    m_urteil = Urteil::Keines;
+    m_zeichnenAktiv = true;
+    ZeigeGrundzustand();
+}
+
+Steuerzustand Ablauf::Zustand() const
+{
+    Steuerzustand z;
+    z.BitteAufgabe = m_modus == Modus::KeineAufgabe;
+    z.BitteFunktion = m_modus != Modus::KeineAufgabe && !m_typGezeigt;
+    for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
+        const bool erlaubt = std::find(m_erlaubteTypen.begin(), m_erlaubteTypen.end(), Typ) != m_erlaubteTypen.end();
+        z.Waehlbar[static_cast<std::size_t>(Typ)] = m_modus == Modus::Zeichnen || (inAufgabe() && erlaubt);
+    }
+    z.Gewaehlt = m_typGezeigt ? m_userTyp : KeinTyp;
+    z.ZeichnenAktiv = m_zeichnenAktiv;
+    z.ZeichnenText = Beschriftung(m_knopftext);
+    z.UeberspringenSichtbar = inAufgabe();
+    z.UeberspringenAktiv = m_urteil == Urteil::Keines;
+    z.Urteil = m_urteil;
+    z.AufgabenMenue = m_urteil == Urteil::Keines;
+    z.TestErgebnis = imTest();
+    z.Balken = m_balken;
+    z.Prozent = m_prozent;
+    z.AnzahlText = QStringLiteral("Anzahl der Aufgaben: %1").arg(m_angezeigteAufgaben);
+    return z;
+}

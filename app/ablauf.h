@@ -1,0 +1,155 @@
+#pragma once
+
+// The run of the program, free of any widget: the form of work, the task,
+// the pupil's choice of type, the judging of answers and the test counters.
+// Each event of the window is one member function; afterwards the window
+// reads Zustand() and shows it. What needs the window's hands (drawing, the
+// equation panels, modal boxes) goes through AblaufUmgebung.
+
+#include "model/funktion.h"
+#include "plot/abtastung.h"
+#include "tasks/zufallsaufgabe.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class Zufall;
+
+enum class Modus : std::uint8_t {
+    KeineAufgabe = 0,
+    Zeichnen = 1, // simple drawing, no given function
+    Datei = 2,    // tasks from a task file
+    Uebung = 3,   // random tasks, any number of attempts
+    Test = 4,     // random tasks, the first attempt counts
+};
+
+// The captions of the draw button, which tell where the pupil stands.
+enum class Knopftext {
+    Zeichnen,        // nothing drawn since the type was chosen
+    NeuZeichnen,     // drawn at least once
+    NurEinVersuch,   // a test answer not yet submitted
+    WeitereVersuche, // a test answer was wrong and may be corrected
+};
+QString Beschriftung(Knopftext text);
+
+enum class Urteil { Keines, Richtig, Falsch };
+
+// The given function of the current task.
+struct Aufgabe {
+    int VorgTyp = KeinTyp;
+    ParameterSatz VorgParameter;
+    ::Abschnitte Abschnitte; // where a task file shows the given graph
+};
+
+// What the selection dialog answers when it is confirmed.
+struct Typauswahl {
+    Typliste ErlaubteTypen;
+    int Grad = Normal;
+};
+
+// How every control of the window that changes with the run looks.
+struct Steuerzustand {
+    bool BitteAufgabe = true;  // "Bitte eine Aufgabenform wählen!" instead of the plot
+    bool BitteFunktion = false; // "Bitte Funktionstyp in der Liste links auswählen!"
+    std::array<bool, AnzahlTypen> Waehlbar{}; // radio button and list entry
+    int Gewaehlt = KeinTyp; // its radio button selected and its equations shown
+    bool ZeichnenAktiv = false;
+    QString ZeichnenText;
+    bool UeberspringenSichtbar = false;
+    bool UeberspringenAktiv = true;
+    ::Urteil Urteil = Urteil::Keines; // the verdict panel and its look
+    bool AufgabenMenue = true;
+    bool TestErgebnis = false; // the panel with the test statistics
+    bool Balken = false;       // its gauge
+    int Prozent = 0;
+    QString AnzahlText;
+
+    friend bool operator==(const Steuerzustand&, const Steuerzustand&) = default;
+};
+
+// What the run needs of the window.
+class AblaufUmgebung {
+public:
+    virtual ~AblaufUmgebung() = default;
+    // Clears the plot and draws the coordinate plane.
+    virtual void ZeichneKoordinatensystem() = 0;
+    // Draws a given graph over what the plot shows.
+    virtual void ZeichneVorgGraph(const Aufgabe& aufgabe) = 0;
+    // Draws the pupil's graph of a type over what the plot shows.
+    virtual void ZeichneUserGraph(int Typ) = 0;
+    // The pupil's function of a type: what is drawn and judged.
+    virtual ParameterSatz UserParameter(int Typ) const = 0;
+    // Stores a typed value into the pupil's function and shows it.
+    virtual void SetzeUserParameter(int Typ, int i, double wert) = 0;
+    // Shows the pupil's values of a type in its value equation.
+    virtual void ZeigeUserWerte(int Typ) = 0;
+    // Resets a type's equations to its basic function.
+    virtual void SetzeTypZurueck(int Typ) = 0;
+    // The selection dialog; empty when it was cancelled or left without a type.
+    virtual std::optional<Typauswahl> WaehleTypen(bool gradWaehlbar) = 0;
+    virtual void Meldung(const QString& titel, const QString& text) = 0;
+};
+
+class Ablauf {
+public:
+    Ablauf(AblaufUmgebung& umgebung, Zufall& zufall);
+
+    // The events of the window.
+    void EinfachesZeichnen();
+    void UebungOderTest(Modus modus);
+    void TypAngeklickt(int Typ);
+    void ZeichnenGeklickt();
+    void Eingabetaste();
+    void WertGetippt(int i, double wert);
+    void Ueberspringen();
+    void Naechste();
+    void Fertig();
+    void AnzeigeGeaendert();
+
+    Steuerzustand Zustand() const;
+
+    ::Modus Modus() const { return m_modus; }
+    int UserTyp() const { return m_userTyp; }
+    const ::Aufgabe& Aufgabe() const { return m_aufgabe; }
+    const Typliste& ErlaubteTypen() const { return m_erlaubteTypen; }
+    bool ErsterVersuch() const { return m_ersterVersuch; }
+    std::int32_t AnzahlAufgaben() const { return m_anzahlAufgaben; }
+    std::int32_t AnzahlRichtig() const { return m_anzahlRichtig; }
+
+private:
+    bool inAufgabe() const { return m_modus >= Modus::Datei; }
+    bool imTest() const { return m_modus == Modus::Test; }
+    void ZeigeGrundzustand();
+    void NeueAufgabe();
+    void FunktionAuswaehlen(int Typ);
+    void ZeichneVorgFunktion();
+    void ZeichneUserFunktion();
+    void beurteile();
+    void zeigeStatistik();
+
+    AblaufUmgebung& m_umgebung;
+    Zufall& m_zufall;
+
+    ::Modus m_modus = Modus::KeineAufgabe;
+    int m_userTyp = KeinTyp;
+    bool m_typGezeigt = false; // the equations of m_userTyp are shown
+    ::Aufgabe m_aufgabe;
+    Typliste m_erlaubteTypen;
+    int m_grad = Normal;
+    bool m_ersterVersuch = false;
+    std::int32_t m_anzahlAufgaben = 0;
+    std::int32_t m_anzahlRichtig = 0;
+
+    // The draw button carries state: its caption says whether the pupil
+    // asked for a drawing, and in a test its enabled state says that the
+    // answer is not yet submitted.
+    Knopftext m_knopftext = Knopftext::Zeichnen;
+    bool m_zeichnenAktiv = false;
+    ::Urteil m_urteil = Urteil::Keines;
+    bool m_balken = false;
+    int m_prozent = 0;
+    std::int32_t m_angezeigteAufgaben = 0;
+};

@@ -1,0 +1,74 @@
+// What the run asks of the main window: the drawing passes on the plot, the
+// pupil's equations and the modal boxes.
+
+#include "app/hauptfenster.h"
+
+#include "dialogs/auswahlbox.h"
+#include "dialogs/dialoge.h"
+#include "plot/ebene.h"
+#include "plot/zeichenflaeche.h"
+
+#include <QGroupBox>
+
+void TForm1::ZeichneKoordinatensystem()
+{
+    IEbene->update();
+    ZeichneEbene(IEbene->Bild(), Anzeige);
+}
+
+void TForm1::ZeichneVorgGraph(const Aufgabe& aufgabe)
+{
+    IEbene->update();
+    ZeichneKurve(IEbene->Bild(), {aufgabe.VorgTyp, aufgabe.VorgParameter, aufgabe.Abschnitte, false},
+                 Anzeige.VorgFarbe, Anzeige.SchaubildDicke);
+}
+
+// The pupil's hyperbola breaks where it jumps; the given one is drawn as it
+// comes.
+void TForm1::ZeichneUserGraph(int Typ)
+{
+    IEbene->update();
+    ZeichneKurve(IEbene->Bild(), {Typ, UserParameter(Typ), {}, Typ == Hyperbel}, Anzeige.UserFarbe,
+                 Anzeige.SchaubildDicke);
+}
+
+ParameterSatz TForm1::UserParameter(int Typ) const { return Terme[Typ * 3 + RolleAnzeige]->Parameter; }
+
+void TForm1::SetzeUserParameter(int Typ, int i, double wert)
+{
+    Terme[Typ * 3 + RolleAnzeige]->Parameter[i] = wert;
+    ZeigeUserWerte(Typ);
+}
+
+void TForm1::ZeigeUserWerte(int Typ) { Terme[Typ * 3 + RolleAnzeige]->Darstellen(Typ, RolleAnzeige, true); }
+
+void TForm1::SetzeTypZurueck(int Typ)
+{
+    Terme[Typ * 3 + RolleEingabe]->Einrichten(Typ, RolleEingabe);
+    Terme[Typ * 3 + RolleAnzeige]->Einrichten(Typ, RolleAnzeige);
+    SchliesseAnzeigeAn(Typ);
+}
+
+// The difficulty starts at NORMAL at every opening and can be changed only
+// for an exercise.
+std::optional<Typauswahl> TForm1::WaehleTypen(bool gradWaehlbar)
+{
+    TAuswahlBox& box = AuswahlBox();
+    box.SetzeSchwierigkeitsgrad(Normal);
+    box.RGSchwierigkeitsgrad->setEnabled(gradWaehlbar);
+    m_dialoge.Auswahl(box);
+    if (!box.Bestaetigt)
+        return std::nullopt;
+    return Typauswahl{box.ErlaubteTypen, box.Schwierigkeitsgrad()};
+}
+
+// Built at its first use, so that start-up does not wait for it; it then
+// lives as long as the window and keeps its ticks.
+TAuswahlBox& TForm1::AuswahlBox()
+{
+    if (m_auswahl == nullptr)
+        m_auswahl = new TAuswahlBox(m_dialoge, m_bericht, this);
+    return *m_auswahl;
+}
+
+void TForm1::Meldung(const QString& titel, const QString& text) { m_dialoge.Meldung(this, titel, text); }
