@@ -23,6 +23,7 @@ public:
     void SetzeForm(Form form);
     void SetzeFarben(const QColor& stift, const QColor& pinsel);
     Form form() const { return m_form; }
+    QColor stift() const { return m_stift; }
     QColor pinsel() const { return m_pinsel; }
 
 protected:
