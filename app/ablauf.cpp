@@ -203,7 +203,7 @@ void Ablauf::Fertig()
 
 Steuerzustand Ablauf::Zustand() const
 {
-    Steuerzustand z;
+    Steuerzustand z{};
     z.BitteAufgabe = m_modus == Modus::KeineAufgabe;
     z.BitteFunktion = m_modus != Modus::KeineAufgabe && !m_typGezeigt;
     for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {

@@ -50,21 +50,22 @@ struct Typauswahl {
     int Grad = Normal;
 };
 
-// How every control of the window that changes with the run looks.
+// How every control of the window that changes with the run looks; made
+// by Ablauf::Zustand, which sets every field.
 struct Steuerzustand {
-    bool BitteAufgabe = true;  // "Bitte eine Aufgabenform wählen!" instead of the plot
-    bool BitteFunktion = false; // "Bitte Funktionstyp in der Liste links auswählen!"
-    std::array<bool, AnzahlTypen> Waehlbar{}; // radio button and list entry
-    int Gewaehlt = KeinTyp; // its radio button selected and its equations shown
-    bool ZeichnenAktiv = false;
+    bool BitteAufgabe;  // "Bitte eine Aufgabenform wählen!" instead of the plot
+    bool BitteFunktion; // "Bitte Funktionstyp in der Liste links auswählen!"
+    std::array<bool, AnzahlTypen> Waehlbar; // radio button and list entry
+    int Gewaehlt; // its radio button selected and its equations shown
+    bool ZeichnenAktiv;
     QString ZeichnenText;
-    bool UeberspringenSichtbar = false;
-    bool UeberspringenAktiv = true;
-    ::Urteil Urteil = Urteil::Keines; // the verdict panel and its look
-    bool AufgabenMenue = true;
-    bool TestErgebnis = false; // the panel with the test statistics
-    bool Balken = false;       // its gauge
-    int Prozent = 0;
+    bool UeberspringenSichtbar;
+    bool UeberspringenAktiv;
+    ::Urteil Urteil; // the verdict panel and its look
+    bool AufgabenMenue;
+    bool TestErgebnis; // the panel with the test statistics
+    bool Balken;       // its gauge
+    int Prozent;
     QString AnzahlText;
 
     friend bool operator==(const Steuerzustand&, const Steuerzustand&) = default;
