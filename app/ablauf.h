@@ -67,8 +67,6 @@ struct Steuerzustand {
     bool Balken;       // its gauge
     int Prozent;
     QString AnzahlText;
-
-    friend bool operator==(const Steuerzustand&, const Steuerzustand&) = default;
 };
 
 // What the run needs of the window.
