@@ -103,6 +103,13 @@ TEST_F(ZeichnenTest, NurDieUserHyperbelBrichtAnSpruengen)
     EXPECT_LT(senkrecht, BildHoehe / 2) << "no line joins the branches";
 
     form.ZeichneKoordinatensystem();
+    form.ZeichneVorgGraph({Hyperbel, {{1, 0.3, 0}}, {}});
+    senkrecht = 0;
+    for (int y = 0; y < BildHoehe; ++y)
+        senkrecht += bild().pixelColor(276, y) == Blau || bild().pixelColor(277, y) == Blau;
+    EXPECT_EQ(senkrecht, BildHoehe) << "the given hyperbola is joined across the pole";
+
+    form.ZeichneKoordinatensystem();
     form.SetzeUserParameter(Gerade, 0, 30);
     form.ZeichneUserGraph(Gerade);
     for (int y = 100; y < 330; ++y) {
