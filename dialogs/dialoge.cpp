@@ -1,5 +1,7 @@
 #include "dialogs/dialoge.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -20,4 +22,15 @@ void QtDialoge::Meldung(QWidget* eltern, const QString& titel, const QString& te
 void QtDialoge::Fehler(QWidget* eltern, const QString& titel, const QString& text)
 {
     zeige(eltern, QMessageBox::Critical, titel, text);
+}
+
+std::optional<QString> QtDialoge::DateiDialog(QWidget* eltern, const QString& filter, const QString& endung)
+{
+    QFileDialog dialog(eltern, QString(), QDir::currentPath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(endung);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }

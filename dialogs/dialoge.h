@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 // The one door through which the program asks the user something in a modal
@@ -16,6 +18,10 @@ public:
     virtual void Meldung(QWidget* eltern, const QString& titel, const QString& text) = 0;
     // An error box: the error icon, a title and an OK button.
     virtual void Fehler(QWidget* eltern, const QString& titel, const QString& text) = 0;
+    // The open-file dialog, started in the current directory: Qt's name
+    // filter ("Aufgabendatei (*.sba)") and the suffix added to a name typed
+    // without one. The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) = 0;
 };
 
 // The real modal windows.
@@ -23,4 +29,5 @@ class QtDialoge : public Dialoge {
 public:
     void Meldung(QWidget* eltern, const QString& titel, const QString& text) override;
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
+    std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
 };

@@ -50,6 +50,12 @@ void AufzeichnendeDialoge::Fehler(QWidget*, const QString& titel, const QString&
     boxen.push_back({Art::Fehler, titel, text});
 }
 
+std::optional<QString> AufzeichnendeDialoge::DateiDialog(QWidget*, const QString& filter, const QString& endung)
+{
+    dateiFragen.push_back({filter, endung});
+    return dateiAntwort;
+}
+
 int SkriptZufall::R(int n)
 {
     if (gezogen >= zuege.size()) {

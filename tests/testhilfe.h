@@ -57,8 +57,16 @@ public:
 
     void Meldung(QWidget* eltern, const QString& titel, const QString& text) override;
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
+    // Records the filter and suffix, and answers with dateiAntwort.
+    std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
 
     std::vector<Box> boxen;
+    struct DateiFrage {
+        QString filter;
+        QString endung;
+    };
+    std::vector<DateiFrage> dateiFragen;
+    std::optional<QString> dateiAntwort; // nothing: the user cancels
 };
 
 // Answers R(n) from a script; a draw beyond the script or outside 0..n-1
