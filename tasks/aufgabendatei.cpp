@@ -12,14 +12,17 @@ const QString Kopfzeile = QStringLiteral(
 
 constexpr QChar Leerzeichen = QLatin1Char(' ');
 
-QString korrektheitsfehler(const char* grund)
+Meldung fehler(const QString& text) { return {Meldung::Art::Fehler, text}; }
+
+Meldung korrektheitsfehler(const char* grund)
 {
-    return QStringLiteral("Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (%1).").arg(QString::fromUtf8(grund));
+    return fehler(QStringLiteral("Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (%1).")
+                      .arg(QString::fromUtf8(grund)));
 }
 
-Dateikopf& mitFehler(Dateikopf& kopf, Meldung::Art art, const QString& text)
+Dateikopf& mitMeldung(Dateikopf& kopf, const Meldung& meldung)
 {
-    kopf.Meldungen.push_back({art, text});
+    kopf.Meldungen.push_back(meldung);
     return kopf;
 }
 
@@ -50,25 +53,30 @@ std::optional<QString> naechsteKopfzeile(Zeilenquelle& zeilen)
     }
 }
 
+// Why a type line word ends reading: it is no integer, it repeats a type, or
+// it names none. Nothing when it adds a type.
+std::optional<Meldung> typfehler(const QString& wort, std::optional<int> nummer, const std::vector<int>& typen)
+{
+    if (!nummer)
+        return Meldung{Meldung::Art::Lesefehler,
+                       QLatin1Char('\'') + wort + QStringLiteral("' ist kein gültiger Integerwert")};
+    if (std::ranges::any_of(typen, [&](int t) { return t + 1 == *nummer; }))
+        return fehler(QStringLiteral("Fehler in der Aufgabendatei: Funktionstyp ist mehrfach ausgewählt!"));
+    if (*nummer < 1 || *nummer > AnzahlTypen)
+        return fehler(QStringLiteral("Fehler in der Aufgabendatei: Nummer eines Funktionstyps ist nicht erlaubt!"));
+    return std::nullopt;
+}
+
 // The type line's words, judged one by one in order; the first fault ends
-// reading.
+// reading and keeps the types before it.
 void liesTypen(QStringView zeile, Dateikopf& kopf)
 {
     qsizetype position = 1;
     while (position > 0) {
         const QString wort = NaechstesWort(zeile, position);
         const std::optional<int> nummer = Ganzzahlwert(wort);
-        if (!nummer) {
-            mitFehler(kopf, Meldung::Art::Lesefehler, QLatin1Char('\'') + wort + QStringLiteral("' ist kein gültiger Integerwert"));
-            return;
-        }
-        if (std::ranges::any_of(kopf.ErlaubteTypen, [&](int t) { return t + 1 == *nummer; })) {
-            mitFehler(kopf, Meldung::Art::Fehler, QStringLiteral("Fehler in der Aufgabendatei: Funktionstyp ist mehrfach ausgewählt!"));
-            return;
-        }
-        if (*nummer < 1 || *nummer > AnzahlTypen) {
-            mitFehler(kopf, Meldung::Art::Fehler,
-                      QStringLiteral("Fehler in der Aufgabendatei: Nummer eines Funktionstyps ist nicht erlaubt!"));
+        if (const std::optional<Meldung> meldung = typfehler(wort, nummer, kopf.ErlaubteTypen)) {
+            mitMeldung(kopf, *meldung);
             return;
         }
         kopf.ErlaubteTypen.push_back(*nummer - 1);
@@ -80,16 +88,16 @@ Dateikopf liesKopf(Zeilenquelle& zeilen)
 {
     Dateikopf kopf;
     if (zeilen.AmEnde())
-        return mitFehler(kopf, Meldung::Art::Fehler, QStringLiteral("Es fehlen Daten in der Aufgaben-Datei."));
+        return mitMeldung(kopf, fehler(QStringLiteral("Es fehlen Daten in der Aufgaben-Datei.")));
     if (zeilen.LiesZeile() != Kopfzeile)
-        return mitFehler(kopf, Meldung::Art::Fehler, korrektheitsfehler("1. Zeile ist unkorrekt"));
+        return mitMeldung(kopf, korrektheitsfehler("1. Zeile ist unkorrekt"));
     const std::optional<QString> kommentar = naechsteKopfzeile(zeilen);
     if (!kommentar)
-        return mitFehler(kopf, Meldung::Art::Fehler, korrektheitsfehler("Kommentar-Daten fehlen"));
-    kopf.Meldungen.push_back({Meldung::Art::Hinweis, *kommentar});
+        return mitMeldung(kopf, korrektheitsfehler("Kommentar-Daten fehlen"));
+    mitMeldung(kopf, {Meldung::Art::Hinweis, *kommentar});
     const std::optional<QString> typen = naechsteKopfzeile(zeilen);
     if (!typen)
-        return mitFehler(kopf, Meldung::Art::Fehler, korrektheitsfehler("Verwendete Funktionstypen-Daten fehlen"));
+        return mitMeldung(kopf, korrektheitsfehler("Verwendete Funktionstypen-Daten fehlen"));
     liesTypen(*typen, kopf);
     return kopf;
 }

@@ -31,7 +31,8 @@ private:
 
 [[noreturn]] void scheitere(const QString& pfad, const char* was, const QString& grund)
 {
-    throw Lesefehler(QStringLiteral("Die Datei „%1“ kann nicht %2 werden: %3").arg(pfad, QString::fromUtf8(was), grund));
+    throw Lesefehler(
+        QStringLiteral("Die Datei „%1“ kann nicht %2 werden: %3").arg(pfad, QString::fromUtf8(was), grund));
 }
 
 // The operating system's own words for errno, in the language of the

@@ -18,7 +18,8 @@
 
 namespace {
 
-const QString KeineDatei = QStringLiteral("Das ist keine gewöhnliche Datei, sondern zum Beispiel ein Ordner oder ein Gerät");
+const QString KeineDatei =
+    QStringLiteral("Das ist keine gewöhnliche Datei, sondern zum Beispiel ein Ordner oder ein Gerät");
 
 class DateiinhaltTest : public ::testing::Test {
 protected:
