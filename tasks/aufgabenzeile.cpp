@@ -44,9 +44,10 @@ void liesParameter(QStringView zeile, qsizetype& position, QStringView trenner, 
     }
 }
 
-// One section "(start;end)" from the word at the position. The ";" and the
-// ")" are looked for in the rest of the line, not only in the word, as the
-// task files have always been read. False when the section is malformed.
+// One section "(start;end)" from the word at the position; false when it is
+// malformed. The ";" and the ")" are looked for in the rest of the line, not
+// only in the word, so "(-2; 2)" still gives the section -2..2 (its leftover
+// "2)" then counts as a malformed second section).
 bool liesAbschnitt(QStringView zeile, qsizetype& position, QStringView trenner, Abschnitte& abschnitte)
 {
     const QStringView rest = zeile.sliced(position - 1);

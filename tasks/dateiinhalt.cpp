@@ -13,6 +13,10 @@
 
 namespace {
 
+// Task files are small; anything larger is no task file, and reading it
+// whole would only fill the memory.
+constexpr qsizetype GroessteAufgabendatei = 4 * 1024 * 1024;
+
 // Closes the descriptor on every way out.
 class Dateideskriptor {
 public:
