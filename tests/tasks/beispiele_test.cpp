@@ -42,13 +42,8 @@ private:
 // Every line ends with CR LF, as the teacher's editor writes it.
 bool nurCrLf(const QByteArray& bytes)
 {
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const bool cr = bytes[i] == '\r';
-        const bool lf = bytes[i] == '\n';
-        if ((cr && bytes.mid(i + 1, 1) != "\n") || (lf && (i == 0 || bytes[i - 1] != '\r')))
-            return false;
-    }
-    return bytes.endsWith("\r\n");
+    const qsizetype zeilen = bytes.count("\r\n");
+    return bytes.count('\r') == zeilen && bytes.count('\n') == zeilen && bytes.endsWith("\r\n");
 }
 
 class BeispielTest : public ::testing::TestWithParam<QString> {};

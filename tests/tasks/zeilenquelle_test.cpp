@@ -15,21 +15,16 @@ struct Zerlegung {
     QStringList zeilen;
 };
 
+// Line ends, Ctrl-Z and lone CRs in whole files are covered with the reader;
+// these are the corners of the byte level.
 const Zerlegung Zerlegungen[] = {
-    {"CrLf", "a\r\nb\r\n", {"a", "b"}},
     {"LetzteZeileOhneEnde", "a\r\nb", {"a", "b"}},
-    {"EinzelnesCr", "a\rb\r", {"a", "b"}},
-    {"LfAllein", "a\nb\r\nc", {"a\nb", "c"}},
     {"LfAmAnfang", "\na", {"\na"}},
     {"LeereZeilen", "a\r\n\r\n\rb", {"a", "", "", "b"}},
     {"CrVorCrLf", "a\r\r\nb", {"a", "", "b"}},
     {"NurZeilenende", "\r\n", {""}},
-    {"Leer", "", {}},
-    {"CtrlZBeendetDieDatei", "a\r\nb\x1A" "c\r\nd\r\n", {"a", "b"}},
-    {"CtrlZAmAnfang", "\x1A" "a\r\n", {}},
     {"CtrlZNachZeilenende", "a\r\n\x1A", {"a"}},
     {"NulIstEinZeichen", QByteArray("a\0b", 3), {QStringView(u"a\0b", 3).toString()}},
-    {"TabIstEinZeichen", "\ta b\t", {"\ta b\t"}},
 };
 
 class ZeilenquelleTest : public ::testing::TestWithParam<Zerlegung> {};
@@ -55,12 +50,8 @@ struct Zeichenfall {
 };
 
 const Zeichenfall Zeichenfaelle[] = {
-    {0x41, u'A'},     {0x7F, u'\x7F'},  {0x80, u'€'},     {0x81, u'\x81'}, {0x82, u'‚'},  {0x84, u'„'},
-    {0x85, u'…'},     {0x8A, u'Š'},     {0x8C, u'Œ'},     {0x8D, u'\x8D'}, {0x8E, u'Ž'},  {0x8F, u'\x8F'},
-    {0x90, u'\x90'},  {0x91, u'‘'},     {0x93, u'“'},     {0x94, u'”'},    {0x96, u'–'},  {0x97, u'—'},
-    {0x99, u'™'},     {0x9C, u'œ'},     {0x9D, u'\x9D'},  {0x9F, u'Ÿ'},    {0xA0, u'\xA0'}, {0xC4, u'Ä'},
-    {0xD6, u'Ö'},     {0xDC, u'Ü'},     {0xDF, u'ß'},     {0xE4, u'ä'},    {0xF6, u'ö'},  {0xFC, u'ü'},
-    {0xFF, u'ÿ'},
+    {0x41, u'A'}, {0x7F, u'\x7F'}, {0x80, u'€'}, {0x81, u'\x81'}, {0x84, u'„'}, {0x8A, u'Š'}, {0x93, u'“'},
+    {0x96, u'–'}, {0x9D, u'\x9D'}, {0x9F, u'Ÿ'}, {0xA0, u'\xA0'}, {0xDF, u'ß'}, {0xFC, u'ü'}, {0xFF, u'ÿ'},
 };
 
 class Windows1252Test : public ::testing::TestWithParam<Zeichenfall> {};
@@ -73,11 +64,5 @@ TEST_P(Windows1252Test, GibtJedemByteSeinZeichen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bytes, Windows1252Test, ::testing::ValuesIn(Zeichenfaelle));
-
-TEST(Windows1252, UebersetztJedesByteEinzeln)
-{
-    EXPECT_EQ(AusWindows1252("Stra\xDF" "e \x84" "frei\x93 \x80" "5"), QStringLiteral("Straße „frei“ €5"));
-    EXPECT_EQ(AusWindows1252("f\xC3\xBCr"), QStringLiteral("fÃ¼r")) << "UTF-8 is no Windows-1252";
-}
 
 } // namespace
