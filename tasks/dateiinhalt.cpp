@@ -53,12 +53,12 @@ int oeffne(const QString& pfad)
     return fd;
 }
 
+// Checked on the open descriptor, so that what is read is what was checked.
+// One that cannot even be examined is refused like a folder.
 void pruefeArt(const QString& pfad, int fd)
 {
     struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        scheitere(pfad, "geöffnet", systemgrund(errno));
-    if (!S_ISREG(info.st_mode))
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         scheitere(pfad, "geöffnet",
                   QStringLiteral("Das ist keine gewöhnliche Datei, sondern zum Beispiel ein Ordner oder ein Gerät"));
 }

@@ -61,7 +61,11 @@ TEST_F(DateiDialogTest, ZeigtAufgabendateienImAktuellenOrdner)
 
 TEST_F(DateiDialogTest, AbbrechenWaehltNichts)
 {
-    EXPECT_EQ(frage([](QFileDialog& dialog) { dialog.reject(); }), std::nullopt);
+    EXPECT_EQ(frage([](QFileDialog& dialog) {
+                  dialog.selectFile(QStringLiteral("aufgaben.sba"));
+                  dialog.reject();
+              }),
+              std::nullopt);
 }
 
 } // namespace
