@@ -2,6 +2,7 @@
 
 #include "dialogs/dialoge.h"
 #include "model/funktion.h"
+#include "tasks/meldung.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -28,6 +29,8 @@ void Fehlerbericht::Ausfuehren(const std::function<void()>& handler)
         handler();
     } catch (const Rechenfehler& fehler) {
         text = QString::fromUtf8(fehler.what());
+    } catch (const Lesefehler& fehler) {
+        text = fehler.Text();
     } catch (const std::bad_alloc&) {
         text = QStringLiteral("Zu wenig Arbeitsspeicher");
     } catch (const std::exception& fehler) {

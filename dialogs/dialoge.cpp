@@ -2,6 +2,8 @@
 
 #include "dialogs/auswahlbox.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -25,3 +27,14 @@ void QtDialoge::Fehler(QWidget* eltern, const QString& titel, const QString& tex
 }
 
 void QtDialoge::Auswahl(TAuswahlBox& box) { box.exec(); }
+
+std::optional<QString> QtDialoge::DateiDialog(QWidget* eltern, const QString& filter, const QString& endung)
+{
+    QFileDialog dialog(eltern, QString(), QDir::currentPath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(endung);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFiles().value(0);
+}

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 class TAuswahlBox;
 
@@ -21,6 +23,11 @@ public:
     // The selection of types and difficulty; returns when the dialog is
     // closed, its outcome in the box's Bestaetigt and ErlaubteTypen.
     virtual void Auswahl(TAuswahlBox& box) = 0;
+
+    // The open-file dialog, started in the current directory: Qt's name
+    // filter ("Aufgabendatei (*.sba)") and the suffix added to a name typed
+    // without one. The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) = 0;
 };
 
 // The real modal windows.
@@ -29,4 +36,5 @@ public:
     void Meldung(QWidget* eltern, const QString& titel, const QString& text) override;
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
     void Auswahl(TAuswahlBox& box) override;
+    std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
 };

@@ -86,6 +86,16 @@ void ueberspringeLeerzeichen(QStringView text, qsizetype& i)
         ++i;
 }
 
+// Passes over an optional sign; from_chars knows only the "-".
+void vorzeichen(QStringView text, qsizetype& i, std::string& ascii)
+{
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        if (text[i] == QLatin1Char('-'))
+            ascii += '-';
+        ++i;
+    }
+}
+
 // Checks the grammar and rewrites the number in the ASCII form that
 // from_chars reads, which knows no "+" and no blanks: " +12,5E3" becomes
 // "012.5e3". Empty if the text breaks the grammar.
@@ -94,11 +104,7 @@ std::optional<std::string> normalform(QStringView text, QStringView trenner)
     std::string ascii;
     qsizetype i = 0;
     ueberspringeLeerzeichen(text, i);
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        if (text[i] == QLatin1Char('-'))
-            ascii += '-';
-        ++i;
-    }
+    vorzeichen(text, i, ascii);
     const qsizetype anfang = i;
     ascii += '0'; // so that ",5" and "," have a whole part to read
     ziffernfolge(text, i, ascii);
@@ -122,6 +128,19 @@ std::optional<std::string> normalform(QStringView text, QStringView trenner)
     return ascii;
 }
 
+// Empty when the value lies beyond the range of the type.
+template <typename Zahl>
+std::optional<Zahl> ausAscii(const std::string& ascii)
+{
+    const char* anfang = ascii.data();
+    const char* ende = anfang + ascii.size();
+    Zahl wert{};
+    const auto [gelesen, fehler] = std::from_chars(anfang, ende, wert);
+    if (fehler != std::errc() || gelesen != ende)
+        return std::nullopt;
+    return wert;
+}
+
 } // namespace
 
 std::optional<double> Zahlwert(QStringView text, QStringView dezimaltrenner)
@@ -129,13 +148,20 @@ std::optional<double> Zahlwert(QStringView text, QStringView dezimaltrenner)
     const std::optional<std::string> ascii = normalform(text, dezimaltrenner);
     if (!ascii)
         return std::nullopt;
-    const char* anfang = ascii->data();
-    const char* ende = anfang + ascii->size();
-    double wert = 0;
-    const auto [gelesen, fehler] = std::from_chars(anfang, ende, wert);
-    if (fehler != std::errc() || gelesen != ende)
-        return std::nullopt; // beyond the range of double
-    return wert;
+    return ausAscii<double>(*ascii);
+}
+
+std::optional<int> Ganzzahlwert(QStringView text)
+{
+    std::string ascii;
+    qsizetype i = 0;
+    ueberspringeLeerzeichen(text, i);
+    vorzeichen(text, i, ascii);
+    const bool ziffern = ziffernfolge(text, i, ascii);
+    ueberspringeLeerzeichen(text, i);
+    if (!ziffern || i != text.size())
+        return std::nullopt;
+    return ausAscii<int>(ascii);
 }
 
 QString Zahltext(double v, const QLocale& locale)

@@ -28,3 +28,9 @@ QString Vorzeichentext(double v, const QLocale& locale = QLocale());
 // separators, no "inf" or "nan". Empty when the text is no such number or
 // its value lies beyond the range of double.
 std::optional<double> Zahlwert(QStringView text, QStringView dezimaltrenner);
+
+// Reads a whole number as the type numbers of a task file are written:
+// optional blanks, an optional sign, decimal digits, optional blanks, and
+// nothing else. Empty when the text is no such number or its value lies
+// beyond the range of int.
+std::optional<int> Ganzzahlwert(QStringView text);

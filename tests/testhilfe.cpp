@@ -82,6 +82,12 @@ void AufzeichnendeDialoge::Auswahl(TAuswahlBox& box)
     (antwort.ok ? box.BOk : box.BAbbrechen)->click();
 }
 
+std::optional<QString> AufzeichnendeDialoge::DateiDialog(QWidget*, const QString& filter, const QString& endung)
+{
+    dateiFragen.push_back({filter, endung});
+    return dateiAntwort;
+}
+
 int SkriptZufall::R(int n)
 {
     gefragt.push_back(n);

@@ -77,10 +77,18 @@ public:
     void Meldung(QWidget* eltern, const QString& titel, const QString& text) override;
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
     void Auswahl(TAuswahlBox& box) override;
+    // Records the filter and suffix, and answers with dateiAntwort.
+    std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
 
     std::vector<Box> boxen;
     std::deque<AuswahlAntwort> auswahlAntworten;
     std::vector<AuswahlBeimOeffnen> auswahlGeoeffnet;
+    struct DateiFrage {
+        QString filter;
+        QString endung;
+    };
+    std::vector<DateiFrage> dateiFragen;
+    std::optional<QString> dateiAntwort; // nothing: the user cancels
 };
 
 // Answers R(n) from a script and records the n of every draw; a draw

@@ -1,6 +1,7 @@
 #include "app/fehlerbericht.h"
 
 #include "model/funktion.h"
+#include "tasks/meldung.h"
 #include "testhilfe.h"
 
 #include <QEventLoop>
@@ -38,6 +39,15 @@ TEST_F(FehlerberichtTest, MeldetRechenfehlerUndLaeuftWeiter)
     QTest::mouseClick(&knopf, Qt::LeftButton);
     EXPECT_EQ(klicks, 2) << "the program goes on after the report";
     EXPECT_EQ(dialoge.boxen.size(), 1U);
+}
+
+TEST_F(FehlerberichtTest, MeldetLesefehlerMitIhremText)
+{
+    bericht.Ausfuehren([] { throw Lesefehler(QStringLiteral("'x' ist kein gültiger Integerwert")); });
+    ASSERT_EQ(dialoge.boxen.size(), 1U);
+    EXPECT_EQ(dialoge.boxen[0].art, AufzeichnendeDialoge::Art::Fehler);
+    EXPECT_EQ(dialoge.boxen[0].titel, QStringLiteral("Kurvix"));
+    EXPECT_EQ(dialoge.boxen[0].text, QStringLiteral("'x' ist kein gültiger Integerwert."));
 }
 
 TEST_F(FehlerberichtTest, FehlerImInnerenHandlerBeendetDasGanzeEreignis)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// The byte level of a task file. Teachers write these files with old Windows
+// editors, so they are read as Windows-1252 with the line ends of that world:
+// CR LF or a lone CR ends a line, a line feed on its own is an ordinary
+// character, and a byte 26 (Ctrl-Z) marks the end of the file.
+
+// One character per byte: Latin-1, but 0x80..0x9F carry the Windows signs
+// (€, „, “, ”, –, Š, …). Bytes Windows leaves undefined there keep their
+// code point.
+QString AusWindows1252(QByteArrayView bytes);
+
+// Hands out the lines of a file held in memory, one at a time.
+class Zeilenquelle {
+public:
+    explicit Zeilenquelle(const QByteArray& inhalt = {});
+
+    // True when no character is left before the end of the file.
+    bool AmEnde() const;
+    // The next line without its line end; empty at the end of the file.
+    QString LiesZeile();
+
+private:
+    QByteArray m_inhalt; // cut at the first Ctrl-Z
+    qsizetype m_position = 0;
+};
