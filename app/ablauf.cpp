@@ -33,6 +33,7 @@ void Ablauf::ZeigeGrundzustand()
     m_zeichnenAktiv = false;
     m_typGezeigt = false;
     m_modus = Modus::KeineAufgabe;
+    m_datei.reset(); // a series left early is not read further
 }
 
 void Ablauf::EinfachesZeichnen()
@@ -57,6 +58,25 @@ void Ablauf::UebungOderTest(::Modus modus)
     NeueAufgabe();
 }
 
+// The head of the file is checked at once; its comment is shown, and so is
+// the error that ends reading. What the type line gave before an error stays
+// in ErlaubteTypen.
+void Ablauf::DateiEinlesen()
+{
+    ZeigeGrundzustand();
+    std::optional<Aufgabendatei> datei = m_umgebung.OeffneAufgabendatei();
+    if (!datei)
+        return;
+    m_erlaubteTypen = datei->Kopf().ErlaubteTypen;
+    m_umgebung.ZeigeMeldungen(datei->Kopf().Meldungen);
+    if (!datei->Kopf().Gelesen)
+        return;
+    m_datei = std::move(datei);
+    m_modus = Modus::Datei;
+    m_knopftext = Knopftext::Zeichnen;
+    NeueAufgabe();
+}
+
 void Ablauf::NeueAufgabe()
 {
     if (m_userTyp >= 0) {
@@ -66,6 +86,36 @@ void Ablauf::NeueAufgabe()
         m_zeichnenAktiv = false;
     }
     m_aufgabe.Abschnitte = {};
+    if (m_modus == Modus::Datei) {
+        if (!stelleDateiaufgabe())
+            return;
+    } else {
+        stelleZufallsaufgabe();
+    }
+    // A single allowed type is chosen for the pupil, once the new task is in
+    // place: choosing draws, and it must never draw the task before, which
+    // may be one that cannot be drawn.
+    if (m_erlaubteTypen.size() == 1)
+        FunktionAuswaehlen(m_erlaubteTypen.front());
+    ZeichneVorgFunktion();
+}
+
+// The next task line of the file, its messages shown; false when the series
+// is over, which leaves the window without a task.
+bool Ablauf::stelleDateiaufgabe()
+{
+    std::optional<Dateiaufgabe> zeile = m_datei->NaechsteAufgabe();
+    if (!zeile) {
+        ZeigeGrundzustand();
+        return false;
+    }
+    m_aufgabe = {zeile->Typ, zeile->Parameter, zeile->Abschnitte};
+    m_umgebung.ZeigeMeldungen(zeile->Meldungen);
+    return true;
+}
+
+void Ablauf::stelleZufallsaufgabe()
+{
     m_ersterVersuch = true;
     if (imTest()) {
         m_knopftext = Knopftext::NurEinVersuch;
@@ -73,11 +123,6 @@ void Ablauf::NeueAufgabe()
     }
     m_aufgabe.VorgTyp = ZieheTyp(m_erlaubteTypen, m_zufall);
     m_aufgabe.VorgParameter = ZieheParameter(m_aufgabe.VorgTyp, m_grad, m_zufall);
-    // A single allowed type is chosen for the pupil, once the new task is in
-    // place: choosing draws, and it must never draw the task before.
-    if (m_erlaubteTypen.size() == 1)
-        FunktionAuswaehlen(m_erlaubteTypen.front());
-    ZeichneVorgFunktion();
 }
 
 // A click on a radio button or on a selectable list entry; the one already

@@ -8,6 +8,7 @@
 
 #include "model/funktion.h"
 #include "plot/abtastung.h"
+#include "tasks/aufgabendatei.h"
 #include "tasks/zufallsaufgabe.h"
 
 #include <QString>
@@ -89,6 +90,12 @@ public:
     virtual void SetzeTypZurueck(int Typ) = 0;
     // The selection dialog; empty when it was cancelled or left without a type.
     virtual std::optional<Typauswahl> WaehleTypen(bool gradWaehlbar) = 0;
+    // The file dialog, and the chosen task file read into memory; empty when
+    // the dialog was cancelled. Throws Lesefehler when the file cannot be read.
+    virtual std::optional<Aufgabendatei> OeffneAufgabendatei() = 0;
+    // The messages of a task file, one box after the other; a Lesefehler
+    // among them is thrown.
+    virtual void ZeigeMeldungen(const std::vector<Meldung>& meldungen) = 0;
     virtual void Meldung(const QString& titel, const QString& text) = 0;
 };
 
@@ -99,6 +106,7 @@ public:
     // The events of the window.
     void EinfachesZeichnen();
     void UebungOderTest(Modus modus);
+    void DateiEinlesen();
     void TypAngeklickt(int Typ);
     void ZeichnenGeklickt();
     void Eingabetaste();
@@ -123,6 +131,8 @@ private:
     bool imTest() const { return m_modus == Modus::Test; }
     void ZeigeGrundzustand();
     void NeueAufgabe();
+    bool stelleDateiaufgabe();
+    void stelleZufallsaufgabe();
     void FunktionAuswaehlen(int Typ);
     void ZeichneVorgFunktion();
     void ZeichneUserFunktion();
@@ -137,6 +147,7 @@ private:
     bool m_typGezeigt = false; // the equations of m_userTyp are shown
     ::Aufgabe m_aufgabe;
     Typliste m_erlaubteTypen;
+    std::optional<Aufgabendatei> m_datei; // open while a task file's series runs
     int m_grad = Normal;
     bool m_ersterVersuch = false;
     std::int32_t m_anzahlAufgaben = 0;

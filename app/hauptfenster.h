@@ -78,6 +78,8 @@ public:
     void ZeigeUserWerte(int Typ) override;
     void SetzeTypZurueck(int Typ) override;
     std::optional<Typauswahl> WaehleTypen(bool gradWaehlbar) override;
+    std::optional<Aufgabendatei> OeffneAufgabendatei() override;
+    void ZeigeMeldungen(const std::vector<::Meldung>& meldungen) override;
     void Meldung(const QString& titel, const QString& text) override;
 
     std::array<QRadioButton*, AnzahlTypen> TypKnopf{};
@@ -104,6 +106,7 @@ private:
 
     void MemEinfachesZeichnenClick();
     void MenTestUebungClick(::Modus modus);
+    void MenDateiEinlesenClick();
     void RadioClick(int Typ);
     void BZeichnenClick();
     void BUeberspringenClick();

@@ -178,11 +178,12 @@ void TForm1::baueMenue()
     QAction* zeichnen = eintrag(MenAufgabe, "MemEinfachesZeichnen", QStringLiteral("einfaches Zeichnen von Schaubildern"));
     QAction* uebung = eintrag(MenAufgabe, "MenUebung", QStringLiteral("Übung"));
     QAction* test = eintrag(MenAufgabe, "MenTest", QStringLiteral("Test"));
-    eintrag(MenAufgabe, "MenDateiEinlesen", QStringLiteral("Aufgabendatei einlesen"));
+    QAction* datei = eintrag(MenAufgabe, "MenDateiEinlesen", QStringLiteral("Aufgabendatei einlesen"));
     leiste->addMenu(MenAufgabe);
     Verbinde(m_bericht, zeichnen, &QAction::triggered, this, [this] { MemEinfachesZeichnenClick(); });
     Verbinde(m_bericht, uebung, &QAction::triggered, this, [this] { MenTestUebungClick(Modus::Uebung); });
     Verbinde(m_bericht, test, &QAction::triggered, this, [this] { MenTestUebungClick(Modus::Test); });
+    Verbinde(m_bericht, datei, &QAction::triggered, this, [this] { MenDateiEinlesenClick(); });
 
     QMenu* optionen = menue(leiste, "MenOptionen", QStringLiteral(" Optionen "));
     QMenu* achsen = menue(optionen, "MenAchsen", QStringLiteral("Koordinatenachsen"));

@@ -7,8 +7,10 @@
 #include "dialogs/dialoge.h"
 #include "plot/ebene.h"
 #include "plot/zeichenflaeche.h"
+#include "tasks/dateiinhalt.h"
 
 #include <QGroupBox>
+#include <QLocale>
 
 void TForm1::ZeichneKoordinatensystem()
 {
@@ -72,3 +74,16 @@ TAuswahlBox& TForm1::AuswahlBox()
 }
 
 void TForm1::Meldung(const QString& titel, const QString& text) { m_dialoge.Meldung(this, titel, text); }
+
+// The whole file is read at once, so that no file stays open while the
+// pupil works.
+std::optional<Aufgabendatei> TForm1::OeffneAufgabendatei()
+{
+    const std::optional<QString> pfad =
+        m_dialoge.DateiDialog(this, QStringLiteral("Aufgabendatei (*.sba)"), QStringLiteral("sba"));
+    if (!pfad)
+        return std::nullopt;
+    return Aufgabendatei(LiesDateiinhalt(*pfad), QLocale().decimalPoint());
+}
+
+void TForm1::ZeigeMeldungen(const std::vector<::Meldung>& meldungen) { ::ZeigeMeldungen(m_dialoge, this, meldungen); }

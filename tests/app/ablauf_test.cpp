@@ -30,8 +30,24 @@ public:
         return auswahl;
     }
     void Meldung(const QString& titel, const QString&) override { schritte << titel; }
+    std::optional<Aufgabendatei> OeffneAufgabendatei() override
+    {
+        schritte << QStringLiteral("Datei");
+        if (!datei)
+            return std::nullopt;
+        return Aufgabendatei(*datei, QStringLiteral(","));
+    }
+    void ZeigeMeldungen(const std::vector<::Meldung>& meldungen) override
+    {
+        for (const ::Meldung& m : meldungen) {
+            if (m.art == ::Meldung::Art::Lesefehler)
+                throw Lesefehler(m.text);
+            schritte << m.text;
+        }
+    }
 
     QStringList schritte;
+    std::optional<QByteArray> datei; // nothing: the file dialog is cancelled
     ParameterSatz antwort;
     std::optional<Typauswahl> auswahl = Typauswahl{{Gerade, Parabel2}, Normal};
 };
@@ -537,6 +553,102 @@ TEST(Prozent, WirdAbgeschnitten)
     for (const auto& f : faelle)
         EXPECT_EQ(Prozent(f[0], f[1]), f[2]) << f[0] << " of " << f[1];
     EXPECT_EQ(Prozent(2000000000, 2000000000), 100) << "no overflow of the product";
+}
+
+} // namespace
+
+namespace {
+
+// A task file of the given lines after the header, with CR LF line ends.
+QByteArray datei(const QStringList& zeilen)
+{
+    QStringList alle{QStringLiteral(
+        "* Aufgabendatei für Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *")};
+    alle << zeilen;
+    return (alle.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
+
+class DateiTest : public AblaufTest {
+protected:
+    void lies(const QStringList& zeilen)
+    {
+        umgebung.datei = datei(zeilen);
+        ablauf.DateiEinlesen();
+    }
+};
+
+TEST_F(DateiTest, ReiheAusDerDateiBisZumEnde)
+{
+    lies({"Verschiebe die Normalparabel!", "1 3", "3 1 -2 1", "* Bemerkung", "", "1 2 -3 (0;5)"});
+    EXPECT_EQ(umgebung.schritte, QStringList({"Datei", "Verschiebe die Normalparabel!", "Ebene", "Vorg 2"}));
+    EXPECT_EQ(ablauf.Modus(), Modus::Datei);
+    EXPECT_EQ(ablauf.ErlaubteTypen(), (Typliste{Gerade, Parabel2}));
+    pruefe(A0, "the first task");
+    EXPECT_EQ(ablauf.Aufgabe().VorgParameter, (ParameterSatz{{1, -2, 1, 0}}));
+    EXPECT_EQ(ablauf.Zustand().ZeichnenText, QStringLiteral("Schaubild zeichnen"));
+
+    ablauf.Ueberspringen();
+    EXPECT_EQ(ablauf.Aufgabe().VorgTyp, Gerade);
+    EXPECT_EQ(ablauf.Aufgabe().Abschnitte.Anzahl, 1);
+    EXPECT_EQ(ablauf.Aufgabe().Abschnitte.Bis[0], 5);
+    ablauf.TypAngeklickt(Gerade);
+    antworte(true);
+    ablauf.ZeichnenGeklickt();
+    pruefe(A3, "solved");
+    umgebung.schritte.clear();
+    ablauf.Naechste();
+    pruefe(N, "the end of the file");
+    EXPECT_EQ(umgebung.schritte, QStringList({"Zurueck 0"})) << "no message, nothing drawn";
+    EXPECT_EQ(ablauf.AnzahlAufgaben(), 0) << "no test counter is touched";
+}
+
+TEST_F(DateiTest, AbbrechenOderFehlerLassenKeineAufgabe)
+{
+    herstellen(A2);
+    umgebung.datei.reset();
+    ablauf.DateiEinlesen();
+    pruefe(N, "cancelled");
+
+    lies({"Kommentar", "1 3 1", "3 1 0 0"});
+    pruefe(N, "a type twice");
+    EXPECT_EQ(umgebung.schritte.mid(umgebung.schritte.size() - 2),
+              QStringList({"Kommentar", "Fehler in der Aufgabendatei: Funktionstyp ist mehrfach ausgewählt!"}));
+    EXPECT_EQ(ablauf.ErlaubteTypen(), (Typliste{Gerade, Parabel2})) << "what was judged before the error stays";
+
+    EXPECT_THROW(lies({"Kommentar", "1 x", "3 1 0 0"}), Lesefehler);
+    pruefe(N, "no integer");
+}
+
+TEST_F(DateiTest, MeldungenDerAufgabenzeile)
+{
+    lies({"Kommentar", "1 2", "2 1", "3 1 0 0 (a;2) (;2)"});
+    EXPECT_TRUE(umgebung.schritte.contains(QStringLiteral("Fehler! In der aktuellen Aufgabenzeile fehlen Daten!")));
+    ablauf.Ueberspringen();
+    EXPECT_TRUE(umgebung.schritte.contains(QStringLiteral("Fehler! Bereichswahl in der aktuellen Aufgabenzeile fehlerhaft!")));
+    EXPECT_EQ(ablauf.Aufgabe().Abschnitte.Anzahl, 1);
+    EXPECT_EQ(ablauf.Aufgabe().Abschnitte.Von[0], -8);
+}
+
+TEST_F(DateiTest, ErsterVersuchBleibtUnberuehrt)
+{
+    herstellen(T2);
+    ASSERT_FALSE(ablauf.ErsterVersuch());
+    ablauf.Fertig();
+    lies({"Kommentar", "1", "1 2 1"});
+    EXPECT_FALSE(ablauf.ErsterVersuch());
+    EXPECT_EQ(ablauf.Zustand().Gewaehlt, Gerade) << "the one type is chosen at once";
+}
+
+// A type beyond the seven gives a task without a graph that can only be
+// skipped.
+TEST_F(DateiTest, UnbekannterTypZeichntNichts)
+{
+    lies({"Kommentar", "1", "9 1 2", "1 1 1"});
+    EXPECT_EQ(ablauf.Aufgabe().VorgTyp, KeinTyp);
+    umgebung.schritte.clear();
+    ablauf.ZeichnenGeklickt();
+    EXPECT_FALSE(umgebung.schritte.contains(QStringLiteral("Vorg -1")));
+    EXPECT_EQ(ablauf.Zustand().Urteil, Urteil::Keines);
 }
 
 } // namespace
