@@ -325,10 +325,13 @@ void TFunktionsTerm::ParameterGeaendert(QLineEdit* Sender)
     m_umgebung.ParameterUebernehmen(i, Parameterwert(Eingaben[i]->text(), QLocale().decimalPoint()));
 }
 
-// Installed on the edit boxes alone.
+// Installed on the edit boxes alone; a box that is being destroyed is no
+// longer a QLineEdit while its last events arrive.
 bool TFunktionsTerm::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    auto* eingabe = static_cast<QLineEdit*>(objekt);
+    auto* eingabe = qobject_cast<QLineEdit*>(objekt);
+    if (eingabe == nullptr)
+        return false;
     switch (ereignis->type()) {
     case QEvent::KeyPress:
         return ParameterTaste(eingabe, static_cast<QKeyEvent*>(ereignis));
