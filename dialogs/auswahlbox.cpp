@@ -127,8 +127,7 @@ void TAuswahlBox::baueSchwierigkeitsgrad()
     m_grade = new QButtonGroup(RGSchwierigkeitsgrad);
     const int titelhoehe = RGSchwierigkeitsgrad->fontMetrics().height();
     for (int i = 0; i < 3; ++i) {
-        auto* eintrag = new QRadioButton(QString::fromUtf8(Schwierigkeitsgrade[i]),
-                                         RGSchwierigkeitsgrad);
+        auto* eintrag = new QRadioButton(QString::fromUtf8(Schwierigkeitsgrade[i]), RGSchwierigkeitsgrad);
         platziere(eintrag, QStringLiteral("RGSchwierigkeitsgrad%1").arg(i),
                   eintragsLage(i, RGSchwierigkeitsgrad->size(), titelhoehe), Schrift(Schriftgroesse));
         m_grade->addButton(eintrag, i);
@@ -193,7 +192,7 @@ void TAuswahlBox::BOkClick()
 {
     ErlaubteTypen.clear();
     for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
-        if (CheckBox[Typ]->isChecked())
+        if (CheckBox.at(static_cast<std::size_t>(Typ))->isChecked())
             ErlaubteTypen.push_back(Typ);
     }
     Bestaetigt = !ErlaubteTypen.empty();

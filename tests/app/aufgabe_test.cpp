@@ -31,7 +31,12 @@ protected:
 
     // The draws of a task: the type's index in ErlaubteTypen, then those of
     // the type's rule.
-    void skript(std::vector<int> zuege) { zufall.zuege = std::move(zuege); }
+    void skript(std::vector<int> zuege)
+    {
+        zufall.zuege = std::move(zuege);
+        zufall.gezogen = 0;
+        zufall.gefragt.clear();
+    }
 
     AufzeichnendeDialoge dialoge;
     SkriptZufall zufall;
@@ -78,37 +83,44 @@ TEST_F(AufgabeTest, TestLaeuftImmerMitNormal)
     EXPECT_EQ(zufall.gefragt, (std::vector<int>{1, 9, 9, 2, 6})) << "no reduction";
 }
 
+// The type chosen for the previous task, Gerade (type 0) included, is
+// undone: its equations hidden and back at the start values.
 TEST_F(AufgabeTest, DieVorigeWahlWirdZurueckgesetzt)
 {
     starte(3, {Gerade, Parabel2});
-    form.UserTyp = Parabel2;
-    form.TypKnopf[Parabel2]->setChecked(true);
-    tafel(Parabel2, RolleEingabe)->show();
-    tafel(Parabel2, RolleAnzeige)->show();
-    form.Terme[Parabel2 * 3 + RolleEingabe]->Eingaben[0]->setText(QStringLiteral("7"));
-    form.Terme[Parabel2 * 3 + RolleAnzeige]->Parameter = {{7, 7, 7}};
-    tafel(Parabel2, RolleAnzeige)->move(600, 24);
-    zeichnen->setEnabled(true);
-    form.Abschnitte.Anzahl = 2;
-    form.ErsterVersuch = false;
-    skript(GeradeZweiXPlusEins);
+    for (const auto& [vorher, start] : {std::pair{Gerade, ParameterSatz{{1, 0}}},
+                                        std::pair{Parabel2, ParameterSatz{{1, 0, 0}}}}) {
+        SCOPED_TRACE(vorher);
+        form.UserTyp = vorher;
+        form.TypKnopf[vorher]->setChecked(true);
+        tafel(vorher, RolleEingabe)->show();
+        tafel(vorher, RolleAnzeige)->show();
+        form.Terme[vorher * 3 + RolleEingabe]->Eingaben[0]->setText(QStringLiteral("7"));
+        form.Terme[vorher * 3 + RolleAnzeige]->Parameter = {{7, 7, 7}};
+        tafel(vorher, RolleAnzeige)->move(600, 24);
+        zeichnen->setEnabled(true);
+        form.Abschnitte.Anzahl = 2;
+        form.ErsterVersuch = false;
+        hinweis->hide();
+        skript(GeradeZweiXPlusEins);
 
-    form.NeueAufgabe();
-    EXPECT_EQ(form.UserTyp, KeinTyp);
-    EXPECT_FALSE(form.TypKnopf[Parabel2]->isChecked());
-    EXPECT_FALSE(tafel(Parabel2, RolleEingabe)->isVisible());
-    EXPECT_FALSE(tafel(Parabel2, RolleAnzeige)->isVisible());
-    EXPECT_EQ(form.Terme[Parabel2 * 3 + RolleEingabe]->Eingaben[0]->text(), QStringLiteral("1"));
-    EXPECT_EQ(form.Terme[Parabel2 * 3 + RolleAnzeige]->Parameter, (ParameterSatz{{1, 0, 0}}));
-    const QLineEdit* letzte = form.Terme[Parabel2 * 3 + RolleEingabe]->Eingaben[2];
-    EXPECT_EQ(tafel(Parabel2, RolleAnzeige)->x(), tafel(Parabel2, RolleEingabe)->x() + letzte->x() + letzte->width())
-        << "the value equation follows the input equation again";
-    EXPECT_FALSE(zeichnen->isEnabled());
-    EXPECT_EQ(form.Abschnitte.Anzahl, 0) << "a random task shows the whole graph";
-    EXPECT_TRUE(form.ErsterVersuch);
-    EXPECT_TRUE(hinweis->isVisible());
-    for (const QRadioButton* knopf : form.TypKnopf)
-        EXPECT_FALSE(knopf->isChecked());
+        form.NeueAufgabe();
+        EXPECT_EQ(form.UserTyp, KeinTyp);
+        EXPECT_FALSE(form.TypKnopf[vorher]->isChecked());
+        EXPECT_FALSE(tafel(vorher, RolleEingabe)->isVisible());
+        EXPECT_FALSE(tafel(vorher, RolleAnzeige)->isVisible());
+        EXPECT_EQ(form.Terme[vorher * 3 + RolleEingabe]->Eingaben[0]->text(), QStringLiteral("1"));
+        EXPECT_EQ(form.Terme[vorher * 3 + RolleAnzeige]->Parameter, start);
+        const QLineEdit* letzte = form.Terme[vorher * 3 + RolleEingabe]->Eingaben[AnzahlParameter(vorher) - 1];
+        EXPECT_EQ(tafel(vorher, RolleAnzeige)->x(), tafel(vorher, RolleEingabe)->x() + letzte->x() + letzte->width())
+            << "the value equation follows the input equation again";
+        EXPECT_FALSE(zeichnen->isEnabled());
+        EXPECT_EQ(form.Abschnitte.Anzahl, 0) << "a random task shows the whole graph";
+        EXPECT_TRUE(form.ErsterVersuch);
+        EXPECT_TRUE(hinweis->isVisible());
+        for (const QRadioButton* knopf : form.TypKnopf)
+            EXPECT_FALSE(knopf->isChecked());
+    }
 }
 
 TEST_F(AufgabeTest, EinzigerTypIstSofortGewaehlt)

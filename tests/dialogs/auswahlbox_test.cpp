@@ -142,6 +142,19 @@ TEST_F(AuswahlBoxTest, KaestchenInDeklarationsfolge)
                                   "CheckBox7"}));
 }
 
+// The items stand one below the other inside the frame, below its caption.
+TEST_F(AuswahlBoxTest, SchwierigkeitsgradeUntereinanderImRahmen)
+{
+    const QWidget* gruppe = box.RGSchwierigkeitsgrad;
+    int oben = gruppe->fontMetrics().height();
+    for (const QRadioButton* eintrag : box.RGEintrag) {
+        EXPECT_TRUE(gruppe->rect().adjusted(2, 0, -2, -2).contains(eintrag->geometry())) << eintrag->objectName().toStdString();
+        EXPECT_GE(eintrag->y(), oben);
+        EXPECT_GE(eintrag->height(), eintrag->sizeHint().height());
+        oben = eintrag->geometry().bottom() + 1;
+    }
+}
+
 TEST_F(AuswahlBoxTest, AlleAbwaehlenUndAlleAuswaehlen)
 {
     QTest::mouseClick(box.CheckBox[Sinus], Qt::LeftButton);
@@ -170,13 +183,17 @@ TEST_F(AuswahlBoxTest, KnopfbilderNachDerBeschriftung)
     for (const auto& [knopf, haken] : {std::pair{box.BitBtn1, true}, std::pair{box.BitBtn2, false}}) {
         const QImage bild = knopf->icon().pixmap(15, 15).toImage();
         ASSERT_EQ(bild.size(), QSize(15, 15));
-        EXPECT_EQ(bild.pixelColor(0, 0), Farbe(0x808080)) << "the shadow of the sunken edge";
-        EXPECT_EQ(bild.pixelColor(14, 14), Farbe(0xFFFFFF));
+        // Sunken: shadow above and left, light below and right.
+        for (const QPoint aussen : {QPoint(7, 0), QPoint(0, 7)})
+            EXPECT_EQ(bild.pixelColor(aussen), Farbe(0x808080)) << aussen.x() << "," << aussen.y();
+        for (const QPoint aussen : {QPoint(7, 14), QPoint(14, 7)})
+            EXPECT_EQ(bild.pixelColor(aussen), Farbe(0xFFFFFF)) << aussen.x() << "," << aussen.y();
+        // A tick of seven columns three pixels high, inside the white box.
         int schwarzInnen = 0;
-        for (int y = 3; y < 12; ++y)
-            for (int x = 3; x < 12; ++x)
+        for (int y = 2; y < 13; ++y)
+            for (int x = 2; x < 13; ++x)
                 schwarzInnen += bild.pixelColor(x, y) == Farbe(0x000000);
-        EXPECT_EQ(schwarzInnen > 0, haken) << knopf->objectName().toStdString();
+        EXPECT_EQ(schwarzInnen, haken ? 21 : 0) << knopf->objectName().toStdString();
 
         const QImage gezeigt = knopf->grab().toImage().convertToFormat(bild.format());
         const int textende = (knopf->width() + knopf->fontMetrics().horizontalAdvance(knopf->text().trimmed())) / 2;
