@@ -59,9 +59,8 @@ QRect kaestchenLage(int Typ) { return Typ == Gerade ? QRect(8, 72, 369, 17) : QR
 // the other, as a radio group arranges them.
 QRect eintragsLage(int index, const QSize& gruppe, int titelhoehe)
 {
-    const int frei = gruppe.height() - titelhoehe - 5;
-    const int hoehe = frei / 3;
-    return {8, titelhoehe + 1 + (frei % 3) / 2 + index * hoehe, gruppe.width() - 10, hoehe};
+    const int hoehe = (gruppe.height() - titelhoehe - 5) / 3;
+    return {8, titelhoehe + 1 + index * hoehe, gruppe.width() - 10, hoehe};
 }
 
 // A sunken check box, 15 × 15 pixels, with or without its tick: the picture
