@@ -59,9 +59,8 @@ QRect kaestchenLage(int Typ) { return Typ == Gerade ? QRect(8, 72, 369, 17) : QR
 // the other, as a radio group arranges them.
 QRect eintragsLage(int index, const QSize& gruppe, int titelhoehe)
 {
-    const int frei = gruppe.height() - titelhoehe - 5;
-    const int hoehe = frei / 3;
-    return {8, titelhoehe + 1 + (frei % 3) / 2 + index * hoehe, gruppe.width() - 10, hoehe};
+    const int hoehe = (gruppe.height() - titelhoehe - 5) / 3;
+    return {8, titelhoehe + 1 + index * hoehe, gruppe.width() - 10, hoehe};
 }
 
 // A sunken check box, 15 × 15 pixels, with or without its tick: the picture
@@ -127,8 +126,7 @@ void TAuswahlBox::baueSchwierigkeitsgrad()
     m_grade = new QButtonGroup(RGSchwierigkeitsgrad);
     const int titelhoehe = RGSchwierigkeitsgrad->fontMetrics().height();
     for (int i = 0; i < 3; ++i) {
-        auto* eintrag = new QRadioButton(QString::fromUtf8(Schwierigkeitsgrade[i]),
-                                         RGSchwierigkeitsgrad);
+        auto* eintrag = new QRadioButton(QString::fromUtf8(Schwierigkeitsgrade[i]), RGSchwierigkeitsgrad);
         platziere(eintrag, QStringLiteral("RGSchwierigkeitsgrad%1").arg(i),
                   eintragsLage(i, RGSchwierigkeitsgrad->size(), titelhoehe), Schrift(Schriftgroesse));
         m_grade->addButton(eintrag, i);
@@ -193,7 +191,7 @@ void TAuswahlBox::BOkClick()
 {
     ErlaubteTypen.clear();
     for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
-        if (CheckBox[Typ]->isChecked())
+        if (CheckBox.at(static_cast<std::size_t>(Typ))->isChecked())
             ErlaubteTypen.push_back(Typ);
     }
     Bestaetigt = !ErlaubteTypen.empty();

@@ -142,6 +142,19 @@ TEST_F(AuswahlBoxTest, KaestchenInDeklarationsfolge)
                                   "CheckBox7"}));
 }
 
+// The items stand one below the other inside the frame, below its caption.
+TEST_F(AuswahlBoxTest, SchwierigkeitsgradeUntereinanderImRahmen)
+{
+    const QWidget* gruppe = box.RGSchwierigkeitsgrad;
+    int oben = gruppe->fontMetrics().height();
+    for (const QRadioButton* eintrag : box.RGEintrag) {
+        EXPECT_TRUE(gruppe->rect().adjusted(2, 0, -2, -2).contains(eintrag->geometry())) << eintrag->objectName().toStdString();
+        EXPECT_GE(eintrag->y(), oben);
+        EXPECT_GE(eintrag->height(), eintrag->sizeHint().height());
+        oben = eintrag->geometry().bottom() + 1;
+    }
+}
+
 TEST_F(AuswahlBoxTest, AlleAbwaehlenUndAlleAuswaehlen)
 {
     QTest::mouseClick(box.CheckBox[Sinus], Qt::LeftButton);
@@ -163,20 +176,40 @@ QPoint fundstelle(const QImage& gesamt, const QImage& teil)
     return {-1, -1};
 }
 
-// The pictures of the two buttons: a sunken box, ticked or empty, after
-// the caption.
+// The picture on "Alle Auswählen": a sunken check box with a black tick.
+// G grey, K black, S silver, W and . white, X the tick.
+const char* const KaestchenMitHaken[15] = {
+    "GGGGGGGGGGGGGGW", "GKKKKKKKKKKKKSW", "GK...........SW", "GK...........SW", "GK........X..SW",
+    "GK.......XX..SW", "GK..X...XXX..SW", "GK..XX.XXX...SW", "GK..XXXXX....SW", "GK...XXX.....SW",
+    "GK....X......SW", "GK...........SW", "GK...........SW", "GSSSSSSSSSSSSSW", "WWWWWWWWWWWWWWW",
+};
+
+QColor farbeIm(const char zeichen, bool haken)
+{
+    switch (zeichen) {
+    case 'G':
+        return Farbe(0x808080);
+    case 'K':
+        return Farbe(0x000000);
+    case 'S':
+        return Farbe(0xC0C0C0);
+    case 'X':
+        return haken ? Farbe(0x000000) : Farbe(0xFFFFFF);
+    default:
+        return Farbe(0xFFFFFF);
+    }
+}
+
+// The pictures of the two buttons, ticked and empty, after the caption.
 TEST_F(AuswahlBoxTest, KnopfbilderNachDerBeschriftung)
 {
     for (const auto& [knopf, haken] : {std::pair{box.BitBtn1, true}, std::pair{box.BitBtn2, false}}) {
+        SCOPED_TRACE(knopf->objectName().toStdString());
         const QImage bild = knopf->icon().pixmap(15, 15).toImage();
         ASSERT_EQ(bild.size(), QSize(15, 15));
-        EXPECT_EQ(bild.pixelColor(0, 0), Farbe(0x808080)) << "the shadow of the sunken edge";
-        EXPECT_EQ(bild.pixelColor(14, 14), Farbe(0xFFFFFF));
-        int schwarzInnen = 0;
-        for (int y = 3; y < 12; ++y)
-            for (int x = 3; x < 12; ++x)
-                schwarzInnen += bild.pixelColor(x, y) == Farbe(0x000000);
-        EXPECT_EQ(schwarzInnen > 0, haken) << knopf->objectName().toStdString();
+        for (int y = 0; y < 15; ++y)
+            for (int x = 0; x < 15; ++x)
+                ASSERT_EQ(bild.pixelColor(x, y), farbeIm(KaestchenMitHaken[y][x], haken)) << x << "," << y;
 
         const QImage gezeigt = knopf->grab().toImage().convertToFormat(bild.format());
         const int textende = (knopf->width() + knopf->fontMetrics().horizontalAdvance(knopf->text().trimmed())) / 2;
