@@ -4,6 +4,7 @@
 
 #include "testhilfe.h"
 
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -167,6 +168,30 @@ TEST_F(EbeneTest, DickeAchsenAberDuenneTeilstriche)
     EXPECT_FALSE(istAchse(282, 34)) << "ticks stay one pixel wide";
     EXPECT_FALSE(istAchse(282, 36));
 }
+
+class PfeilTest : public EbeneTest, public ::testing::WithParamInterface<int> {};
+
+// The x axis figure is symmetric about row 215, the y axis figure about
+// column 287, in every width: arrow heads and the far ends alike.
+TEST_P(PfeilTest, AchsenSindSpiegelbildlich)
+{
+    anzeige.AchsenDicke = GetParam();
+    zeichne();
+    EXPECT_TRUE(istAchse(567, 211)) << "the upper stroke of the arrow head";
+    EXPECT_TRUE(istAchse(283, 8)) << "the left stroke of the arrow head";
+    for (int k = 1; k <= 12; ++k) {
+        for (int x = 545; x < BildBreite; ++x)
+            ASSERT_EQ(istAchse(x, 215 - k), istAchse(x, 215 + k)) << "column " << x << ", 215 ± " << k;
+        for (int y = 0; y <= 24; ++y)
+            ASSERT_EQ(istAchse(287 - k, y), istAchse(287 + k, y)) << "row " << y << ", 287 ± " << k;
+    }
+    for (int x = 0; x <= 3; ++x)
+        EXPECT_EQ(istAchse(x, 214), istAchse(x, 216)) << "left end, column " << x;
+    for (int y = 427; y < BildHoehe; ++y)
+        EXPECT_EQ(istAchse(286, y), istAchse(288, y)) << "lower end, row " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Breiten, PfeilTest, ::testing::Values(1, 3));
 
 TEST_F(EbeneTest, FarbenDerAnzeigeoptionen)
 {
