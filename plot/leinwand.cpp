@@ -132,7 +132,7 @@ void Leinwand::Weiss(const QRect& rechteck)
 
 void Leinwand::SetzeSchrift(const QFont& schrift, const QColor& farbe)
 {
-    painter().setFont(schrift);
+    m_schrift = schrift;
     m_schriftmasse.emplace(schrift);
     m_schriftfarbe = farbe;
 }
@@ -140,6 +140,9 @@ void Leinwand::SetzeSchrift(const QFont& schrift, const QColor& farbe)
 void Leinwand::Text(QPoint obenLinks, const QString& text)
 {
     QPainter& p = painter();
+    // Every line puts its pixels straight into the image and ends the
+    // painter, so the painter only knows the face from here.
+    p.setFont(m_schrift);
     const QFontMetrics& masse = m_schriftmasse.value();
     p.fillRect(QRect(obenLinks, QSize(masse.horizontalAdvance(text), masse.height())), Qt::white);
     p.setPen(m_schriftfarbe);

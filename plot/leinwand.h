@@ -43,6 +43,7 @@ private:
 
     QImage& m_bild;
     std::optional<QPainter> m_painter;
+    QFont m_schrift;
     std::optional<QFontMetrics> m_schriftmasse;
     QColor m_schriftfarbe = Qt::black;
     QColor m_farbe = Qt::black;

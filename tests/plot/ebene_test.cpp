@@ -4,6 +4,7 @@
 
 #include "testhilfe.h"
 
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -192,6 +193,65 @@ TEST_P(PfeilTest, AchsenSindSpiegelbildlich)
 }
 
 INSTANTIATE_TEST_SUITE_P(Breiten, PfeilTest, ::testing::Values(1, 3));
+
+struct Textzelle {
+    const char* text;
+    QPoint obenLinks; // the top-left corner of the text's cell
+    bool fett;
+};
+
+void PrintTo(const Textzelle& z, std::ostream* aus)
+{
+    *aus << '"' << z.text << "\" at (" << z.obenLinks.x() << ", " << z.obenLinks.y() << ")";
+}
+
+const Textzelle Textzellen[] = {
+    {"-7", {30, 222}, false},  {"-6", {66, 222}, false},  {"-5", {102, 222}, false}, {"-4", {138, 222}, false},
+    {"-3", {174, 222}, false}, {"-2", {210, 222}, false}, {"-1", {246, 222}, false}, {"1", {320, 222}, false},
+    {"2", {356, 222}, false},  {"3", {392, 222}, false},  {"4", {428, 222}, false},  {"5", {464, 222}, false},
+    {"6", {500, 222}, false},  {"7", {536, 222}, false},  {"5", {271, 27}, false},   {"4", {271, 63}, false},
+    {"3", {271, 99}, false},   {"2", {271, 135}, false},  {"1", {271, 171}, false},  {"-1", {268, 243}, false},
+    {"-2", {268, 279}, false}, {"-3", {268, 315}, false}, {"-4", {268, 351}, false}, {"-5", {268, 387}, false},
+    {"x", {566, 223}, true},   {"y", {267, 0}, true},
+};
+
+class TextzellenTest : public EbeneTest, public ::testing::WithParamInterface<Textzelle> {};
+
+// The first pixel in which two images of the same size differ, or "".
+std::string ersterUnterschied(const QImage& ist, const QImage& soll)
+{
+    for (int y = 0; y < ist.height(); ++y)
+        for (int x = 0; x < ist.width(); ++x)
+            if (ist.pixel(x, y) != soll.pixel(x, y))
+                return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") is "
+                       + ist.pixelColor(x, y).name().toStdString() + ", not "
+                       + soll.pixelColor(x, y).name().toStdString();
+    return {};
+}
+
+// Each number and name stands in its cell exactly as a reference rendering
+// draws it: the face at 10 pt, regular or bold, black on a white cell whose
+// top-left corner is the given point. The cell hides the grid beneath it.
+TEST_P(TextzellenTest, GleichtDerVorlage)
+{
+    const Textzelle& zelle = GetParam();
+    zeichne();
+    const QString text = QString::fromLatin1(zelle.text);
+    const QFont schrift = Schrift(13, zelle.fett);
+    const QFontMetrics masse(schrift);
+    const QRect feld(zelle.obenLinks, QSize(masse.horizontalAdvance(text), masse.height()));
+    QImage vorlage(bild.size(), bild.format());
+    vorlage.fill(Qt::white);
+    {
+        QPainter maler(&vorlage);
+        maler.setFont(schrift);
+        maler.setPen(Qt::black);
+        maler.drawText(feld.topLeft() + QPoint(0, masse.ascent()), text);
+    }
+    EXPECT_EQ(ersterUnterschied(bild.copy(feld), vorlage.copy(feld)), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Achsen, TextzellenTest, ::testing::ValuesIn(Textzellen));
 
 TEST_F(EbeneTest, FarbenDerAnzeigeoptionen)
 {
