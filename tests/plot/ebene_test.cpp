@@ -311,6 +311,18 @@ TEST_F(KurveTest, DickesSchaubild)
     EXPECT_FALSE(blau(300, 199));
 }
 
+// y = 3x - 22 ends with a steep segment from (575, 143) toward (576, 140):
+// its third pixel falls on column 576, beyond the image, and must not wrap
+// round to column 0 of the next row.
+TEST_F(KurveTest, SteilesEndstueckBleibtImBild)
+{
+    kurve({Gerade, {{3, -22}}, {}, false});
+    EXPECT_TRUE(blau(575, 143));
+    EXPECT_TRUE(blau(575, 142));
+    EXPECT_FALSE(blau(575, 141));
+    EXPECT_EQ(farbe(0, 142), QColor(Qt::white));
+}
+
 TEST_F(KurveTest, SteilerSprungZeichnetEineSenkrechte)
 {
     kurve({Hyperbel, {{1, 0.3, 0}}, {}, false});
