@@ -1,5 +1,7 @@
 #include "dialogs/dialoge.h"
 
+#include "dialogs/farbpalette.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -20,4 +22,12 @@ void QtDialoge::Meldung(QWidget* eltern, const QString& titel, const QString& te
 void QtDialoge::Fehler(QWidget* eltern, const QString& titel, const QString& text)
 {
     zeige(eltern, QMessageBox::Critical, titel, text);
+}
+
+std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farbe)
+{
+    Farbpalette palette(farbe, eltern);
+    if (palette.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return palette.Farbe();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
 // The one door through which the program asks the user something in a modal
-// window: message boxes now, the colour chooser and the file dialog later.
+// window: message boxes and the colour chooser now, the file dialog later.
 // Tests put a recording implementation in its place, so no nested event loop
 // ever blocks them.
 class Dialoge {
@@ -16,6 +19,9 @@ public:
     virtual void Meldung(QWidget* eltern, const QString& titel, const QString& text) = 0;
     // An error box: the error icon, a title and an OK button.
     virtual void Fehler(QWidget* eltern, const QString& titel, const QString& text) = 0;
+    // The colour chooser, opened at farbe: the chosen colour, or nothing
+    // when the user cancels.
+    virtual std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) = 0;
 };
 
 // The real modal windows.
@@ -23,4 +29,5 @@ class QtDialoge : public Dialoge {
 public:
     void Meldung(QWidget* eltern, const QString& titel, const QString& text) override;
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
+    std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
 };

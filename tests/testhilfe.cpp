@@ -50,6 +50,18 @@ void AufzeichnendeDialoge::Fehler(QWidget*, const QString& titel, const QString&
     boxen.push_back({Art::Fehler, titel, text});
 }
 
+std::optional<QColor> AufzeichnendeDialoge::WaehleFarbe(QWidget*, const QColor& farbe)
+{
+    farbvorgaben.push_back(farbe);
+    if (farbantworten.empty()) {
+        ADD_FAILURE() << "a colour chooser beyond the script";
+        return std::nullopt;
+    }
+    const std::optional<QColor> antwort = farbantworten.front();
+    farbantworten.pop_front();
+    return antwort;
+}
+
 int SkriptZufall::R(int n)
 {
     if (gezogen >= zuege.size()) {

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -45,7 +46,8 @@ private:
 void PrintTo(const QString& text, std::ostream* aus);
 void PrintTo(const QStringList& texte, std::ostream* aus);
 
-// Records every box the program would show instead of opening it.
+// Records every box the program would show instead of opening it and
+// answers the colour chooser from a script.
 class AufzeichnendeDialoge : public Dialoge {
 public:
     enum class Art { Meldung, Fehler };
@@ -57,8 +59,13 @@ public:
 
     void Meldung(QWidget* eltern, const QString& titel, const QString& text) override;
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
+    // Records the colour the chooser opens at and gives the next scripted
+    // answer; a chooser beyond the script fails the test.
+    std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
 
     std::vector<Box> boxen;
+    std::deque<std::optional<QColor>> farbantworten; // nullopt cancels
+    std::vector<QColor> farbvorgaben;
 };
 
 // Answers R(n) from a script; a draw beyond the script or outside 0..n-1

@@ -1,0 +1,118 @@
+#include "dialogs/farbpalette.h"
+
+#include "term/bausteine.h"
+#include "testhilfe.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor Rot = Farbe(0x0000FF);
+const QColor Blau = Farbe(0xFF0000);
+const QColor Grau = Farbe(0xC0C0C0);
+
+class FarbpaletteTest : public ::testing::Test {
+protected:
+    // The colour fields: the buttons that stay pressed.
+    std::vector<QAbstractButton*> felder(const Farbpalette& palette) const
+    {
+        std::vector<QAbstractButton*> f;
+        for (QAbstractButton* knopf : palette.findChildren<QAbstractButton*>())
+            if (knopf->isCheckable())
+                f.push_back(knopf);
+        return f;
+    }
+
+    QAbstractButton* feld(const Farbpalette& palette, const char* name) const
+    {
+        for (QAbstractButton* f : felder(palette))
+            if (f->accessibleName() == QString::fromUtf8(name))
+                return f;
+        ADD_FAILURE() << "no field " << name;
+        return nullptr;
+    }
+
+    QStringList gedrueckt(const Farbpalette& palette) const
+    {
+        QStringList namen;
+        for (const QAbstractButton* f : felder(palette))
+            if (f->isChecked())
+                namen << f->accessibleName();
+        return namen;
+    }
+
+    QColor auswahl(const Farbpalette& palette) const
+    {
+        return palette.findChild<Figur*>(QStringLiteral("Auswahl"))->pinsel();
+    }
+};
+
+TEST_F(FarbpaletteTest, BietetNurDieGrundfarben)
+{
+    const Farbpalette palette(Rot, nullptr);
+    EXPECT_EQ(palette.objectName(), QStringLiteral("ColorDialog"));
+    EXPECT_EQ(palette.windowTitle(), QStringLiteral("Farbe"));
+    EXPECT_EQ(felder(palette).size(), 48U);
+    for (const char* name : {"Rot 0, Grün 0, Blau 0", "Rot 255, Grün 255, Blau 255", "Rot 255, Grün 0, Blau 0",
+                             "Rot 0, Grün 0, Blau 255"})
+        EXPECT_NE(feld(palette, name), nullptr);
+    EXPECT_TRUE(palette.findChildren<QLineEdit*>().isEmpty()) << "no way to type a colour";
+    EXPECT_TRUE(palette.findChildren<QAbstractSpinBox*>().isEmpty());
+    EXPECT_TRUE(palette.findChildren<QAbstractSlider*>().isEmpty());
+}
+
+TEST_F(FarbpaletteTest, OeffnetBeiIhrerFarbe)
+{
+    const Farbpalette palette(Rot, nullptr);
+    EXPECT_EQ(palette.Farbe(), Rot);
+    EXPECT_EQ(gedrueckt(palette), QStringList{"Rot 255, Grün 0, Blau 0"});
+    EXPECT_EQ(auswahl(palette), Rot);
+}
+
+// A colour the palette lacks, such as the grid's light grey, marks no field
+// and is handed back unchanged when the user confirms at once.
+TEST_F(FarbpaletteTest, FarbeAusserhalbDerPaletteBleibt)
+{
+    const Farbpalette palette(Grau, nullptr);
+    EXPECT_TRUE(gedrueckt(palette).isEmpty());
+    EXPECT_EQ(palette.Farbe(), Grau);
+    EXPECT_EQ(auswahl(palette), Grau);
+}
+
+TEST_F(FarbpaletteTest, KlickWaehltDieFarbe)
+{
+    Farbpalette palette(Rot, nullptr);
+    palette.show();
+    QTest::mouseClick(feld(palette, "Rot 0, Grün 0, Blau 255"), Qt::LeftButton);
+    EXPECT_EQ(palette.Farbe(), Blau);
+    EXPECT_EQ(gedrueckt(palette), QStringList{"Rot 0, Grün 0, Blau 255"});
+    EXPECT_EQ(auswahl(palette), Blau);
+}
+
+struct Schluss {
+    const char* knopf;
+    QDialog::DialogCode ergebnis;
+};
+
+class SchlussTest : public FarbpaletteTest, public ::testing::WithParamInterface<Schluss> {};
+
+TEST_P(SchlussTest, KnopfSchliesst)
+{
+    Farbpalette palette(Rot, nullptr);
+    palette.show();
+    QTest::mouseClick(palette.findChild<QAbstractButton*>(QLatin1String(GetParam().knopf)), Qt::LeftButton);
+    EXPECT_FALSE(palette.isVisible());
+    EXPECT_EQ(palette.result(), GetParam().ergebnis);
+}
+
+INSTANTIATE_TEST_SUITE_P(Knoepfe, SchlussTest,
+                         ::testing::Values(Schluss{"OK", QDialog::Accepted}, Schluss{"Abbrechen", QDialog::Rejected}),
+                         [](const auto& info) { return std::string(info.param.knopf); });
+
+} // namespace
