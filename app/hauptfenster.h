@@ -13,6 +13,7 @@
 #include <functional>
 
 class Dialoge;
+class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -33,6 +34,18 @@ public:
     // choose a form of work, the type list greyed, no equation shown.
     void ZeigeGrundzustand();
     void MenBeendenClick();
+
+    // The " Optionen " menu: each item changes one display setting and
+    // redraws with the full pass, whatever the mode.
+    void MenAchsenDuennClick();
+    void MenAchsenDickClick();
+    void MenAchsenFarbeClick();
+    void MenSchaubDuennClick();
+    void MenSchaubDickClick();
+    void MenVorgSchaubFarbeClick();
+    void MemUserSchaubFarbeClick();
+    void Men05RasterClick();
+    void MenNetzFarbeClick();
     // Places a type's value equation right after the content of its input
     // equation, which has just been laid out.
     void SchliesseAnzeigeAn(int Typ);
@@ -70,6 +83,9 @@ public:
 private:
     void baueFenster();
     void baueMenue();
+    void verbindeOptionen();
+    void setzeDicke(int& dicke, int wert);
+    void waehleFarbe(QColor& einstellung, bool voreingestellt);
     void FormCreate();
     void legeTypAn(int Typ);
     void zentriere();
@@ -85,4 +101,6 @@ private:
     QWidget* PTestErgebnis = nullptr;
     Zeichenflaeche* IEbene = nullptr;
     QLabel* LBitteAufgabeAuswaehlen = nullptr;
+    QAction* Men05Raster = nullptr;
+    QColor m_farbwahl = Farbe(0x000000); // the chooser keeps its colour between uses
 };

@@ -25,23 +25,6 @@ protected:
                 n += bild().pixelColor(x, y) == farbe;
         return n;
     }
-
-    // A parabola with its vertex at (2 | 1) as the given function.
-    void gibParabelVor(int modus)
-    {
-        form.Modus = static_cast<std::uint8_t>(modus);
-        form.VorgTyp = Parabel2;
-        form.VorgParameter = {{1, -2, 1}};
-    }
-
-    // The hyperbola y = 1/x as the pupil's function, drawing asked for.
-    void waehleHyperbel(const QString& beschriftung = QStringLiteral("Schaubild neu zeichnen"))
-    {
-        form.UserTyp = Hyperbel;
-        form.Terme[Hyperbel * 3 + RolleAnzeige]->Parameter = {{1, 0, 0}};
-        zeichnen->setText(beschriftung);
-        zeichnen->setEnabled(true);
-    }
 };
 
 TEST_F(ZeichnenTest, KoordinatensystemZeigtDieEbene)
@@ -133,14 +116,8 @@ TEST_P(DickeTest, SchaubilderInIhrerEigenenDicke)
     gibParabelVor(3);
     waehleHyperbel();
     form.ZeichneUserFunktion();
-    const auto zaehle = [this](int spalte, const QColor& farbe) {
-        int n = 0;
-        for (int y = 0; y < BildHoehe; ++y)
-            n += bild().pixelColor(spalte, y) == farbe;
-        return n;
-    };
-    EXPECT_EQ(zaehle(359, Blau), GetParam().schaubilder) << "the given vertex";
-    EXPECT_EQ(zaehle(500, Rot), GetParam().schaubilder) << "y = 1/x at x = 5.9";
+    EXPECT_EQ(inSpalte(359, Blau), GetParam().schaubilder) << "the given vertex";
+    EXPECT_EQ(inSpalte(500, Rot), GetParam().schaubilder) << "y = 1/x at x = 5.9";
 }
 
 INSTANTIATE_TEST_SUITE_P(Breiten, DickeTest, ::testing::Values(Dicken{3, 1}, Dicken{1, 3}));

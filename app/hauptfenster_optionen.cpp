@@ -1,0 +1,78 @@
+// The display options of the main window.
+
+#include "app/hauptfenster.h"
+
+#include "dialogs/dialoge.h"
+#include "term/bausteine.h"
+
+#include <QAction>
+#include <QGroupBox>
+
+#include <utility>
+
+void TForm1::verbindeOptionen()
+{
+    const std::pair<const char*, void (TForm1::*)()> handler[] = {
+        {"MenAchsenDuenn", &TForm1::MenAchsenDuennClick},
+        {"MenAchsenDick", &TForm1::MenAchsenDickClick},
+        {"MenAchsenFarbe", &TForm1::MenAchsenFarbeClick},
+        {"MenSchaubDuenn", &TForm1::MenSchaubDuennClick},
+        {"MenSchaubDick", &TForm1::MenSchaubDickClick},
+        {"MenVorgSchaubFarbe", &TForm1::MenVorgSchaubFarbeClick},
+        {"MemUserSchaubFarbe", &TForm1::MemUserSchaubFarbeClick},
+        {"Men05Raster", &TForm1::Men05RasterClick},
+        {"MenNetzFarbe", &TForm1::MenNetzFarbeClick},
+    };
+    for (const auto& [name, methode] : handler)
+        Verbinde(m_bericht, findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
+                 [this, methode] { (this->*methode)(); });
+    Men05Raster = findChild<QAction*>(QStringLiteral("Men05Raster"));
+    Men05Raster->setCheckable(true);
+}
+
+void TForm1::MenAchsenDuennClick() { setzeDicke(Anzeige.AchsenDicke, 1); }
+void TForm1::MenAchsenDickClick() { setzeDicke(Anzeige.AchsenDicke, 3); }
+void TForm1::MenSchaubDuennClick() { setzeDicke(Anzeige.SchaubildDicke, 1); }
+void TForm1::MenSchaubDickClick() { setzeDicke(Anzeige.SchaubildDicke, 3); }
+
+void TForm1::setzeDicke(int& dicke, int wert)
+{
+    dicke = wert;
+    ZeichneUserFunktion();
+}
+
+// The axes item opens the chooser at whatever colour it holds from its last
+// use, which may be a graph's or the grid's.
+void TForm1::MenAchsenFarbeClick() { waehleFarbe(Anzeige.AchsenFarbe, false); }
+void TForm1::MenVorgSchaubFarbeClick() { waehleFarbe(Anzeige.VorgFarbe, true); }
+void TForm1::MenNetzFarbeClick() { waehleFarbe(Anzeige.NetzFarbe, true); }
+
+// The pupil's equation and its group box caption follow the graph's colour,
+// also when the chooser was cancelled.
+void TForm1::MemUserSchaubFarbeClick()
+{
+    waehleFarbe(Anzeige.UserFarbe, true);
+    if (UserTyp >= 0)
+        Terme[UserTyp * 3 + RolleAnzeige]->Darstellen(UserTyp, RolleAnzeige, true);
+    SetzeTextfarbe(findChild<QGroupBox*>(QStringLiteral("GBGleichung")), Anzeige.UserFarbe);
+}
+
+// A cancelled chooser changes nothing and draws nothing.
+void TForm1::waehleFarbe(QColor& einstellung, bool voreingestellt)
+{
+    if (voreingestellt)
+        m_farbwahl = einstellung;
+    const std::optional<QColor> gewaehlt = m_dialoge.WaehleFarbe(this, m_farbwahl);
+    if (!gewaehlt)
+        return;
+    m_farbwahl = *gewaehlt;
+    einstellung = *gewaehlt;
+    ZeichneUserFunktion();
+}
+
+void TForm1::Men05RasterClick()
+{
+    Anzeige.HalbRaster = !Anzeige.HalbRaster;
+    Men05Raster->setChecked(Anzeige.HalbRaster);
+    ZeichneUserFunktion();
+}
