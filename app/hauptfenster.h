@@ -19,6 +19,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QWidget;
+class TInfoBox;
 class Zeichenflaeche;
 class Zufall;
 
@@ -34,6 +35,7 @@ public:
     // choose a form of work, the type list greyed, no equation shown.
     void ZeigeGrundzustand();
     void MenBeendenClick();
+    void MenInfoClick();
 
     // The " Optionen " menu: each item changes one display setting and
     // redraws with the full pass, whatever the mode.
@@ -103,4 +105,5 @@ private:
     QLabel* LBitteAufgabeAuswaehlen = nullptr;
     QAction* Men05Raster = nullptr;
     QColor m_farbwahl = Farbe(0x000000); // the chooser keeps its colour between uses
+    TInfoBox* InfoBox = nullptr;         // built on first use, so start-up stays quick
 };

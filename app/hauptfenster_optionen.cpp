@@ -1,8 +1,9 @@
-// The display options of the main window.
+// The display options and the information window of the main window.
 
 #include "app/hauptfenster.h"
 
 #include "dialogs/dialoge.h"
+#include "dialogs/infobox.h"
 #include "term/bausteine.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@ void TForm1::verbindeOptionen()
         {"MemUserSchaubFarbe", &TForm1::MemUserSchaubFarbeClick},
         {"Men05Raster", &TForm1::Men05RasterClick},
         {"MenNetzFarbe", &TForm1::MenNetzFarbeClick},
+        {"MenInfo", &TForm1::MenInfoClick},
     };
     for (const auto& [name, methode] : handler)
         Verbinde(m_bericht, findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
@@ -75,4 +77,11 @@ void TForm1::Men05RasterClick()
     Anzeige.HalbRaster = !Anzeige.HalbRaster;
     Men05Raster->setChecked(Anzeige.HalbRaster);
     ZeichneUserFunktion();
+}
+
+void TForm1::MenInfoClick()
+{
+    if (!InfoBox)
+        InfoBox = new TInfoBox(m_bericht, this);
+    m_dialoge.ZeigeModal(*InfoBox);
 }

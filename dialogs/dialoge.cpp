@@ -31,3 +31,5 @@ std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farb
         return std::nullopt;
     return palette.Farbe();
 }
+
+void QtDialoge::ZeigeModal(QDialog& fenster) { fenster.exec(); }

@@ -5,12 +5,13 @@
 
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 // The one door through which the program asks the user something in a modal
-// window: message boxes and the colour chooser now, the file dialog later.
-// Tests put a recording implementation in its place, so no nested event loop
-// ever blocks them.
+// window: message boxes, the colour chooser and the program's own windows
+// now, the file dialog later. Tests put a recording implementation in its
+// place, so no nested event loop ever blocks them.
 class Dialoge {
 public:
     virtual ~Dialoge() = default;
@@ -22,6 +23,8 @@ public:
     // The colour chooser, opened at farbe: the chosen colour, or nothing
     // when the user cancels.
     virtual std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) = 0;
+    // Shows one of the program's windows modally; returns once it is closed.
+    virtual void ZeigeModal(QDialog& fenster) = 0;
 };
 
 // The real modal windows.
@@ -30,4 +33,5 @@ public:
     void Meldung(QWidget* eltern, const QString& titel, const QString& text) override;
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
     std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
+    void ZeigeModal(QDialog& fenster) override;
 };

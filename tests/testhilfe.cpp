@@ -1,5 +1,7 @@
 #include "testhilfe.h"
 
+#include <QDialog>
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -60,6 +62,19 @@ std::optional<QColor> AufzeichnendeDialoge::WaehleFarbe(QWidget*, const QColor& 
     const std::optional<QColor> antwort = farbantworten.front();
     farbantworten.pop_front();
     return antwort;
+}
+
+void AufzeichnendeDialoge::ZeigeModal(QDialog& fenster)
+{
+    gezeigt.push_back(fenster.objectName());
+    fenster.setWindowModality(Qt::ApplicationModal);
+    fenster.show();
+    if (bedienung)
+        bedienung(fenster);
+    if (fenster.isVisible()) {
+        ADD_FAILURE() << fenster.objectName().toStdString() << " stays open";
+        fenster.reject();
+    }
 }
 
 int SkriptZufall::R(int n)

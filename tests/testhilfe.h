@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -46,8 +47,9 @@ private:
 void PrintTo(const QString& text, std::ostream* aus);
 void PrintTo(const QStringList& texte, std::ostream* aus);
 
-// Records every box the program would show instead of opening it and
-// answers the colour chooser from a script.
+// Records every box the program would show instead of opening it, answers
+// the colour chooser from a script and lets a test act in the program's own
+// windows while they are open.
 class AufzeichnendeDialoge : public Dialoge {
 public:
     enum class Art { Meldung, Fehler };
@@ -62,10 +64,16 @@ public:
     // Records the colour the chooser opens at and gives the next scripted
     // answer; a chooser beyond the script fails the test.
     std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
+    // Shows the window application-modal, without a nested event loop, and
+    // lets `bedienung` act in it as the user would. A window still open
+    // afterwards fails the test and is closed.
+    void ZeigeModal(QDialog& fenster) override;
 
     std::vector<Box> boxen;
     std::deque<std::optional<QColor>> farbantworten; // nullopt cancels
     std::vector<QColor> farbvorgaben;
+    std::function<void(QDialog&)> bedienung;
+    QStringList gezeigt; // objectNames of the windows shown
 };
 
 // Answers R(n) from a script; a draw beyond the script or outside 0..n-1
