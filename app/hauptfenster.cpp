@@ -1,9 +1,11 @@
 #include "app/hauptfenster.h"
 
+#include "app/ebenenbeschreibung.h"
 #include "dialogs/dialoge.h"
 #include "plot/ebene.h"
 #include "plot/zeichenflaeche.h"
 #include "tasks/zufall.h"
+#include "term/vorlesetexte.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -64,6 +66,7 @@ void TForm1::legeTypAn(int Typ)
     knopf->setObjectName(QStringLiteral("TypKnopf%1").arg(Typ));
     knopf->setGeometry(8, Typ * 49 + 28, 193, 25);
     knopf->setCursor(Qt::PointingHandCursor);
+    knopf->setAccessibleName(TypKnopfName(Typ)); // the caption lies hidden under the list entry
     knopf->show();
     TypKnopf[Typ] = knopf;
     for (int Rolle = RolleListe; Rolle <= RolleAnzeige; ++Rolle) {
@@ -114,6 +117,7 @@ void TForm1::ZeichneKoordinatensystem()
 {
     IEbene->show();
     IEbene->update();
+    IEbene->setAccessibleDescription(Ebenenbeschreibung(Modus, VorgTyp));
     ZeichneEbene(IEbene->Bild(), Anzeige);
 }
 
