@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 
 namespace {
 
@@ -187,13 +186,6 @@ TEST_F(OptionenTest, HalbesRasterUndSeinHaekchen)
     EXPECT_EQ(bild(), ohne);
 }
 
-TEST_F(OptionenTest, NurDasRasterTraegtEinHaekchen)
-{
-    for (const QAction* aktion : form.findChild<QMenu*>(QStringLiteral("MenOptionen"))->findChildren<QAction*>())
-        EXPECT_EQ(aktion->isCheckable(), aktion->objectName() == QStringLiteral("Men05Raster"))
-            << aktion->objectName().toStdString();
-}
-
 // Simple drawing before the first press of the draw button: the plane
 // stays as it is, and the next drawing pass shows the new look.
 TEST_F(OptionenTest, EinfachesZeichnenOhneSchaubildZeigtEsErstBeimNaechstenMal)
@@ -206,15 +198,6 @@ TEST_F(OptionenTest, EinfachesZeichnenOhneSchaubildZeigtEsErstBeimNaechstenMal)
     EXPECT_EQ(bild(), vorher);
     form.ZeichneKoordinatensystem();
     EXPECT_EQ(farbe(35, 100), Gruen);
-}
-
-TEST_F(OptionenTest, EinfachesZeichnenZeichnetDasSchaubildNeu)
-{
-    form.Modus = 1;
-    waehleHyperbel();
-    form.ZeichneUserFunktion();
-    klicke("MenSchaubDick");
-    EXPECT_EQ(inSpalte(500, Rot), 3);
 }
 
 TEST_F(OptionenTest, OhneAufgabenformBleibtDieEbeneVerborgen)

@@ -95,14 +95,4 @@ TEST_P(EbenenansageTest, BeschreibtAufgabenformUndVorgabe)
 
 INSTANTIATE_TEST_SUITE_P(Modi, EbenenansageTest, ::testing::ValuesIn(Ebenenansagen));
 
-// The description follows every redraw, not only the first.
-TEST_F(FensterTest, EbenenbeschreibungFolgtDerNeuenAufgabe)
-{
-    gibParabelVor(3);
-    form.ZeichneVorgFunktion();
-    form.VorgTyp = Sinus;
-    form.ZeichneVorgFunktion();
-    EXPECT_EQ(vorgelesen(ebene, QAccessible::Description), QStringLiteral("Übung: vorgegeben ist eine Sinusfunktion."));
-}
-
 } // namespace

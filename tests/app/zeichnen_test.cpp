@@ -100,28 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Anfrage{"Test_abgegeben", 4, "OK        (nur ein Versuch!)", false, true}),
     [](const auto& info) { return std::string(info.param.fall); });
 
-struct Dicken {
-    int achsen;
-    int schaubilder;
-};
-
-class DickeTest : public ZeichnenTest, public ::testing::WithParamInterface<Dicken> {};
-
-// Both graphs take the graphs' width, whatever width the axes have. Where
-// they run flat, a column crosses as many pixels as the pen is wide.
-TEST_P(DickeTest, SchaubilderInIhrerEigenenDicke)
-{
-    form.Anzeige.AchsenDicke = GetParam().achsen;
-    form.Anzeige.SchaubildDicke = GetParam().schaubilder;
-    gibParabelVor(3);
-    waehleHyperbel();
-    form.ZeichneUserFunktion();
-    EXPECT_EQ(inSpalte(359, Blau), GetParam().schaubilder) << "the given vertex";
-    EXPECT_EQ(inSpalte(500, Rot), GetParam().schaubilder) << "y = 1/x at x = 5.9";
-}
-
-INSTANTIATE_TEST_SUITE_P(Breiten, DickeTest, ::testing::Values(Dicken{3, 1}, Dicken{1, 3}));
-
 TEST_F(ZeichnenTest, OhneTypKeinUserSchaubild)
 {
     gibParabelVor(3);

@@ -67,22 +67,18 @@ TEST_F(FarbpaletteTest, BietetNurDieGrundfarben)
     EXPECT_TRUE(palette.findChildren<QAbstractSlider*>().isEmpty());
 }
 
+// It opens at its colour and marks that colour's field. The grid's light
+// grey is not in the palette: no field is marked, and confirming at once
+// hands the grey back.
 TEST_F(FarbpaletteTest, OeffnetBeiIhrerFarbe)
 {
-    const Farbpalette palette(Rot, nullptr);
-    EXPECT_EQ(palette.Farbe(), Rot);
-    EXPECT_EQ(gedrueckt(palette), QStringList{"Rot 255, Grün 0, Blau 0"});
-    EXPECT_EQ(auswahl(palette), Rot);
-}
-
-// A colour the palette lacks, such as the grid's light grey, marks no field
-// and is handed back unchanged when the user confirms at once.
-TEST_F(FarbpaletteTest, FarbeAusserhalbDerPaletteBleibt)
-{
-    const Farbpalette palette(Grau, nullptr);
-    EXPECT_TRUE(gedrueckt(palette).isEmpty());
-    EXPECT_EQ(palette.Farbe(), Grau);
-    EXPECT_EQ(auswahl(palette), Grau);
+    const Farbpalette rot(Rot, nullptr);
+    EXPECT_EQ(rot.Farbe(), Rot);
+    EXPECT_EQ(gedrueckt(rot), QStringList{"Rot 255, Grün 0, Blau 0"});
+    EXPECT_EQ(auswahl(rot), Rot);
+    const Farbpalette grau(Grau, nullptr);
+    EXPECT_EQ(grau.Farbe(), Grau);
+    EXPECT_TRUE(gedrueckt(grau).isEmpty());
 }
 
 TEST_F(FarbpaletteTest, KlickWaehltDieFarbe)
@@ -95,24 +91,15 @@ TEST_F(FarbpaletteTest, KlickWaehltDieFarbe)
     EXPECT_EQ(auswahl(palette), Blau);
 }
 
-struct Schluss {
-    const char* knopf;
-    QDialog::DialogCode ergebnis;
-};
-
-class SchlussTest : public FarbpaletteTest, public ::testing::WithParamInterface<Schluss> {};
-
-TEST_P(SchlussTest, KnopfSchliesst)
+TEST_F(FarbpaletteTest, OkUebernimmtAbbrechenVerwirft)
 {
-    Farbpalette palette(Rot, nullptr);
-    palette.show();
-    QTest::mouseClick(palette.findChild<QAbstractButton*>(QLatin1String(GetParam().knopf)), Qt::LeftButton);
-    EXPECT_FALSE(palette.isVisible());
-    EXPECT_EQ(palette.result(), GetParam().ergebnis);
+    for (const auto& [knopf, ergebnis] : {std::pair{"OK", QDialog::Accepted}, std::pair{"Abbrechen", QDialog::Rejected}}) {
+        Farbpalette palette(Rot, nullptr);
+        palette.show();
+        QTest::mouseClick(palette.findChild<QAbstractButton*>(QLatin1String(knopf)), Qt::LeftButton);
+        EXPECT_FALSE(palette.isVisible()) << knopf;
+        EXPECT_EQ(palette.result(), ergebnis) << knopf;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Knoepfe, SchlussTest,
-                         ::testing::Values(Schluss{"OK", QDialog::Accepted}, Schluss{"Abbrechen", QDialog::Rejected}),
-                         [](const auto& info) { return std::string(info.param.knopf); });
 
 } // namespace
