@@ -85,14 +85,16 @@ void Leinwand::setzePunkte(QPoint von, QPoint bis)
     }
 }
 
-// Visits only the pixels of the image near the segment's bounding box. A
-// pixel counts when its distance d to the segment satisfies 4·d² <= width²;
-// inside the segment's span d is the distance to the line through it, beyond
-// either end the distance to that end point.
+// Visits only the pixels of the image within half the width of the
+// segment's bounding box. A pixel counts when its distance d to the segment
+// satisfies 4·d² <= width²; inside the segment's span d is the distance to
+// the line through it, beyond either end the distance to that end point.
 void Leinwand::setzeStreifen(QPoint von, QPoint bis)
 {
-    const int rand = m_breite / 2 + 1;
-    const QRect umgebung = QRect(von, bis).normalized().adjusted(-rand, -rand, rand, rand) & m_bild.rect();
+    const int rand = m_breite / 2;
+    const QPoint obenLinks(std::min(von.x(), bis.x()), std::min(von.y(), bis.y()));
+    const QPoint untenRechts(std::max(von.x(), bis.x()), std::max(von.y(), bis.y()));
+    const QRect umgebung = QRect(obenLinks, untenRechts).adjusted(-rand, -rand, rand, rand) & m_bild.rect();
     const std::int64_t dx = bis.x() - von.x();
     const std::int64_t dy = bis.y() - von.y();
     const std::int64_t laenge2 = dx * dx + dy * dy;
