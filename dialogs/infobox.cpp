@@ -127,7 +127,6 @@ TInfoBox::TInfoBox(Fehlerbericht& bericht, QWidget* eltern)
 
     auto* BOk = platziere(new QPushButton(QStringLiteral("Ok"), this), "BOk", {296, 592, 112, 25});
     BOk->setFont(Schrift(Textschrift, true));
-    BOk->setDefault(true);
     BOk->setFocus();
     Verbinde(bericht, BOk, &QPushButton::clicked, this, [this] { BOkClick(); });
     zentriere();
@@ -158,16 +157,13 @@ void TInfoBox::baueNachweis(QWidget* Panel1)
 {
     auto* Panel2 = platziere(new Rahmenpanel(Panel1, Rahmenpanel::Kante::Vertieft, Rahmenpanel::Kante::Keine),
                              "Panel2", {8, 512, 385, 57});
-    beschriftung(Panel2, "LProgramm", {8, 6, 369, 15},
+    beschriftung(Panel2, "LProgramm", {8, 10, 369, 15},
                  QStringLiteral("Kurvix, Version %1").arg(QLatin1String(KURVIX_VERSION)), Schrift(Textschrift, true))
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QLabel* zweck = beschriftung(
-        Panel2, "LZweck", {8, 22, 369, 30},
-        QStringLiteral("Zum Üben im Mathematikunterricht: wie die Parameter eines Funktionsterms sein Schaubild "
-                       "verschieben und strecken."),
-        Schrift(Textschrift));
-    zweck->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    zweck->setWordWrap(true);
+    beschriftung(Panel2, "LZweck", {8, 26, 369, 15},
+                 QStringLiteral("Zum Üben, wie Parameter ein Schaubild verschieben und strecken."),
+                 Schrift(Textschrift))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
 // Centred on the screen, not on the main window; a window placed by hand

@@ -137,8 +137,8 @@ TEST_F(OptionenTest, FarbwahlBehaeltIhreFarbe)
 // keep theirs.
 TEST_F(OptionenTest, UserFarbeFaerbtGleichungUndGruppe)
 {
-    form.UserTyp = Parabel2;
-    const TFunktionsTerm* anzeige = form.Terme[Parabel2 * 3 + RolleAnzeige];
+    form.UserTyp = Gerade;
+    const TFunktionsTerm* anzeige = form.Terme[Gerade * 3 + RolleAnzeige];
     dialoge.farbantworten = {Gruen};
     klicke("MemUserSchaubFarbe");
     EXPECT_EQ(textfarbe(kind("GBGleichung")), Gruen);
@@ -148,8 +148,8 @@ TEST_F(OptionenTest, UserFarbeFaerbtGleichungUndGruppe)
     EXPECT_EQ(textfarbe(kind("BZeichnen"), QPalette::ButtonText), Rot);
     EXPECT_EQ(textfarbe(kind("BUeberspringen"), QPalette::ButtonText), Rot);
     EXPECT_EQ(textfarbe(kind("LBitteFunktionAuswaehlen")), Rot);
-    EXPECT_NE(textfarbe(form.Terme[Parabel2 * 3]->Werte[0]), Gruen) << "the letters of the type list";
-    EXPECT_NE(textfarbe(form.Terme[Parabel2 * 3 + RolleEingabe]->Eingaben[0], QPalette::Text), Gruen);
+    EXPECT_NE(textfarbe(form.Terme[Gerade * 3]->Werte[0]), Gruen) << "the letters of the type list";
+    EXPECT_NE(textfarbe(form.Terme[Gerade * 3 + RolleEingabe]->Eingaben[0], QPalette::Text), Gruen);
     EXPECT_EQ(textfarbe(form.Terme[Hyperbel * 3 + RolleAnzeige]->Werte[0]), Rot) << "no type but the chosen one";
 }
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 const QColor Rot = Farbe(0x0000FF);
@@ -55,10 +57,18 @@ protected:
 
 TEST_F(FarbpaletteTest, BietetNurDieGrundfarben)
 {
-    const Farbpalette palette(Rot, nullptr);
+    Farbpalette palette(Rot, nullptr);
+    palette.show();
     EXPECT_EQ(palette.objectName(), QStringLiteral("ColorDialog"));
     EXPECT_EQ(palette.windowTitle(), QStringLiteral("Farbe"));
-    EXPECT_EQ(felder(palette).size(), 48U);
+    std::set<int> spalten;
+    std::set<int> zeilen;
+    for (const QAbstractButton* f : felder(palette)) {
+        spalten.insert(f->x());
+        zeilen.insert(f->y());
+    }
+    EXPECT_EQ(spalten.size(), 8U) << "48 fields in 6 rows of 8";
+    EXPECT_EQ(zeilen.size(), 6U);
     for (const char* name : {"Rot 0, Grün 0, Blau 0", "Rot 255, Grün 255, Blau 255", "Rot 255, Grün 0, Blau 0",
                              "Rot 0, Grün 0, Blau 255"})
         EXPECT_NE(feld(palette, name), nullptr);

@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QtMath>
@@ -179,20 +178,17 @@ INSTANTIATE_TEST_SUITE_P(InfoBox, MemoTest, ::testing::ValuesIn(Memos));
 
 TEST_F(InfoBoxTest, SymbolUndNachweis)
 {
-    const QPixmap symbol = kind<QLabel>("Image1")->pixmap();
-    EXPECT_EQ(symbol.size(), QSize(32, 32));
+    EXPECT_EQ(kind<QLabel>("Image1")->pixmap().size(), QSize(32, 32));
     EXPECT_EQ(kind<QLabel>("LProgramm")->text(), QStringLiteral("Kurvix, Version " KURVIX_VERSION_ERWARTET));
-    const auto* zweck = kind<QLabel>("LZweck");
-    EXPECT_TRUE(zweck->text().contains(QStringLiteral("Mathematikunterricht")));
-    EXPECT_LE(zweck->heightForWidth(zweck->width()), zweck->height()) << "the purpose is cut off";
+    for (const char* name : {"LProgramm", "LZweck"}) {
+        const auto* label = kind<QLabel>(name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name << " is clipped";
+    }
 }
 
 TEST_F(InfoBoxTest, OkSchliesst)
 {
-    auto* ok = kind<QPushButton>("BOk");
-    ASSERT_NE(ok, nullptr);
-    EXPECT_TRUE(ok->isDefault()) << "Enter closes it too";
-    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::mouseClick(kind("BOk"), Qt::LeftButton);
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.result(), QDialog::Accepted);
 }
