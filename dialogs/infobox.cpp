@@ -97,7 +97,8 @@ void memo(QWidget* eltern, const Memo& m)
     feld->setFont(schrift);
     feld->setFrameShape(QFrame::NoFrame);
     feld->setReadOnly(true);
-    feld->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A caret that moves through the text lets a screen reader read it line by line.
+    feld->setTextInteractionFlags(feld->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     feld->setLineWrapMode(QPlainTextEdit::NoWrap);
     feld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     feld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
