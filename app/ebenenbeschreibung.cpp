@@ -7,8 +7,8 @@
 
 QString Ebenenbeschreibung(int Modus, int VorgTyp)
 {
-    static const std::array<const char*, 5> Modi = {"Keine Aufgabenform gewählt", "Einfaches Zeichnen von Schaubildern",
-                                                    "Aufgabendatei", "Übung", "Test"};
+    static const std::array<const char*, 5> Modi = {
+        "Keine Aufgabenform gewählt", "Einfaches Zeichnen von Schaubildern", "Aufgabendatei", "Übung", "Test"};
     const QString modus = QString::fromUtf8(Modi.at(static_cast<std::size_t>(Modus)));
     if (Modus == 0)
         return modus + QLatin1Char('.');

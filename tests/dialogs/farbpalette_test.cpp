@@ -103,7 +103,8 @@ TEST_F(FarbpaletteTest, KlickWaehltDieFarbe)
 
 TEST_F(FarbpaletteTest, OkUebernimmtAbbrechenVerwirft)
 {
-    for (const auto& [knopf, ergebnis] : {std::pair{"OK", QDialog::Accepted}, std::pair{"Abbrechen", QDialog::Rejected}}) {
+    for (const auto& [knopf, ergebnis] :
+         {std::pair{"OK", QDialog::Accepted}, std::pair{"Abbrechen", QDialog::Rejected}}) {
         Farbpalette palette(Rot, nullptr);
         palette.show();
         QTest::mouseClick(palette.findChild<QAbstractButton*>(QLatin1String(knopf)), Qt::LeftButton);
