@@ -4,6 +4,7 @@
 #include "plot/zeichenflaeche.h"
 #include "tasks/zufall.h"
 #include "term/bausteine.h"
+#include "term/vorlesetexte.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -68,6 +69,7 @@ void TForm1::legeTypAn(int Typ)
     knopf->setObjectName(QStringLiteral("TypKnopf%1").arg(Typ));
     knopf->setGeometry(8, Typ * 49 + 28, 193, 25);
     knopf->setCursor(Qt::PointingHandCursor);
+    knopf->setAccessibleName(TypKnopfName(Typ)); // the caption lies hidden under the list entry
     knopf->show();
     Verbinde(m_bericht, knopf, &QRadioButton::clicked, this, [this, Typ] { RadioClick(Typ); });
     TypKnopf[Typ] = knopf;

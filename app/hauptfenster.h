@@ -14,6 +14,7 @@
 
 class Dialoge;
 class Figur;
+class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -21,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class TAuswahlBox;
+class TInfoBox;
 class Zeichenflaeche;
 class Zufall;
 
@@ -91,6 +93,10 @@ private:
     void baueFenster();
     void baueMenue();
     void verbindeKnoepfe();
+    void verbindeOptionen();
+    void setzeDicke(int& dicke, int wert);
+    void waehleFarbe(QColor& einstellung, bool voreingestellt);
+    void zeichneNeu();
     void FormCreate();
     void legeTypAn(int Typ);
     void zentriere();
@@ -113,6 +119,19 @@ private:
     void BRichtigNaechsteClick();
     void BRichtigFertigClick();
     void MenBeendenClick();
+    void MenInfoClick();
+
+    // The " Optionen " menu: each item changes one display setting and
+    // redraws with the full pass, whatever the mode.
+    void MenAchsenDuennClick();
+    void MenAchsenDickClick();
+    void MenAchsenFarbeClick();
+    void MenSchaubDuennClick();
+    void MenSchaubDickClick();
+    void MenVorgSchaubFarbeClick();
+    void MemUserSchaubFarbeClick();
+    void Men05RasterClick();
+    void MenNetzFarbeClick();
 
     Dialoge& m_dialoge;
     Zufall& m_zufall;
@@ -129,4 +148,7 @@ private:
     Testergebnisanzeige PTestErgebnis;
     Zeichenflaeche* IEbene = nullptr;
     QLabel* LBitteAufgabeAuswaehlen = nullptr;
+    QAction* Men05Raster = nullptr;
+    QColor m_farbwahl = Farbe(0x000000); // the chooser keeps its colour between uses
+    TInfoBox* InfoBox = nullptr;         // built on first use, so start-up stays quick
 };

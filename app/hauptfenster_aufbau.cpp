@@ -205,4 +205,5 @@ void TForm1::baueMenue()
     eintrag(leiste, "MenInfo", QStringLiteral(" Info "));
     QAction* beenden = eintrag(leiste, "MenBeenden", QStringLiteral(" Beenden "));
     Verbinde(m_bericht, beenden, &QAction::triggered, this, [this] { MenBeendenClick(); });
+    verbindeOptionen();
 }

@@ -3,6 +3,7 @@
 
 #include "app/hauptfenster.h"
 
+#include "app/ebenenbeschreibung.h"
 #include "dialogs/auswahlbox.h"
 #include "dialogs/dialoge.h"
 #include "plot/ebene.h"
@@ -15,6 +16,7 @@
 void TForm1::ZeichneKoordinatensystem()
 {
     IEbene->update();
+    IEbene->setAccessibleDescription(Ebenenbeschreibung(static_cast<int>(m_ablauf.Modus()), m_ablauf.Aufgabe().VorgTyp));
     ZeichneEbene(IEbene->Bild(), Anzeige);
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/dialoge.h"
 
 #include "dialogs/auswahlbox.h"
+#include "dialogs/farbpalette.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -38,3 +39,13 @@ std::optional<QString> QtDialoge::DateiDialog(QWidget* eltern, const QString& fi
         return std::nullopt;
     return dialog.selectedFiles().value(0);
 }
+
+std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farbe)
+{
+    Farbpalette palette(farbe, eltern);
+    if (palette.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return palette.Farbe();
+}
+
+void QtDialoge::ZeigeModal(QDialog& fenster) { fenster.exec(); }

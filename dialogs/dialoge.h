@@ -1,17 +1,18 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include <optional>
 
+class QDialog;
 class QWidget;
 class TAuswahlBox;
 
 // The one door through which the program asks the user something in a modal
-// window: message boxes and the selection dialog now, the colour chooser and
-// the file dialog later.
-// Tests put a recording implementation in its place, so no nested event loop
-// ever blocks them.
+// window: message boxes, the selection dialog, the file dialog, the colour
+// chooser and the program's own windows. Tests put a recording
+// implementation in its place, so no nested event loop ever blocks them.
 class Dialoge {
 public:
     virtual ~Dialoge() = default;
@@ -28,6 +29,12 @@ public:
     // filter ("Aufgabendatei (*.sba)") and the suffix added to a name typed
     // without one. The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) = 0;
+
+    // The colour chooser, opened at farbe: the chosen colour, or nothing
+    // when the user cancels.
+    virtual std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) = 0;
+    // Shows one of the program's windows modally; returns once it is closed.
+    virtual void ZeigeModal(QDialog& fenster) = 0;
 };
 
 // The real modal windows.
@@ -37,4 +44,6 @@ public:
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
     void Auswahl(TAuswahlBox& box) override;
     std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
+    std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
+    void ZeigeModal(QDialog& fenster) override;
 };

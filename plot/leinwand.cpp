@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <utility>
 
 namespace {
 
@@ -22,19 +21,6 @@ Leinwand::Leinwand(QImage& bild)
 {
 }
 
-Leinwand::~Leinwand() { zeichneLauf(); }
-
-void Leinwand::zeichneLauf()
-{
-    if (m_lauf.size() < 2) {
-        m_lauf.clear();
-        return;
-    }
-    const QPolygon lauf = std::exchange(m_lauf, {});
-    painter().setPen(QPen(m_farbe, m_breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter().drawPolyline(lauf);
-}
-
 QPainter& Leinwand::painter()
 {
     if (!m_painter) {
@@ -46,27 +32,23 @@ QPainter& Leinwand::painter()
 
 void Leinwand::SetzeStift(const QColor& farbe, int breite)
 {
-    zeichneLauf();
     m_farbe = farbe;
     m_breite = breite;
 }
 
 void Leinwand::BewegeZu(int spalte, int zeile)
 {
-    zeichneLauf();
     m_position = {spalte, zeile};
 }
 
 void Leinwand::LinieBis(int spalte, int zeile)
 {
     const QPoint ziel(spalte, zeile);
-    if (m_breite <= 1) {
+    m_painter.reset(); // pixels go straight into the image
+    if (m_breite <= 1)
         setzePunkte(m_position, ziel);
-    } else {
-        if (m_lauf.isEmpty())
-            m_lauf << m_position;
-        m_lauf << ziel;
-    }
+    else
+        setzeStreifen(m_position, ziel);
     m_position = ziel;
 }
 
@@ -86,7 +68,6 @@ void Leinwand::setzePunkte(QPoint von, QPoint bis)
     const std::int64_t schritte = std::max(std::abs(dx), std::abs(dy));
     if (schritte == 0)
         return;
-    m_painter.reset(); // pixels go straight into the image
     const std::int64_t breite = m_bild.width();
     const std::int64_t hoehe = m_bild.height();
     const bool waagrecht = std::abs(dx) >= std::abs(dy);
@@ -96,34 +77,74 @@ void Leinwand::setzePunkte(QPoint von, QPoint bis)
     // Range of steps whose coordinate on the longer axis lies in 0..grenze-1.
     const std::int64_t erster = std::max<std::int64_t>(richtung > 0 ? -start : start - (grenze - 1), 0);
     const std::int64_t letzter = std::min(richtung > 0 ? grenze - 1 - start : start, schritte - 1);
-    uchar* const punkte = m_bild.bits();
-    const std::int64_t zeilenlaenge = m_bild.bytesPerLine();
-    const QRgb farbe = m_farbe.rgb();
     for (std::int64_t i = erster; i <= letzter; ++i) {
         const std::int64_t x = von.x() + (waagrecht ? richtung * i : gerundetGeteilt(i * dx, schritte));
         const std::int64_t y = von.y() + (waagrecht ? gerundetGeteilt(i * dy, schritte) : richtung * i);
         if (x >= 0 && x < breite && y >= 0 && y < hoehe)
-            reinterpret_cast<QRgb*>(punkte + y * zeilenlaenge)[x] = farbe;
+            setze(x, y);
     }
+}
+
+// Visits only the pixels of the image within half the width of the
+// segment's bounding box. A pixel counts when its distance d to the segment
+// satisfies 4·d² <= width²; inside the segment's span d is the distance to
+// the line through it, beyond either end the distance to that end point.
+void Leinwand::setzeStreifen(QPoint von, QPoint bis)
+{
+    const int rand = m_breite / 2;
+    const QPoint obenLinks(std::min(von.x(), bis.x()), std::min(von.y(), bis.y()));
+    const QPoint untenRechts(std::max(von.x(), bis.x()), std::max(von.y(), bis.y()));
+    const QRect umgebung = QRect(obenLinks, untenRechts).adjusted(-rand, -rand, rand, rand) & m_bild.rect();
+    const std::int64_t dx = bis.x() - von.x();
+    const std::int64_t dy = bis.y() - von.y();
+    const std::int64_t laenge2 = dx * dx + dy * dy;
+    const std::int64_t breite2 = std::int64_t{m_breite} * m_breite;
+    const auto nahe = [breite2](std::int64_t ax, std::int64_t ay) { return 4 * (ax * ax + ay * ay) <= breite2; };
+    for (int y = umgebung.top(); y <= umgebung.bottom(); ++y) {
+        for (int x = umgebung.left(); x <= umgebung.right(); ++x) {
+            const std::int64_t px = x - von.x();
+            const std::int64_t py = y - von.y();
+            const std::int64_t projektion = px * dx + py * dy;
+            bool drin = false;
+            if (projektion <= 0) {
+                drin = nahe(px, py);
+            } else if (projektion >= laenge2) {
+                drin = nahe(x - bis.x(), y - bis.y());
+            } else {
+                // Exact as long as the segment is short; a segment toward a
+                // point far outside only needs to leave the plot where it points.
+                const auto kreuz = static_cast<double>(px * dy - py * dx);
+                drin = 4 * kreuz * kreuz <= static_cast<double>(breite2) * static_cast<double>(laenge2);
+            }
+            if (drin)
+                setze(x, y);
+        }
+    }
+}
+
+void Leinwand::setze(std::int64_t spalte, std::int64_t zeile)
+{
+    reinterpret_cast<QRgb*>(m_bild.bits() + zeile * m_bild.bytesPerLine())[spalte] = m_farbe.rgb();
 }
 
 void Leinwand::Weiss(const QRect& rechteck)
 {
-    zeichneLauf();
     painter().fillRect(rechteck, Qt::white);
 }
 
 void Leinwand::SetzeSchrift(const QFont& schrift, const QColor& farbe)
 {
-    painter().setFont(schrift);
+    m_schrift = schrift;
     m_schriftmasse.emplace(schrift);
     m_schriftfarbe = farbe;
 }
 
 void Leinwand::Text(QPoint obenLinks, const QString& text)
 {
-    zeichneLauf();
     QPainter& p = painter();
+    // Every line puts its pixels straight into the image and ends the
+    // painter, so the painter only knows the face from here.
+    p.setFont(m_schrift);
     const QFontMetrics& masse = m_schriftmasse.value();
     p.fillRect(QRect(obenLinks, QSize(masse.horizontalAdvance(text), masse.height())), Qt::white);
     p.setPen(m_schriftfarbe);

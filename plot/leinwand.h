@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
-#include <QPolygon>
 
+#include <cstdint>
 #include <optional>
 
 // Drawing on the plot image with the conventions of a classic pen and brush
@@ -16,18 +16,15 @@
 // the end point itself excluded, whatever the direction; text stands with the
 // top-left corner of its cell at the given point, on white.
 //
-// One-pixel lines are set pixel by pixel, clipped to the image, so a segment
-// toward a point far outside costs no more than the rows it crosses. Wider
-// lines go through QPainter with round caps and joins, a whole run of
-// line-tos as one polyline; it is drawn when the run ends, at the latest when
-// the canvas goes away, so an error in the middle of a graph keeps what came
-// before.
+// Lines are set pixel by pixel, clipped to the image, so a segment toward a
+// point far outside costs no more than the pixels it covers inside, and an
+// error in the middle of a graph keeps what came before. A wider pen covers
+// every pixel within half its width of the segment: round ends, so the
+// segments of a run meet in round joins. Both rules use exact integer
+// arithmetic, so strokes mirrored about an axis stay mirror images.
 class Leinwand : public Zeichenziel {
 public:
     explicit Leinwand(QImage& bild);
-    ~Leinwand() override;
-    Leinwand(const Leinwand&) = delete;
-    Leinwand& operator=(const Leinwand&) = delete;
 
     void SetzeStift(const QColor& farbe, int breite);
     void SetzeSchrift(const QFont& schrift, const QColor& farbe);
@@ -41,11 +38,12 @@ public:
 private:
     QPainter& painter();
     void setzePunkte(QPoint von, QPoint bis);
-    void zeichneLauf();
+    void setzeStreifen(QPoint von, QPoint bis);
+    void setze(std::int64_t spalte, std::int64_t zeile);
 
     QImage& m_bild;
     std::optional<QPainter> m_painter;
-    QPolygon m_lauf; // the run of a wide pen not yet drawn
+    QFont m_schrift;
     std::optional<QFontMetrics> m_schriftmasse;
     QColor m_schriftfarbe = Qt::black;
     QColor m_farbe = Qt::black;

@@ -11,6 +11,7 @@ Zeichenflaeche::Zeichenflaeche(QWidget* parent)
     m_bild.fill(Qt::white);
     setFixedSize(BildBreite, BildHoehe);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Koordinatensystem"));
 }
 
 void Zeichenflaeche::paintEvent(QPaintEvent*)

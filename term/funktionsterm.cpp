@@ -4,6 +4,7 @@
 #include "model/zahltext.h"
 #include "term/bausteine.h"
 #include "term/parametereingabe.h"
+#include "term/vorlesetexte.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -176,6 +177,7 @@ void TFunktionsTerm::richteTypEin(int Rolle)
         if (Rolle == RolleEingabe) {
             Eingaben[i]->setVisible(benutzt);
             Eingaben[i]->setText(benutzt ? Zahltext(start[i]) : QString());
+            Eingaben[i]->setAccessibleName(benutzt ? ParameterName(Typ, i) : QString());
         }
     }
     if (Rolle == RolleAnzeige)

@@ -3,6 +3,7 @@
 #include "dialogs/auswahlbox.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -86,6 +87,31 @@ std::optional<QString> AufzeichnendeDialoge::DateiDialog(QWidget*, const QString
 {
     dateiFragen.push_back({filter, endung});
     return dateiAntwort;
+}
+
+std::optional<QColor> AufzeichnendeDialoge::WaehleFarbe(QWidget*, const QColor& farbe)
+{
+    farbvorgaben.push_back(farbe);
+    if (farbantworten.empty()) {
+        ADD_FAILURE() << "a colour chooser beyond the script";
+        return std::nullopt;
+    }
+    const std::optional<QColor> antwort = farbantworten.front();
+    farbantworten.pop_front();
+    return antwort;
+}
+
+void AufzeichnendeDialoge::ZeigeModal(QDialog& fenster)
+{
+    gezeigt.push_back(fenster.objectName());
+    fenster.setWindowModality(Qt::ApplicationModal);
+    fenster.show();
+    if (bedienung)
+        bedienung(fenster);
+    if (fenster.isVisible()) {
+        ADD_FAILURE() << fenster.objectName().toStdString() << " stays open";
+        fenster.reject();
+    }
 }
 
 int SkriptZufall::R(int n)

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -63,8 +64,10 @@ struct AuswahlBeimOeffnen {
     bool gradAenderbar;
 };
 
-// Records every box the program would show instead of opening it, and
-// answers the selection dialog from a queue of answers.
+// Records every box the program would show instead of opening it, answers
+// the selection dialog from a queue of answers and the colour chooser from a
+// script, and lets a test act in the program's own windows while they are
+// open.
 class AufzeichnendeDialoge : public Dialoge {
 public:
     enum class Art { Meldung, Fehler };
@@ -77,10 +80,16 @@ public:
     void Meldung(QWidget* eltern, const QString& titel, const QString& text) override;
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
     void Auswahl(TAuswahlBox& box) override;
+    // Records the colour the chooser opens at and gives the next scripted
+    // answer; a chooser beyond the script fails the test.
+    std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
+    // Shows the window application-modal, without a nested event loop, and
+    // lets `bedienung` act in it as the user would. A window still open
+    // afterwards fails the test and is closed.
+    void ZeigeModal(QDialog& fenster) override;
     // Records the filter and suffix, and answers with dateiAntwort.
     std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
 
-    std::vector<Box> boxen;
     std::deque<AuswahlAntwort> auswahlAntworten;
     std::vector<AuswahlBeimOeffnen> auswahlGeoeffnet;
     struct DateiFrage {
@@ -89,6 +98,11 @@ public:
     };
     std::vector<DateiFrage> dateiFragen;
     std::optional<QString> dateiAntwort; // nothing: the user cancels
+    std::vector<Box> boxen;
+    std::deque<std::optional<QColor>> farbantworten; // nullopt cancels
+    std::vector<QColor> farbvorgaben;
+    std::function<void(QDialog&)> bedienung;
+    QStringList gezeigt; // objectNames of the windows shown
 };
 
 // Answers R(n) from a script and records the n of every draw; a draw

@@ -3,40 +3,14 @@
 #include "fenstertest.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
-const QString Kopfzeile =
-    QStringLiteral("* Aufgabendatei für Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *");
-
-class DateiFensterTest : public FensterTest {
-protected:
-    // Writes a task file in Windows-1252 with CR LF and opens it through the
-    // menu.
-    void oeffne(const QStringList& zeilen)
-    {
-        const QString pfad = ordner.filePath(QStringLiteral("aufgaben.sba"));
-        QFile datei(pfad);
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write((QStringList{Kopfzeile} + zeilen).join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
-        datei.close();
-        oeffnePfad(pfad);
-    }
-
-    void oeffnePfad(const QString& pfad)
-    {
-        dialoge.dateiAntwort = pfad;
-        menue("MenDateiEinlesen");
-    }
-
-    QTemporaryDir ordner;
-};
+using DateiFensterTest = FensterTest;
 
 TEST_F(DateiFensterTest, EineReiheLoesenUndUeberspringen)
 {
-    oeffne({"Klasse 10: Parabeln und Geraden", "1 3", "3 1 -2 1", "1 2 -3 (0;5)"});
+    oeffneDatei({"Klasse 10: Parabeln und Geraden", "1 3", "3 1 -2 1", "1 2 -3 (0;5)"});
     ASSERT_EQ(dialoge.dateiFragen.size(), 1U);
     EXPECT_EQ(dialoge.dateiFragen[0].filter, QStringLiteral("Aufgabendatei (*.sba)"));
     EXPECT_EQ(dialoge.dateiFragen[0].endung, QStringLiteral("sba"));
@@ -66,7 +40,7 @@ TEST_F(DateiFensterTest, EineReiheLoesenUndUeberspringen)
 
 TEST_F(DateiFensterTest, FehlerImKopfLassenDasFensterOhneAufgabe)
 {
-    oeffne({"Kommentar", "3 9 3", "3 1 0 0"});
+    oeffneDatei({"Kommentar", "3 9 3", "3 1 0 0"});
     ASSERT_EQ(dialoge.boxen.size(), 2U);
     EXPECT_EQ(dialoge.boxen[1].art, AufzeichnendeDialoge::Art::Fehler);
     EXPECT_EQ(dialoge.boxen[1].titel, QStringLiteral("Fehler"));
@@ -74,7 +48,7 @@ TEST_F(DateiFensterTest, FehlerImKopfLassenDasFensterOhneAufgabe)
               QStringLiteral("Fehler in der Aufgabendatei: Nummer eines Funktionstyps ist nicht erlaubt!"));
     EXPECT_TRUE(kind("LBitteAufgabeAuswaehlen")->isVisible());
 
-    oeffne({"Kommentar", "1 x", "3 1 0 0"});
+    oeffneDatei({"Kommentar", "1 x", "3 1 0 0"});
     EXPECT_EQ(dialoge.boxen.back().text, QStringLiteral("'x' ist kein gültiger Integerwert."));
     EXPECT_EQ(form.Ablauf().Modus(), Modus::KeineAufgabe);
 }
@@ -97,7 +71,7 @@ TEST_F(DateiFensterTest, UnlesbareDateiWirdGemeldet)
 // blocks the tasks after it, not even with a single allowed type.
 TEST_F(DateiFensterTest, UnzeichenbareAufgabeLaesstSichUeberspringen)
 {
-    oeffne({"Kommentar", "7", "7 1 -2 0", "7 1 2 0"});
+    oeffneDatei({"Kommentar", "7", "7 1 -2 0", "7 1 2 0"});
     ASSERT_EQ(dialoge.boxen.size(), 2U);
     EXPECT_EQ(dialoge.boxen[1].text, QStringLiteral("Ungültige Gleitkommaoperation."));
     EXPECT_TRUE(form.TypKnopf[Exponential]->isChecked());

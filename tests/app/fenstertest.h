@@ -1,14 +1,17 @@
 #pragma once
 
 #include "app/hauptfenster.h"
+#include "plot/geometrie.h"
 #include "plot/zeichenflaeche.h"
 #include "testhilfe.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -58,10 +61,51 @@ protected:
 
     const Aufgabe& aufgabe() const { return form.Ablauf().Aufgabe(); }
 
+    // An exercise with the given parabola y = (x - 2)² + 1 and the pupil's
+    // hyperbola y = 1/x drawn: a wrong answer.
+    void zeichneBeide()
+    {
+        zufall.zuege = {0, 6, 12, 1, 1, 1};
+        starte(Modus::Uebung, {Parabel2, Hyperbel});
+        waehle(Hyperbel);
+        klicke("BZeichnen");
+    }
+
+    // Writes a task file in Windows-1252 with CR LF and opens it through the
+    // menu and the file dialog.
+    void oeffneDatei(const QStringList& zeilen)
+    {
+        const QString pfad = ordner.filePath(QStringLiteral("aufgaben.sba"));
+        QFile datei(pfad);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        const QString kopf = QStringLiteral(
+            "* Aufgabendatei für Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *");
+        datei.write((QStringList{kopf} + zeilen).join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+        datei.close();
+        oeffnePfad(pfad);
+    }
+
+    void oeffnePfad(const QString& pfad)
+    {
+        dialoge.dateiAntwort = pfad;
+        menue("MenDateiEinlesen");
+    }
+
+    // How many pixels of a column have the colour: where a line crosses
+    // flat, its width.
+    int inSpalte(int spalte, const QColor& farbe) const
+    {
+        int n = 0;
+        for (int y = 0; y < BildHoehe; ++y)
+            n += bild().pixelColor(spalte, y) == farbe;
+        return n;
+    }
+
     AufzeichnendeDialoge dialoge;
     SkriptZufall zufall;
     TForm1 form{dialoge, zufall};
     Zeichenflaeche* ebene = form.findChild<Zeichenflaeche*>(QStringLiteral("IEbene"));
     QPushButton* zeichnen = form.findChild<QPushButton*>(QStringLiteral("BZeichnen"));
     QLabel* hinweis = form.findChild<QLabel*>(QStringLiteral("LBitteFunktionAuswaehlen"));
+    QTemporaryDir ordner;
 };

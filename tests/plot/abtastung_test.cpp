@@ -166,6 +166,17 @@ TEST(TasteAb, SprungtestVergleichtMitDemZuletztGetestetenWert)
     EXPECT_EQ(*a.bei(291), (Schritt{true, 291, 215 - 324}));
 }
 
+// y = -100/x right of the pole breaks at every other column up to 305
+// (y = -200, 25 above column 303); column 307 (y = -180) is compared with
+// that value: a difference of exactly 20 is no jump.
+TEST(TasteAb, SprungtestBrichtErstUeberZwanzig)
+{
+    const Aufzeichnung a = taste({Hyperbel, {{-100, 0, 0}}, {}, true});
+    EXPECT_EQ(a.bei(305), nullptr);
+    EXPECT_EQ(*a.bei(306), (Schritt{false, 306, 215 + 6821}));
+    EXPECT_EQ(*a.bei(307), (Schritt{true, 307, 215 + 6480}));
+}
+
 TEST(TasteAb, ErsterGueltigerWertIstDerVergleichswert)
 {
     // The first shown column is 251 (y = -1); the test at 252 compares with it.

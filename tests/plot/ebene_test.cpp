@@ -4,6 +4,8 @@
 
 #include "testhilfe.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -168,6 +170,89 @@ TEST_F(EbeneTest, DickeAchsenAberDuenneTeilstriche)
     EXPECT_FALSE(istAchse(282, 36));
 }
 
+class PfeilTest : public EbeneTest, public ::testing::WithParamInterface<int> {};
+
+// The x axis figure is symmetric about row 215, the y axis figure about
+// column 287, in every width: arrow heads and the far ends alike.
+TEST_P(PfeilTest, AchsenSindSpiegelbildlich)
+{
+    anzeige.AchsenDicke = GetParam();
+    zeichne();
+    EXPECT_TRUE(istAchse(567, 211)) << "the upper stroke of the arrow head";
+    EXPECT_TRUE(istAchse(283, 8)) << "the left stroke of the arrow head";
+    for (int k = 1; k <= 12; ++k) {
+        for (int x = 545; x < BildBreite; ++x)
+            ASSERT_EQ(istAchse(x, 215 - k), istAchse(x, 215 + k)) << "column " << x << ", 215 ± " << k;
+        for (int y = 0; y <= 24; ++y)
+            ASSERT_EQ(istAchse(287 - k, y), istAchse(287 + k, y)) << "row " << y << ", 287 ± " << k;
+    }
+    for (int x = 0; x <= 3; ++x)
+        EXPECT_EQ(istAchse(x, 214), istAchse(x, 216)) << "left end, column " << x;
+    for (int y = 427; y < BildHoehe; ++y)
+        EXPECT_EQ(istAchse(286, y), istAchse(288, y)) << "lower end, row " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Breiten, PfeilTest, ::testing::Values(1, 3));
+
+struct Textzelle {
+    const char* text;
+    QPoint obenLinks; // the top-left corner of the text's cell
+    bool fett;
+};
+
+void PrintTo(const Textzelle& z, std::ostream* aus)
+{
+    *aus << '"' << z.text << "\" at (" << z.obenLinks.x() << ", " << z.obenLinks.y() << ")";
+}
+
+const Textzelle Textzellen[] = {
+    {"-7", {30, 222}, false},  {"-6", {66, 222}, false},  {"-5", {102, 222}, false}, {"-4", {138, 222}, false},
+    {"-3", {174, 222}, false}, {"-2", {210, 222}, false}, {"-1", {246, 222}, false}, {"1", {320, 222}, false},
+    {"2", {356, 222}, false},  {"3", {392, 222}, false},  {"4", {428, 222}, false},  {"5", {464, 222}, false},
+    {"6", {500, 222}, false},  {"7", {536, 222}, false},  {"5", {271, 27}, false},   {"4", {271, 63}, false},
+    {"3", {271, 99}, false},   {"2", {271, 135}, false},  {"1", {271, 171}, false},  {"-1", {268, 243}, false},
+    {"-2", {268, 279}, false}, {"-3", {268, 315}, false}, {"-4", {268, 351}, false}, {"-5", {268, 387}, false},
+    {"x", {566, 223}, true},   {"y", {267, 0}, true},
+};
+
+class TextzellenTest : public EbeneTest, public ::testing::WithParamInterface<Textzelle> {};
+
+// The first pixel in which two images of the same size differ, or "".
+std::string ersterUnterschied(const QImage& ist, const QImage& soll)
+{
+    for (int y = 0; y < ist.height(); ++y)
+        for (int x = 0; x < ist.width(); ++x)
+            if (ist.pixel(x, y) != soll.pixel(x, y))
+                return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") is "
+                       + ist.pixelColor(x, y).name().toStdString() + ", not "
+                       + soll.pixelColor(x, y).name().toStdString();
+    return {};
+}
+
+// Each number and name stands in its cell exactly as a reference rendering
+// draws it: the face at 10 pt, regular or bold, black on a white cell whose
+// top-left corner is the given point. The cell hides the grid beneath it.
+TEST_P(TextzellenTest, GleichtDerVorlage)
+{
+    const Textzelle& zelle = GetParam();
+    zeichne();
+    const QString text = QString::fromLatin1(zelle.text);
+    const QFont schrift = Schrift(13, zelle.fett);
+    const QFontMetrics masse(schrift);
+    const QRect feld(zelle.obenLinks, QSize(masse.horizontalAdvance(text), masse.height()));
+    QImage vorlage(bild.size(), bild.format());
+    vorlage.fill(Qt::white);
+    {
+        QPainter maler(&vorlage);
+        maler.setFont(schrift);
+        maler.setPen(Qt::black);
+        maler.drawText(feld.topLeft() + QPoint(0, masse.ascent()), text);
+    }
+    EXPECT_EQ(ersterUnterschied(bild.copy(feld), vorlage.copy(feld)), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Achsen, TextzellenTest, ::testing::ValuesIn(Textzellen));
+
 TEST_F(EbeneTest, FarbenDerAnzeigeoptionen)
 {
     anzeige.AchsenFarbe = Farbe(0x008000);
@@ -224,6 +309,18 @@ TEST_F(KurveTest, DickesSchaubild)
         EXPECT_TRUE(blau(300, zeile));
     EXPECT_FALSE(blau(300, 195));
     EXPECT_FALSE(blau(300, 199));
+}
+
+// y = 3x - 22 ends with a steep segment from (575, 143) toward (576, 140):
+// its third pixel falls on column 576, beyond the image, and must not wrap
+// round to column 0 of the next row.
+TEST_F(KurveTest, SteilesEndstueckBleibtImBild)
+{
+    kurve({Gerade, {{3, -22}}, {}, false});
+    EXPECT_TRUE(blau(575, 143));
+    EXPECT_TRUE(blau(575, 142));
+    EXPECT_FALSE(blau(575, 141));
+    EXPECT_EQ(farbe(0, 142), QColor(Qt::white));
 }
 
 TEST_F(KurveTest, SteilerSprungZeichnetEineSenkrechte)
