@@ -206,3 +206,25 @@ TEST_F(OptionenTest, RechenfehlerBeimNeuzeichnenWirdGemeldet)
 }
 
 } // namespace
+
+namespace {
+
+// A redraw in a task judges again, but a test answer counts only once.
+TEST_F(OptionenTest, NeuzeichnenZaehltEineTestantwortNichtZweimal)
+{
+    zufall.zuege = {0, 7, 1, 18}; // y = 2x + 1
+    starte(Modus::Test, {Gerade, Betrag});
+    waehle(Gerade);
+    tippe(Gerade, 0, "2");
+    tippe(Gerade, 1, "1");
+    klicke("BZeichnen");
+    ASSERT_EQ(form.Ablauf().AnzahlRichtig(), 1);
+    const int duenn = inSpalte(300, Rot);
+    menue("MenSchaubDick");
+    menue("Men05Raster");
+    EXPECT_EQ(form.Ablauf().AnzahlRichtig(), 1);
+    EXPECT_EQ(kind<QLabel>("LRichtig2")->text(), QStringLiteral("richtig!"));
+    EXPECT_GT(inSpalte(300, Rot), duenn) << "the pupil's line drawn again, thicker";
+}
+
+} // namespace
