@@ -23,12 +23,10 @@ bool MinusErlaubt(int Typ, int i) { return !(i == 1 && (Typ == Sinus || Typ == E
 
 namespace {
 
-// p/q in extended precision, 0 where either part is missing or no number,
-// or where the division has no finite result.
+// p/q in extended precision, 0 where either part is missing (an empty text
+// is no number) or no number, or where the denominator is 0.
 long double bruchwert(QStringView zaehler, QStringView nenner, QStringView dezimaltrenner)
 {
-    if (zaehler.isEmpty() || nenner.isEmpty())
-        return 0;
     const std::optional<double> p = Zahlwert(zaehler, dezimaltrenner);
     const std::optional<double> q = Zahlwert(nenner, dezimaltrenner);
     if (!p || !q || *q == 0)
