@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/ablauf.h"
+
 #include <QString>
 
 // What the plot shows, for a screen reader, which cannot see the graphs:
 // the form of work and, in a task, the type of the given graph.
-QString Ebenenbeschreibung(int Modus, int VorgTyp);
+QString Ebenenbeschreibung(Modus modus, int VorgTyp);

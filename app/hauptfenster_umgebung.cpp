@@ -16,7 +16,7 @@
 void TForm1::ZeichneKoordinatensystem()
 {
     IEbene->update();
-    IEbene->setAccessibleDescription(Ebenenbeschreibung(static_cast<int>(m_ablauf.Modus()), m_ablauf.Aufgabe().VorgTyp));
+    IEbene->setAccessibleDescription(Ebenenbeschreibung(m_ablauf.Modus(), m_ablauf.Aufgabe().VorgTyp));
     ZeichneEbene(IEbene->Bild(), Anzeige);
 }
 
@@ -88,4 +88,20 @@ std::optional<Aufgabendatei> TForm1::OeffneAufgabendatei()
     return Aufgabendatei(LiesDateiinhalt(*pfad), QLocale().decimalPoint());
 }
 
-void TForm1::ZeigeMeldungen(const std::vector<::Meldung>& meldungen) { ::ZeigeMeldungen(m_dialoge, this, meldungen); }
+// Each box is closed before the next one opens; a Lesefehler goes on to the
+// error report, and nothing after it is shown.
+void TForm1::ZeigeMeldungen(const std::vector<::Meldung>& meldungen)
+{
+    for (const ::Meldung& meldung : meldungen) {
+        switch (meldung.art) {
+        case ::Meldung::Art::Hinweis:
+            m_dialoge.Meldung(this, QStringLiteral("Aufgabendatei einlesen"), meldung.text);
+            break;
+        case ::Meldung::Art::Fehler:
+            m_dialoge.Fehler(this, QStringLiteral("Fehler"), meldung.text);
+            break;
+        case ::Meldung::Art::Lesefehler:
+            throw Lesefehler(meldung.text);
+        }
+    }
+}

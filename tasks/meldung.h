@@ -5,9 +5,6 @@
 #include <stdexcept>
 #include <vector>
 
-class Dialoge;
-class QWidget;
-
 // What reading a task file has to tell the user, in the order it happened.
 struct Meldung {
     enum class Art {
@@ -32,8 +29,3 @@ public:
 private:
     QString m_text; // what() would end at a NUL byte of a word from the file
 };
-
-// Shows the messages one after the other through the dialog seam; each box
-// is closed before the next one opens. A Lesefehler among them is thrown, so
-// nothing after it is shown.
-void ZeigeMeldungen(Dialoge& dialoge, QWidget* eltern, const std::vector<Meldung>& meldungen);

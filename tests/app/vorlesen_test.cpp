@@ -86,7 +86,7 @@ class EbenenansageTest : public ::testing::TestWithParam<Ebenenansage> {};
 
 TEST_P(EbenenansageTest, BeschreibtAufgabenformUndVorgabe)
 {
-    EXPECT_EQ(Ebenenbeschreibung(GetParam().modus, GetParam().vorgTyp), QString::fromUtf8(GetParam().beschreibung));
+    EXPECT_EQ(Ebenenbeschreibung(static_cast<Modus>(GetParam().modus), GetParam().vorgTyp), QString::fromUtf8(GetParam().beschreibung));
 }
 
 INSTANTIATE_TEST_SUITE_P(Modi, EbenenansageTest, ::testing::ValuesIn(Ebenenansagen));

@@ -1,20 +1,14 @@
-#include "tasks/meldung.h"
-
-#include "testhilfe.h"
-
-#include <gtest/gtest.h>
+#include "fenstertest.h"
 
 namespace {
 
 using Art = AufzeichnendeDialoge::Art;
 
-TEST(ZeigeMeldungen, ZeigtHinweiseUndFehlerInIhrerReihenfolge)
+TEST_F(FensterTest, MeldungenZeigenHinweiseUndFehlerInIhrerReihenfolge)
 {
-    AufzeichnendeDialoge dialoge;
-    ZeigeMeldungen(dialoge, nullptr,
-                   {{Meldung::Art::Hinweis, QStringLiteral("Kommentar")},
-                    {Meldung::Art::Fehler, QStringLiteral("kaputt")},
-                    {Meldung::Art::Hinweis, QStringLiteral("noch einer")}});
+    form.ZeigeMeldungen({{Meldung::Art::Hinweis, QStringLiteral("Kommentar")},
+                         {Meldung::Art::Fehler, QStringLiteral("kaputt")},
+                         {Meldung::Art::Hinweis, QStringLiteral("noch einer")}});
     ASSERT_EQ(dialoge.boxen.size(), 3U);
     EXPECT_EQ(dialoge.boxen[0].art, Art::Meldung);
     EXPECT_EQ(dialoge.boxen[0].titel, QStringLiteral("Aufgabendatei einlesen"));
@@ -25,15 +19,13 @@ TEST(ZeigeMeldungen, ZeigtHinweiseUndFehlerInIhrerReihenfolge)
     EXPECT_EQ(dialoge.boxen[2].text, QStringLiteral("noch einer"));
 }
 
-TEST(ZeigeMeldungen, EinLesefehlerBeendetDasZeigen)
+TEST_F(FensterTest, EinLesefehlerBeendetDieMeldungen)
 {
-    AufzeichnendeDialoge dialoge;
     const QString text = QStringLiteral("'x\0y' ist kein gültiger Integerwert");
     try {
-        ZeigeMeldungen(dialoge, nullptr,
-                       {{Meldung::Art::Hinweis, QStringLiteral("Kommentar")},
-                        {Meldung::Art::Lesefehler, text},
-                        {Meldung::Art::Hinweis, QStringLiteral("danach")}});
+        form.ZeigeMeldungen({{Meldung::Art::Hinweis, QStringLiteral("Kommentar")},
+                             {Meldung::Art::Lesefehler, text},
+                             {Meldung::Art::Hinweis, QStringLiteral("danach")}});
         ADD_FAILURE() << "the conversion error must leave the handler";
     } catch (const Lesefehler& fehler) {
         EXPECT_EQ(fehler.Text(), text) << "the whole text, past a NUL byte from the file";
