@@ -25,9 +25,10 @@ void TForm1::verbindeOptionen()
         {"MenNetzFarbe", &TForm1::MenNetzFarbeClick},
         {"MenInfo", &TForm1::MenInfoClick},
     };
-    for (const auto& [name, methode] : handler)
-        Verbinde(m_bericht, findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
-                 [this, methode] { (this->*methode)(); });
+    // clang 14, which builds the fuzz targets, cannot capture a structured binding.
+    for (const auto& eintrag : handler)
+        Verbinde(m_bericht, findChild<QAction*>(QLatin1String(eintrag.first)), &QAction::triggered, this,
+                 [this, methode = eintrag.second] { (this->*methode)(); });
     Men05Raster = findChild<QAction*>(QStringLiteral("Men05Raster"));
     Men05Raster->setCheckable(true);
 }
