@@ -3,12 +3,13 @@
 #   ./build.sh run    starts the program
 #   ./build.sh test   runs every test, once plainly and once under
 #                     AddressSanitizer and UndefinedBehaviorSanitizer, each
-#                     time under German, English and C regional settings
+#                     time under German, English and C regional settings,
+#                     then runs each fuzz target for a minute
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
-TEST_PAKETE=(libgtest-dev libbenchmark-dev locales)
+TEST_PAKETE=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev)
 REGIONEN=(de_DE.UTF-8 en_US.UTF-8 C)
 
 als_root() {
@@ -53,6 +54,24 @@ pruefe() { # folder
     done
 }
 
+# The drawing reports an invalid operation by testing for NaN: fast-math
+# would let the compiler assume there is none, and a trap would turn it into
+# a signal instead of the program's error report.
+pruefe_gleitkomma() { # build folders
+    local ordner
+    for ordner in "$@"; do
+        if grep -E -- '-ffast-math|-Ofast|-funsafe-math-optimizations|-ffinite-math-only' "$ordner/compile_commands.json"; then
+            echo "== Fast-math flags in $ordner" >&2
+            exit 1
+        fi
+    done
+    if grep -rnE 'feenableexcept|fesetenv|feupdateenv|fesetexceptflag|_controlfp|_control87|_MM_SET_EXCEPTION_MASK|_mm_setcsr' \
+        basis model term plot tasks dialogs app; then
+        echo "== The program must not switch on floating-point traps" >&2
+        exit 1
+    fi
+}
+
 case "${1:-}" in
 run)
     installiere "${PROGRAMM_PAKETE[@]}"
@@ -66,8 +85,15 @@ test)
     baue build/test -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON
     echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
     baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_BENCHMARKS=OFF
+    echo "== Fuzz targets (clang, libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer)"
+    baue build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DKURVIX_FUZZ=ON \
+        -DKURVIX_TESTS=OFF -DKURVIX_BENCHMARKS=OFF
+    pruefe_gleitkomma build/test build/asan build/fuzz
+    # Every typed text of up to six characters, once; the other runs check a sample.
+    KURVIX_ALLE_EINGABEN=1 LANG=C LC_ALL=C build/test/tests/test_term --gtest_filter='AlleEingaben.*'
     pruefe build/test
     pruefe build/asan
+    fuzz/lauf.sh build/fuzz 60
     ;;
 *)
     echo "Usage: $0 run | test" >&2

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs each fuzz target for the given time on a copy of its corpus:
+#   fuzz/lauf.sh BUILD_FOLDER SECONDS_PER_TARGET
+# A crash, hang, leak or sanitizer report stops the run with an error and
+# leaves the input that caused it in BUILD_FOLDER/funde/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ordner=$1
+sekunden=$2
+mkdir -p "$ordner/funde"
+kopie=$(mktemp -d)
+trap 'rm -rf "$kopie"' EXIT
+for ziel in aufgabendatei parameterwert abtastung; do
+    cp -r "fuzz/korpus/$ziel" "$kopie/$ziel"
+    woerter=()
+    [ -f "fuzz/$ziel.dict" ] && woerter=(-dict="fuzz/$ziel.dict")
+    echo "== Fuzzing $ziel for $sekunden s"
+    protokoll="$ordner/funde/$ziel.log"
+    if ! "$ordner/fuzz/fuzz_$ziel" "${woerter[@]}" -max_len=65536 -timeout=2 -rss_limit_mb=512 \
+        -max_total_time="$sekunden" -print_final_stats=1 -artifact_prefix="$ordner/funde/$ziel-" \
+        "$kopie/$ziel" >"$protokoll" 2>&1; then
+        tail -n 40 "$protokoll" >&2
+        echo "fuzz_$ziel found a fault; the input is in $ordner/funde/" >&2
+        exit 1
+    fi
+    grep -E '^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' "$protokoll"
+done
