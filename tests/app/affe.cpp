@@ -343,7 +343,7 @@ bool Affe::tippe()
     const QString& auswahl = zeichen[wahl < 4 ? 0 : wahl - 3];
     const QChar taste = auswahl[wuerfle(static_cast<int>(auswahl.size()))];
     if (wuerfle(8) == 0)
-        feld->selectAll(); // the pupil starts the box anew
+        QTest::mouseClick(feld, Qt::LeftButton); // the pupil clicks into the box first
     merke(QStringLiteral("Taste '%1' in %2").arg(taste).arg(feld->parentWidget()->objectName()));
     QTest::keyClick(feld, taste.toLatin1());
     return true;
@@ -431,6 +431,10 @@ void Affe::pruefe(Art art, const Vorher& vorher)
     }
     pruefeFenster(true);
     pruefeSituation(b);
+    // The light bulb covers the skull exactly when the verdict is right.
+    EXPECT_EQ(m_form.findChild<QWidget*>(QStringLiteral("IRichtig"))->isVisible(),
+              b.urteilSichtbar && b.urteilText == QStringLiteral("richtig!"))
+        << ort();
     pruefeModus(art, vorher, b.modus);
     pruefeZaehler(vorher, b);
     pruefeBalken();
