@@ -96,6 +96,9 @@ QString zahl(long long n)
     return QString::fromLatin1(text, ende - text);
 }
 
+// One of 0 .. n-1, evenly.
+int Wuerfle(std::mt19937& zufall, int n) { return std::uniform_int_distribution<int>(0, n - 1)(zufall); }
+
 const char* const Optionen[] = {"MenAchsenDuenn", "MenAchsenDick", "MenAchsenFarbe", "MenSchaubDuenn", "MenSchaubDick",
                                 "MenVorgSchaubFarbe", "MemUserSchaubFarbe", "Men05Raster", "MenNetzFarbe"};
 
@@ -115,7 +118,7 @@ ZufallsDialoge::ZufallsDialoge(std::mt19937& zufall, const QString& ordner)
                                Dateiwahl{Wahl::Datei, typen, true, true, false});
 }
 
-int ZufallsDialoge::wuerfle(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_zufall); }
+int ZufallsDialoge::wuerfle(int n) { return Wuerfle(m_zufall, n); }
 
 void ZufallsDialoge::NeuesEreignis()
 {
@@ -192,14 +195,14 @@ Affe::Affe(std::uint32_t saat, const QString& ordner)
     m_form.show();
 }
 
-int Affe::wuerfle(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_zufall); }
+int Affe::wuerfle(int n) { return Wuerfle(m_zufall, n); }
 
 void Affe::Lauf(int anzahl)
 {
     // How often each kind of event comes, in the order of Art.
     static const std::discrete_distribution<int> Gewichte{3, 3, 3, 3, 4, 1, 10, 5, 25, 6, 8, 5, 4, 2, 6};
     std::discrete_distribution<int> art = Gewichte;
-    pruefe(Art::Option, merkeZustand());
+    pruefe(Art::Option, merkeZustand()); // the window as it starts
     while (m_nummer < anzahl && !::testing::Test::HasFailure()) {
         const Art naechste = static_cast<Art>(art(m_zufall));
         const Vorher vorher = merkeZustand();
