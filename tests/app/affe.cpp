@@ -104,6 +104,30 @@ const char* const Optionen[] = {"MenAchsenDuenn", "MenAchsenDick", "MenAchsenFar
 
 } // namespace
 
+void BeobachtetesFenster::ZeichneKoordinatensystem()
+{
+    m_unterbrochen = true;
+    TForm1::ZeichneKoordinatensystem();
+    m_plot = {};
+    m_unterbrochen = false;
+}
+
+void BeobachtetesFenster::ZeichneVorgGraph(const Aufgabe& aufgabe)
+{
+    m_unterbrochen = true;
+    TForm1::ZeichneVorgGraph(aufgabe);
+    m_plot.vorg = true;
+    m_unterbrochen = false;
+}
+
+void BeobachtetesFenster::ZeichneUserGraph(int Typ)
+{
+    m_unterbrochen = true;
+    TForm1::ZeichneUserGraph(Typ);
+    m_plot.user = true;
+    m_unterbrochen = false;
+}
+
 ZufallsDialoge::ZufallsDialoge(std::mt19937& zufall, const QString& ordner)
     : m_zufall(zufall)
 {
@@ -422,6 +446,8 @@ Beobachtung Affe::beobachte() const
     b.urteilText = m_form.findChild<QLabel*>(QStringLiteral("LRichtig2"))->text();
     b.aufgabenMenue = m_form.findChild<QMenu*>(QStringLiteral("MenAufgabe"))->menuAction()->isEnabled();
     b.testErgebnis = sichtbar("PTestErgebnis");
+    b.plot = m_form.Plot();
+    b.vorgGegeben = b.modus < 2 || IstTyp(m_form.Ablauf().Aufgabe().VorgTyp);
     return b;
 }
 
@@ -597,12 +623,4 @@ void Affe::Beende()
     m_form.findChild<QAction*>(QStringLiteral("MenBeenden"))->trigger();
     EXPECT_FALSE(m_form.isVisible()) << ort();
     pruefeFenster(false);
-}
-
-std::map<QString, int> Affe::Boxen() const
-{
-    std::map<QString, int> anzahl;
-    for (const AufzeichnendeDialoge::Box& box : m_dialoge.boxen)
-        ++anzahl[box.titel + QStringLiteral(": ") + box.text.left(40)];
-    return anzahl;
 }

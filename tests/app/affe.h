@@ -62,6 +62,24 @@ private:
     std::vector<std::pair<QString, Dateiwahl>> m_dateien;
 };
 
+// The main window with a record of the drawing passes on its plot: which
+// graphs it holds since it was last cleared. A pass that an arithmetic error
+// cut short leaves the record unknown until the plot is cleared again.
+class BeobachtetesFenster : public TForm1 {
+public:
+    using TForm1::TForm1;
+
+    void ZeichneKoordinatensystem() override;
+    void ZeichneVorgGraph(const Aufgabe& aufgabe) override;
+    void ZeichneUserGraph(int Typ) override;
+
+    std::optional<Plotinhalt> Plot() const { return m_unterbrochen ? std::nullopt : std::optional(m_plot); }
+
+private:
+    Plotinhalt m_plot;
+    bool m_unterbrochen = false;
+};
+
 class Affe {
 public:
     Affe(std::uint32_t saat, const QString& ordner);
@@ -73,8 +91,6 @@ public:
     int Gesendet() const { return m_nummer; }
     // How many events ended in each situation.
     const std::map<std::string, int>& Besucht() const { return m_besucht; }
-    // How many boxes of each title were shown.
-    std::map<QString, int> Boxen() const;
 
     // Ends the program through its menu.
     void Beende();
@@ -131,7 +147,7 @@ private:
     std::mt19937 m_zufall;
     FesterZufall m_programmzufall;
     ZufallsDialoge m_dialoge;
-    TForm1 m_form;
+    BeobachtetesFenster m_form;
     std::vector<int> m_erlaubt; // the types of the series the user started
     bool m_gesperrt = false;    // the event hit a control the user cannot use
     bool m_enterImTest = false;

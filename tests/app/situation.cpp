@@ -5,6 +5,7 @@
 namespace {
 
 enum class Knopf { Verborgen, Aktiv, Inaktiv };
+enum class Graph { Nein, Ja, Egal };
 
 // One row: the forms of work it occurs in and the state of each control
 // that tells the situations apart. A caption of nullptr may be any caption.
@@ -18,6 +19,8 @@ struct Situation {
     Knopf ueberspringen;
     const char* urteil; // nullptr: no verdict panel
     bool aufgabenMenue;
+    Graph vorg; // what the plot shows
+    Graph user;
 };
 
 const char* const Zeichnen = "Schaubild zeichnen";
@@ -28,25 +31,29 @@ const char* const Richtig = "richtig!";
 const char* const Falsch = "falsch!";
 
 // Choosing a type again after a verdict keeps the verdict panel but enables
-// the draw button: those rows carry the name of the verdict they keep.
+// the draw button: those rows carry the name of the verdict they keep. A
+// display option in T2 draws the given graph alone, as before the answer
+// was submitted.
 const Situation Situationen[] = {
-    {"N", {0}, false, false, false, nullptr, Knopf::Verborgen, nullptr, true},
-    {"D0", {1}, true, false, false, nullptr, Knopf::Verborgen, nullptr, true},
-    {"D1", {1}, false, true, true, Zeichnen, Knopf::Verborgen, nullptr, true},
-    {"D2", {1}, false, true, true, NeuZeichnen, Knopf::Verborgen, nullptr, true},
-    {"A0", {2, 3}, true, false, false, nullptr, Knopf::Aktiv, nullptr, true},
-    {"A1", {2, 3}, false, true, true, Zeichnen, Knopf::Aktiv, nullptr, true},
-    {"A2", {2, 3}, false, true, true, NeuZeichnen, Knopf::Aktiv, nullptr, true},
-    {"A3", {2, 3}, false, true, false, nullptr, Knopf::Inaktiv, Richtig, false},
-    {"A3 Typ neu gewählt", {2, 3}, false, true, true, Zeichnen, Knopf::Inaktiv, Richtig, false},
-    {"A3 neu gezeichnet", {2, 3}, false, true, true, NeuZeichnen, Knopf::Inaktiv, Richtig, false},
-    {"T0", {4}, true, false, false, EinVersuch, Knopf::Aktiv, nullptr, true},
-    {"T1", {4}, false, true, true, EinVersuch, Knopf::Aktiv, nullptr, true},
-    {"T2", {4}, false, true, true, Weitere, Knopf::Inaktiv, Falsch, false},
-    {"T2 Typ neu gewählt", {4}, false, true, true, EinVersuch, Knopf::Inaktiv, Falsch, false},
-    {"T3", {4}, false, true, false, nullptr, Knopf::Inaktiv, Richtig, false},
-    {"T3 Typ neu gewählt", {4}, false, true, true, EinVersuch, Knopf::Inaktiv, Richtig, false},
+    {"N", {0}, false, false, false, nullptr, Knopf::Verborgen, nullptr, true, Graph::Egal, Graph::Egal},
+    {"D0", {1}, true, false, false, nullptr, Knopf::Verborgen, nullptr, true, Graph::Nein, Graph::Nein},
+    {"D1", {1}, false, true, true, Zeichnen, Knopf::Verborgen, nullptr, true, Graph::Nein, Graph::Nein},
+    {"D2", {1}, false, true, true, NeuZeichnen, Knopf::Verborgen, nullptr, true, Graph::Nein, Graph::Ja},
+    {"A0", {2, 3}, true, false, false, nullptr, Knopf::Aktiv, nullptr, true, Graph::Ja, Graph::Nein},
+    {"A1", {2, 3}, false, true, true, Zeichnen, Knopf::Aktiv, nullptr, true, Graph::Ja, Graph::Nein},
+    {"A2", {2, 3}, false, true, true, NeuZeichnen, Knopf::Aktiv, nullptr, true, Graph::Ja, Graph::Ja},
+    {"A3", {2, 3}, false, true, false, nullptr, Knopf::Inaktiv, Richtig, false, Graph::Ja, Graph::Ja},
+    {"A3 Typ neu gewählt", {2, 3}, false, true, true, Zeichnen, Knopf::Inaktiv, Richtig, false, Graph::Ja, Graph::Nein},
+    {"A3 neu gezeichnet", {2, 3}, false, true, true, NeuZeichnen, Knopf::Inaktiv, Richtig, false, Graph::Ja, Graph::Ja},
+    {"T0", {4}, true, false, false, EinVersuch, Knopf::Aktiv, nullptr, true, Graph::Ja, Graph::Nein},
+    {"T1", {4}, false, true, true, EinVersuch, Knopf::Aktiv, nullptr, true, Graph::Ja, Graph::Nein},
+    {"T2", {4}, false, true, true, Weitere, Knopf::Inaktiv, Falsch, false, Graph::Ja, Graph::Egal},
+    {"T2 Typ neu gewählt", {4}, false, true, true, EinVersuch, Knopf::Inaktiv, Falsch, false, Graph::Ja, Graph::Nein},
+    {"T3", {4}, false, true, false, nullptr, Knopf::Inaktiv, Richtig, false, Graph::Ja, Graph::Ja},
+    {"T3 Typ neu gewählt", {4}, false, true, true, EinVersuch, Knopf::Inaktiv, Richtig, false, Graph::Ja, Graph::Nein},
 };
+
+bool passt(Graph soll, bool ist) { return soll == Graph::Egal || ist == (soll == Graph::Ja); }
 
 bool enthaelt(const std::vector<int>& liste, int wert) { return std::ranges::find(liste, wert) != liste.end(); }
 
@@ -117,6 +124,9 @@ std::optional<QString> abweichung(const Beobachtung& b, const Situation& s, cons
         return QStringLiteral("Urteil %1 \"%2\"").arg(b.urteilSichtbar).arg(b.urteilText);
     if (b.aufgabenMenue != s.aufgabenMenue)
         return QStringLiteral("Menü Aufgaben %1").arg(b.aufgabenMenue);
+    const Graph vorg = b.vorgGegeben ? s.vorg : Graph::Nein;
+    if (b.plot && !(passt(vorg, b.plot->vorg) && passt(s.user, b.plot->user)))
+        return QStringLiteral("Plot: vorgegeben %1, eigenes %2").arg(b.plot->vorg).arg(b.plot->user);
     return std::nullopt;
 }
 

@@ -13,6 +13,14 @@
 #include <optional>
 #include <vector>
 
+// Which graphs the plot holds: the drawing passes since it was last
+// cleared.
+struct Plotinhalt {
+    bool vorg = false;
+    bool user = false;
+    friend bool operator==(const Plotinhalt&, const Plotinhalt&) = default;
+};
+
 // What the window shows at one moment, read off its controls.
 struct Beobachtung {
     int modus = 0; // the form of work the run is in
@@ -32,6 +40,11 @@ struct Beobachtung {
     QString urteilText;
     bool aufgabenMenue = false;
     bool testErgebnis = false;
+    // Nothing where a pass was cut short by an arithmetic error.
+    std::optional<Plotinhalt> plot;
+    // The task names one of the seven types; a task file may name another
+    // number, and then there is no given graph.
+    bool vorgGegeben = true;
 
     friend bool operator==(const Beobachtung&, const Beobachtung&) = default;
 };

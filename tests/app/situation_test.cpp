@@ -16,8 +16,10 @@ const std::vector<int> Erlaubt{Gerade, Parabel2};
 enum Sprung { Verborgen, Aktiv, Inaktiv };
 
 // A window as the run should show it: the list of the form of work, one
-// type chosen or none (-1), the draw and skip buttons, the verdict.
-Beobachtung fenster(int modus, int typ, bool zeichnenAktiv, const char* text, Sprung sprung, const char* urteil)
+// type chosen or none (-1), the draw and skip buttons, the verdict, and the
+// plot with the given graph in every task and the own one when asked for.
+Beobachtung fenster(int modus, int typ, bool zeichnenAktiv, const char* text, Sprung sprung, const char* urteil,
+                    bool user = false)
 {
     Beobachtung b;
     b.modus = modus;
@@ -38,6 +40,7 @@ Beobachtung fenster(int modus, int typ, bool zeichnenAktiv, const char* text, Sp
     b.urteilText = QString::fromUtf8(urteil ? urteil : "richtig!");
     b.aufgabenMenue = urteil == nullptr;
     b.testErgebnis = modus == 4;
+    b.plot = Plotinhalt{modus > 1, user};
     return b;
 }
 
@@ -55,18 +58,25 @@ const Gesund GesundeFenster[] = {
     {"N", fenster(0, -1, false, NZ, Verborgen, nullptr)},
     {"D0", fenster(1, -1, false, Z, Verborgen, nullptr)},
     {"D1", fenster(1, Sinus, true, Z, Verborgen, nullptr)},
-    {"D2", fenster(1, Exponential, true, NZ, Verborgen, nullptr)},
+    {"D2", fenster(1, Exponential, true, NZ, Verborgen, nullptr, true)},
     {"A0", fenster(3, -1, false, NZ, Aktiv, nullptr)},
     {"A1", fenster(2, Gerade, true, Z, Aktiv, nullptr)},
-    {"A2", fenster(3, Parabel2, true, NZ, Aktiv, nullptr)},
-    {"A3", fenster(2, Parabel2, false, NZ, Inaktiv, "richtig!")},
+    {"A2", fenster(3, Parabel2, true, NZ, Aktiv, nullptr, true)},
+    {"A3", fenster(2, Parabel2, false, NZ, Inaktiv, "richtig!", true)},
     {"A3 Typ neu gewählt", fenster(3, Gerade, true, Z, Inaktiv, "richtig!")},
-    {"A3 neu gezeichnet", fenster(3, Gerade, true, NZ, Inaktiv, "richtig!")},
+    {"A3 neu gezeichnet", fenster(3, Gerade, true, NZ, Inaktiv, "richtig!", true)},
     {"T0", fenster(4, -1, false, OK, Aktiv, nullptr)},
     {"T1", fenster(4, Gerade, true, OK, Aktiv, nullptr)},
-    {"T2", fenster(4, Parabel2, true, WV, Inaktiv, "falsch!")},
+    {"T2", fenster(4, Parabel2, true, WV, Inaktiv, "falsch!", true)},
+    {"T2", fenster(4, Parabel2, true, WV, Inaktiv, "falsch!")}, // after a display option
     {"T2 Typ neu gewählt", fenster(4, Gerade, true, OK, Inaktiv, "falsch!")},
-    {"T3", fenster(4, Gerade, false, OK, Inaktiv, "richtig!")},
+    {"A0", [] { // a task line with a type number outside 1 to 7
+         Beobachtung b = fenster(2, -1, false, Z, Aktiv, nullptr);
+         b.vorgGegeben = false;
+         b.plot->vorg = false;
+         return b;
+     }()},
+    {"T3", fenster(4, Gerade, false, OK, Inaktiv, "richtig!", true)},
     {"T3 Typ neu gewählt", fenster(4, Parabel2, true, OK, Inaktiv, "richtig!")},
 };
 
@@ -122,6 +132,17 @@ const Fehlerhaft FehlerhafteFenster[] = {
     {"test statistics hidden in a test", fenster(4, -1, false, OK, Aktiv, nullptr),
      [](Beobachtung& b) { b.testErgebnis = false; }},
     {"skip button hidden in a test", fenster(4, Gerade, true, OK, Verborgen, nullptr), [](Beobachtung&) {}},
+    {"own graph before it was asked for", fenster(1, Gerade, true, Z, Verborgen, nullptr, true), [](Beobachtung&) {}},
+    {"given graph in simple drawing", fenster(1, Gerade, true, NZ, Verborgen, nullptr, true),
+     [](Beobachtung& b) { b.plot->vorg = true; }},
+    {"given graph missing in a task", fenster(2, Gerade, true, Z, Aktiv, nullptr),
+     [](Beobachtung& b) { b.plot->vorg = false; }},
+    {"a graph for a type number no type has", fenster(2, Gerade, true, Z, Aktiv, nullptr),
+     [](Beobachtung& b) { b.vorgGegeben = false; }},
+    {"own graph missing beside a right answer", fenster(3, Gerade, false, NZ, Inaktiv, "richtig!"),
+     [](Beobachtung&) {}},
+    {"own graph left after choosing a type again", fenster(4, Gerade, true, OK, Inaktiv, "richtig!", true),
+     [](Beobachtung&) {}},
 };
 
 TEST(Situation, EinFalschesSteuerelementPasstZuKeinerZeile)
