@@ -117,6 +117,7 @@ void BeobachtetesFenster::ZeichneVorgGraph(const Aufgabe& aufgabe)
     m_unterbrochen = true;
     TForm1::ZeichneVorgGraph(aufgabe);
     m_plot.vorg = true;
+    ++m_vorgPaesse;
     m_unterbrochen = false;
 }
 
@@ -417,7 +418,7 @@ bool Affe::antworte()
 Affe::Vorher Affe::merkeZustand() const
 {
     const Ablauf& lauf = m_form.Ablauf();
-    return {beobachte(), m_dialoge.boxen.size(), lauf.AnzahlAufgaben(), lauf.AnzahlRichtig(), lauf.Aufgabe()};
+    return {beobachte(), m_dialoge.boxen.size(), lauf.AnzahlAufgaben(), lauf.AnzahlRichtig(), m_form.VorgPaesse()};
 }
 
 Beobachtung Affe::beobachte() const
@@ -460,10 +461,8 @@ void Affe::pruefe(Art art, const Vorher& vorher)
     }
     pruefeFenster(true);
     pruefeSituation(b);
-    // The light bulb covers the skull exactly when the verdict is right.
-    EXPECT_EQ(m_form.findChild<QWidget*>(QStringLiteral("IRichtig"))->isVisible(),
-              b.urteilSichtbar && b.urteilText == QStringLiteral("richtig!"))
-        << ort();
+    pruefeUrteil(b);
+    pruefeNeueAufgabe(art, vorher, b);
     pruefeModus(art, vorher, b.modus);
     pruefeZaehler(vorher, b);
     pruefeBalken();
@@ -484,6 +483,43 @@ void Affe::pruefeSituation(const Beobachtung& b)
     else
         ADD_FAILURE() << ort() << ": " << passend.size() << " situations fit; "
                       << Abweichungen(b, m_erlaubt).toStdString();
+}
+
+// A right verdict shows the light bulb and black on white; a wrong one
+// uncovers the skull and shows white on black.
+void Affe::pruefeUrteil(const Beobachtung& b)
+{
+    if (!b.urteilSichtbar)
+        return;
+    const bool richtig = b.urteilText == QStringLiteral("richtig!");
+    const QColor grund = richtig ? QColor(255, 255, 255) : QColor(0, 0, 0);
+    const QColor schrift = richtig ? QColor(0, 0, 0) : QColor(255, 255, 255);
+    EXPECT_EQ(m_form.findChild<QWidget*>(QStringLiteral("IRichtig"))->isVisible(), richtig) << ort();
+    EXPECT_EQ(m_form.findChild<Figur*>(QStringLiteral("SRichtig"))->pinsel(), grund) << ort();
+    for (const char* name : {"LRichtig1", "LRichtig2"}) {
+        const QPalette farben = m_form.findChild<QLabel*>(QLatin1String(name))->palette();
+        EXPECT_EQ(farben.color(QPalette::Window), grund) << ort() << " " << name;
+        EXPECT_EQ(farben.color(QPalette::WindowText), schrift) << ort() << " " << name;
+    }
+}
+
+// A new task forgets the type chosen for the last one, unless the series
+// allows one type only, which is chosen at once; its given graph is drawn
+// during the event, and the own graph is gone.
+void Affe::pruefeNeueAufgabe(Art art, const Vorher& vorher, const Beobachtung& b)
+{
+    const bool gestellt = art == Art::BUeberspringen || art == Art::BRichtigNaechste
+                          || ((art == Art::Uebung || art == Art::Test) && m_dialoge.bestaetigt)
+                          || (art == Art::Datei && m_dialoge.datei && m_dialoge.datei->gelesen);
+    if (m_gesperrt || !gestellt || b.modus < 2)
+        return;
+    const auto gewaehlt = std::ranges::find(b.knopfGewaehlt, true) - b.knopfGewaehlt.begin();
+    const long erwartet = m_erlaubt.size() == 1 ? m_erlaubt.front() : AnzahlTypen;
+    EXPECT_EQ(gewaehlt, erwartet) << ort() << ": the type chosen after a new task";
+    if (b.plot && b.vorgGegeben) {
+        EXPECT_GT(m_form.VorgPaesse(), vorher.vorgPaesse) << ort() << ": the new task is not drawn";
+        EXPECT_FALSE(b.plot->user) << ort();
+    }
 }
 
 // Where the form of work after an event is known from what the user did.

@@ -74,10 +74,13 @@ public:
     void ZeichneUserGraph(int Typ) override;
 
     std::optional<Plotinhalt> Plot() const { return m_unterbrochen ? std::nullopt : std::optional(m_plot); }
+    // How many given graphs were drawn in all.
+    int VorgPaesse() const { return m_vorgPaesse; }
 
 private:
     Plotinhalt m_plot;
     bool m_unterbrochen = false;
+    int m_vorgPaesse = 0;
 };
 
 class Affe {
@@ -118,7 +121,7 @@ private:
         std::size_t boxen;
         std::int32_t aufgaben;
         std::int32_t richtig;
-        Aufgabe aufgabe;
+        int vorgPaesse;
     };
 
     int wuerfle(int n);
@@ -135,6 +138,8 @@ private:
     Beobachtung beobachte() const;
     void pruefe(Art art, const Vorher& vorher);
     void pruefeSituation(const Beobachtung& b);
+    void pruefeUrteil(const Beobachtung& b);
+    void pruefeNeueAufgabe(Art art, const Vorher& vorher, const Beobachtung& b);
     void pruefeModus(Art art, const Vorher& vorher, int modus);
     void pruefeZaehler(const Vorher& vorher, const Beobachtung& b);
     void pruefeBalken();
