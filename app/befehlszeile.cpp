@@ -2,12 +2,14 @@
 
 #include "app/anwendung.h"
 #include "app/hauptfenster.h"
+#include "app/pruefbefehl.h"
 #include "dialogs/dialoge.h"
 #include "tasks/zufall.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMetaObject>
+#include <QTextStream>
 
 #include <cstdio>
 #include <memory>
@@ -64,6 +66,10 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
         QCoreApplication::translate("QCommandLineParser", "Displays help on commandline options."));
     parser.addOption(hilfe);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption pruefen(QStringLiteral("pruefe"),
+                                     QStringLiteral("prüft die genannten Aufgabendateien, ohne ein Fenster zu öffnen, "
+                                                    "und meldet jeden Fehler mit seiner Zeile"));
+    parser.addOption(pruefen);
     parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
                                  QStringLiteral("[Aufgabendatei]"));
     if (!parser.parse(argumente))
@@ -74,6 +80,9 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
         return Ausgabe(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion()));
     const QStringList dateien = parser.positionalArguments();
+    if (parser.isSet(pruefen))
+        return dateien.isEmpty() ? Fehlaufruf(QStringLiteral("--pruefe braucht mindestens eine Aufgabendatei."))
+                                 : Auftrag{Auftrag::Art::Pruefen, dateien, {}, 0};
     if (dateien.size() > 1)
         return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
     return {Auftrag::Art::Fenster, dateien, {}, 0};
@@ -88,6 +97,10 @@ int Starte(int argc, char* argv[])
     case Auftrag::Art::Ausgabe:
         Schreibe(auftrag);
         return auftrag.Status;
+    case Auftrag::Art::Pruefen: {
+        QTextStream aus(stdout);
+        return PruefeDateien(auftrag.Dateien, aus);
+    }
     case Auftrag::Art::Fenster:
         kern.reset(); // one application at a time
         return ZeigeFenster(argc, argv, auftrag);

@@ -10,6 +10,7 @@ struct Auftrag {
     enum class Art {
         Fenster, // the main window, with the task file in Dateien opened if one is named
         Ausgabe, // Text is printed and the program ends with Status: help, version, a wrong call
+        Pruefen, // the task files in Dateien are checked and reported, without a window
     };
     Art art = Art::Fenster;
     QStringList Dateien;

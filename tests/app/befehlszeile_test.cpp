@@ -54,6 +54,15 @@ const Aufruf Aufrufe[] = {
      {"kurvix: Unbekannte Option 'help-all'."}},
     {"VersionLang", {"--version"}, Auftrag::Art::Ausgabe, {}, 0, {"Kurvix " KURVIX_VERSION_ERWARTET}},
     {"VersionKurz", {"-v", "a.sba"}, Auftrag::Art::Ausgabe, {}, 0, {"Kurvix " KURVIX_VERSION_ERWARTET}},
+    {"PruefenMehrererDateien", {"--pruefe", "a.sba", "b c.sba"}, Auftrag::Art::Pruefen, {"a.sba", "b c.sba"}, 0, {}},
+    {"PruefenNachDerDatei", {"a.sba", "--pruefe"}, Auftrag::Art::Pruefen, {"a.sba"}, 0, {}},
+    {"PruefenOhneDatei",
+     {"--pruefe"},
+     Auftrag::Art::Ausgabe,
+     {},
+     FalscherAufruf,
+     {"kurvix: --pruefe braucht mindestens eine Aufgabendatei.", "Aufruf und Optionen zeigt »kurvix --help«."}},
+    {"HilfeVorPruefen", {"--pruefe", "a.sba", "--help"}, Auftrag::Art::Ausgabe, {}, 0, {"Optionen:"}},
 };
 
 class BefehlszeileTest : public ::testing::TestWithParam<Aufruf> {};
