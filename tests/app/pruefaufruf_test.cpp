@@ -87,14 +87,8 @@ protected:
 TEST_P(PruefaufrufTest, PrueftOhneFenster)
 {
     const Aufruffall& f = GetParam();
-    QStringList argumente;
-    for (const char* argument : f.argumente)
-        argumente << QString::fromUtf8(argument);
-    const Lauf lauf = starte(argumente, ordner.path());
-    QString erwartet;
-    for (const char* zeile : f.ausgabe)
-        erwartet += QString::fromUtf8(zeile) + QLatin1Char('\n');
-    EXPECT_EQ(lauf.ausgabe, erwartet) << lauf.fehlerausgabe.toStdString();
+    const Lauf lauf = starte(Texte(f.argumente), ordner.path());
+    EXPECT_EQ(lauf.ausgabe, Zeilen(f.ausgabe)) << lauf.fehlerausgabe.toStdString();
     EXPECT_EQ(lauf.status, f.status);
 }
 

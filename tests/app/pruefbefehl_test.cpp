@@ -84,16 +84,10 @@ protected:
 TEST_P(PruefbefehlTest, BerichtetJedeDateiUndGibtDenStatus)
 {
     const Befehlsfall& f = GetParam();
-    QStringList pfade;
-    for (const char* datei : f.dateien)
-        pfade << QString::fromUtf8(datei);
     QString ausgabe;
     QTextStream aus(&ausgabe);
-    EXPECT_EQ(PruefeDateien(pfade, aus), f.status);
-    QString erwartet;
-    for (const char* zeile : f.ausgabe)
-        erwartet += QString::fromUtf8(zeile) + QLatin1Char('\n');
-    EXPECT_EQ(ausgabe, erwartet);
+    EXPECT_EQ(PruefeDateien(Texte(f.dateien), aus), f.status);
+    EXPECT_EQ(ausgabe, Zeilen(f.ausgabe));
 }
 
 INSTANTIATE_TEST_SUITE_P(Aufrufe, PruefbefehlTest, ::testing::ValuesIn(Befehlsfaelle),
