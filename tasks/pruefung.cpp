@@ -47,8 +47,11 @@ void pruefeKopf(const Dateikopf& kopf, Protokoll& protokoll)
     }
 }
 
-// "1. " for the first section.
-QString ordnungszahl(int nummer) { return Zahltext(nummer + 1) + QStringLiteral(". "); }
+// "das Ende des 2. Abschnitts" for the end of the second section.
+QString grenzname(const char* grenze, int abschnitt)
+{
+    return QString::fromUtf8(grenze) + QStringLiteral(" des ") + Zahltext(abschnitt + 1) + QStringLiteral(". Abschnitts");
+}
 
 // What took the fallback, and the value it took.
 std::pair<QString, QString> ersetzt(const Ersatzwert& notiz, const Dateiaufgabe& aufgabe, const Protokoll& protokoll)
@@ -60,10 +63,9 @@ std::pair<QString, QString> ersetzt(const Ersatzwert& notiz, const Dateiaufgabe&
     case Ersatzwert::Stelle::Parameter:
         return {Buchstabe(aufgabe.Typ, notiz.nummer), protokoll.Zahl(aufgabe.Parameter[notiz.nummer])};
     case Ersatzwert::Stelle::Anfang:
-        return {QStringLiteral("den Anfang des ") + ordnungszahl(notiz.nummer) + QStringLiteral("Abschnitts"),
-                protokoll.Zahl(aufgabe.Abschnitte.Von[i])};
+        return {grenzname("den Anfang", notiz.nummer), protokoll.Zahl(aufgabe.Abschnitte.Von[i])};
     case Ersatzwert::Stelle::Ende:
-        return {QStringLiteral("das Ende des ") + ordnungszahl(notiz.nummer) + QStringLiteral("Abschnitts"), protokoll.Zahl(aufgabe.Abschnitte.Bis[i])};
+        return {grenzname("das Ende", notiz.nummer), protokoll.Zahl(aufgabe.Abschnitte.Bis[i])};
     }
     return {};
 }
@@ -95,8 +97,8 @@ void pruefeAbschnitte(const Abschnitte& abschnitte, Protokoll& protokoll)
     for (int n = 0; n < abschnitte.Anzahl; ++n) {
         const double von = abschnitte.Von[static_cast<std::size_t>(n)];
         const double bis = abschnitte.Bis[static_cast<std::size_t>(n)];
-        const QString name = QStringLiteral("Der %1Abschnitt (%2 bis %3)")
-                                 .arg(ordnungszahl(n), protokoll.Zahl(von), protokoll.Zahl(bis));
+        const QString name = QStringLiteral("Der %1. Abschnitt (%2 bis %3)")
+                                 .arg(Zahltext(n + 1), protokoll.Zahl(von), protokoll.Zahl(bis));
         if (von > bis)
             protokoll.Melde(Art::Warnung, name + QStringLiteral(" beginnt hinter seinem Ende und zeigt nichts."));
         else if (!inDerZeichenflaeche(von, bis))
@@ -121,7 +123,8 @@ void pruefeSchaubild(const Dateiaufgabe& aufgabe, Protokoll& protokoll)
 {
     try {
         if (!zeigtSchaubild(aufgabe))
-            protokoll.Melde(Art::Fehler, QStringLiteral("Das vorgegebene Schaubild ist in der Zeichenfläche nicht zu sehen."));
+            protokoll.Melde(Art::Fehler,
+                            QStringLiteral("Das vorgegebene Schaubild ist in der Zeichenfläche nicht zu sehen."));
     } catch (const Rechenfehler& fehler) {
         protokoll.Melde(Art::Fehler, QStringLiteral("Beim Zeichnen des vorgegebenen Schaubildes meldet das Programm ") +
                                          inAnfuehrung(alsSatz(QString::fromUtf8(fehler.what()))));
@@ -135,13 +138,15 @@ void pruefeAufgabe(const Dateiaufgabe& aufgabe, const Dateikopf& kopf, Protokoll
     for (const Meldung& meldung : aufgabe.Meldungen)
         protokoll.Melde(Art::Warnung, QStringLiteral("Das Programm meldet ") + inAnfuehrung(meldung.text));
     if (!IstTyp(aufgabe.Typ)) {
-        protokoll.Melde(Art::Fehler, QStringLiteral("Die Typnummer ist nicht 1 bis 7; das Programm zeigt kein Schaubild."));
+        protokoll.Melde(Art::Fehler,
+                        QStringLiteral("Die Typnummer ist nicht 1 bis 7; das Programm zeigt kein Schaubild."));
         return;
     }
     if (std::ranges::find(kopf.ErlaubteTypen, aufgabe.Typ) == kopf.ErlaubteTypen.end())
-        protokoll.Melde(Art::Warnung, QStringLiteral("Typ %1 (%2) steht nicht in der Typzeile; die Aufgabe lässt sich nur "
-                                                     "überspringen.")
-                                          .arg(protokoll.Zahl(aufgabe.Typ + 1), Typname(aufgabe.Typ)));
+        protokoll.Melde(Art::Warnung,
+                        QStringLiteral("Typ %1 (%2) steht nicht in der Typenzeile; die Aufgabe lässt sich nur "
+                                       "überspringen.")
+                            .arg(protokoll.Zahl(aufgabe.Typ + 1), Typname(aufgabe.Typ)));
     pruefeAbschnitte(aufgabe.Abschnitte, protokoll);
     pruefeSchaubild(aufgabe, protokoll);
 }

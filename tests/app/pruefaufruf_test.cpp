@@ -77,8 +77,8 @@ protected:
         }
         QFile kaputt(ordner.filePath(QStringLiteral("kaputt.sba")));
         ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
-        kaputt.write("* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n"
-                     "Kommentar\r\n1 3\r\n3 1\r\n1 0 100\r\n");
+        kaputt.write("* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von "
+                     "Talvenhorn *\r\nKommentar\r\n1 3\r\n3 1\r\n1 0 100\r\n");
     }
 
     QTemporaryDir ordner;

@@ -148,7 +148,9 @@ const Ersatzfall Ersatzfaelle[] = {
     {"BeideGrenzenEinesAbschnitts", "1 1 0 (1;2) (,,;--)", {{Stelle::Anfang, 1, ",,"}, {Stelle::Ende, 1, "--"}}},
     {"DritterAbschnittZaehltNicht", "1 1 0 (1;2) (3;4) (a;b)", {}},
     {"NachBereichsfehler", "1 1 0 x (a;b)", {}},
-    {"AllesInEinerZeile", "x y 0 (z;1)", {{Stelle::Typ, 0, "x"}, {Stelle::Parameter, 0, "y"}, {Stelle::Anfang, 0, "z"}}},
+    {"AllesInEinerZeile",
+     "x y 0 (z;1)",
+     {{Stelle::Typ, 0, "x"}, {Stelle::Parameter, 0, "y"}, {Stelle::Anfang, 0, "z"}}},
 };
 
 class ErsatzTest : public ::testing::TestWithParam<Ersatzfall> {};

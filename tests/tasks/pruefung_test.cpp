@@ -102,7 +102,7 @@ const Prueffall Prueffaelle[] = {
       "a.sba: 1 Aufgabe, 0 Fehler, 2 Warnungen"}},
     // Types.
     {"TypNichtInDerTypzeile", crlf({Kopfzeile, "Kommentar", "1 3", "3 1 0 0", "5 1 1 0 0"}),
-     {"a.sba:5: Warnung: Typ 5 (Sinusfunktion) steht nicht in der Typzeile; die Aufgabe lässt sich nur überspringen.",
+     {"a.sba:5: Warnung: Typ 5 (Sinusfunktion) steht nicht in der Typenzeile; die Aufgabe lässt sich nur überspringen.",
       "a.sba: 2 Aufgaben, 0 Fehler, 1 Warnung"}},
     {"TypAcht", mitAllenTypen({"8 1 2", "1 1 0"}),
      {"a.sba:4: Fehler: Die Typnummer ist nicht 1 bis 7; das Programm zeigt kein Schaubild.",
