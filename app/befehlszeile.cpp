@@ -73,10 +73,11 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
     if (parser.isSet(version))
         return Ausgabe(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion()));
-    const QStringList dateien = parser.positionalArguments();
-    if (dateien.size() > 1)
+    Auftrag fenster; // the window, as without any argument
+    fenster.Dateien = parser.positionalArguments();
+    if (fenster.Dateien.size() > 1)
         return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
-    return {Auftrag::Art::Fenster, dateien, {}, 0};
+    return fenster;
 }
 
 int Starte(int argc, char* argv[])

@@ -22,18 +22,21 @@ namespace {
 
 struct Lauf {
     int status = -1;
-    QString ausgabe; // standard and error output together
+    QString ausgabe; // standard and error output together, unless kanaele says apart
+    QString fehler;  // the error output when apart
 };
 
-Lauf starte(const QString& programm, const QStringList& argumente)
+Lauf starte(const QString& programm, const QStringList& argumente,
+            QProcess::ProcessChannelMode kanaele = QProcess::MergedChannels)
 {
     QProcess prozess;
-    prozess.setProcessChannelMode(QProcess::MergedChannels);
+    prozess.setProcessChannelMode(kanaele);
     prozess.start(programm, argumente);
     if (!prozess.waitForFinished(60000))
-        return {-1, QStringLiteral("%1 did not end: %2").arg(programm, prozess.errorString())};
+        return {-1, QStringLiteral("%1 did not end: %2").arg(programm, prozess.errorString()), {}};
     const int status = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
-    return {status, QString::fromLocal8Bit(prozess.readAll())};
+    const QByteArray fehler = kanaele == QProcess::SeparateChannels ? prozess.readAllStandardError() : QByteArray();
+    return {status, QString::fromLocal8Bit(prozess.readAllStandardOutput()), QString::fromLocal8Bit(fehler)};
 }
 
 QByteArray inhalt(const QString& pfad)
@@ -82,14 +85,43 @@ TEST_F(InstallationTest, GenauDieseDateien)
     EXPECT_EQ(gefunden, erwartet);
 }
 
-TEST_F(InstallationTest, ProgrammLaeuftAusDemZiel)
+// The installed program answers a call without a window on the right
+// output and with the right status, as a shell script expects.
+struct Aufruf {
+    const char* fall;
+    QStringList argumente;
+    int status;
+    const char* ausgabe; // the beginning of the standard output
+    const char* fehler;  // the beginning of the error output
+};
+
+const Aufruf Aufrufe[] = {
+    {"Version", {"--version"}, 0, "Kurvix " KURVIX_VERSION_ERWARTET "\n", ""},
+    {"Hilfe", {"-h"}, 0, "Aufruf: ", ""},
+    {"UnbekannteOption", {"--gibt-es-nicht"}, 2, "", "kurvix: Unbekannte Option 'gibt-es-nicht'.\n"},
+    {"ZweiDateien", {"a.sba", "b.sba"}, 2, "", "kurvix: Es kann nur eine Aufgabendatei geöffnet werden.\n"},
+};
+
+void PrintTo(const Aufruf& aufruf, std::ostream* aus) { *aus << aufruf.fall; }
+
+class ProgrammTest : public InstallationTest, public ::testing::WithParamInterface<Aufruf> {};
+
+TEST_P(ProgrammTest, AntwortetOhneFenster)
 {
     const QString programm = pfad(QStringLiteral("bin/kurvix"));
-    EXPECT_TRUE(QFileInfo(programm).isExecutable());
-    const Lauf version = starte(programm, {QStringLiteral("--version")});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.ausgabe, QStringLiteral("Kurvix " KURVIX_VERSION_ERWARTET "\n"));
+    ASSERT_TRUE(QFileInfo(programm).isExecutable());
+    const Lauf lauf = starte(programm, GetParam().argumente, QProcess::SeparateChannels);
+    EXPECT_EQ(lauf.status, GetParam().status);
+    for (const auto& [text, erwartet] : {std::pair{lauf.ausgabe, GetParam().ausgabe}, {lauf.fehler, GetParam().fehler}}) {
+        if (*erwartet == 0)
+            EXPECT_EQ(text, QString());
+        else
+            EXPECT_TRUE(text.startsWith(QString::fromUtf8(erwartet))) << text.toStdString();
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Aufrufe, ProgrammTest, ::testing::ValuesIn(Aufrufe),
+                         [](const auto& info) { return std::string(info.param.fall); });
 
 TEST_F(InstallationTest, MenueeintragIstGueltig)
 {
