@@ -9,8 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
-# The installation test checks the installed tree with the desktop's own tools.
-TEST_PAKETE=(libgtest-dev libbenchmark-dev locales desktop-file-utils libxml2-utils shared-mime-info groff-base)
+# The installation test checks the installed tree with the desktop's own tools;
+# the start test looks at the real windows on a virtual X server.
+TEST_PAKETE=(libgtest-dev libbenchmark-dev locales desktop-file-utils libxml2-utils shared-mime-info groff-base
+    xvfb xauth xdotool x11-utils)
 PAKET_PAKETE=(dpkg-dev)
 REGIONEN=(de_DE.UTF-8 en_US.UTF-8 C)
 
