@@ -4,11 +4,16 @@
 #   ./build.sh test   runs every test, once plainly and once under
 #                     AddressSanitizer and UndefinedBehaviorSanitizer, each
 #                     time under German, English and C regional settings
+#   ./build.sh deb    builds the Debian package build/release/kurvix_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
-TEST_PAKETE=(libgtest-dev libbenchmark-dev locales)
+# The installation test checks the installed tree with the desktop's own tools;
+# the start test looks at the real windows on a virtual X server.
+TEST_PAKETE=(libgtest-dev libbenchmark-dev locales desktop-file-utils libxml2-utils shared-mime-info groff-base
+    xvfb xauth xdotool x11-utils)
+PAKET_PAKETE=(dpkg-dev)
 REGIONEN=(de_DE.UTF-8 en_US.UTF-8 C)
 
 als_root() {
@@ -63,14 +68,19 @@ test)
     installiere "${PROGRAMM_PAKETE[@]}" "${TEST_PAKETE[@]}"
     erzeuge_regionen
     echo "== Build with warnings as errors"
-    baue build/test -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON
+    baue build/test -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=ON
     echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
-    baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_BENCHMARKS=OFF
+    baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=OFF
     pruefe build/test
     pruefe build/asan
     ;;
+deb)
+    installiere "${PROGRAMM_PAKETE[@]}" "${PAKET_PAKETE[@]}"
+    baue build/release -DCMAKE_BUILD_TYPE=Release -DKURVIX_TESTS=OFF -DKURVIX_BENCHMARKS=OFF
+    (cd build/release && cpack -G DEB)
+    ;;
 *)
-    echo "Usage: $0 run | test" >&2
+    echo "Usage: $0 run | test | deb" >&2
     exit 2
     ;;
 esac

@@ -79,13 +79,15 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
     if (parser.isSet(version))
         return Ausgabe(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion()));
-    const QStringList dateien = parser.positionalArguments();
+    Auftrag fenster; // the window, as without any argument
+    fenster.Dateien = parser.positionalArguments();
     if (parser.isSet(pruefen))
-        return dateien.isEmpty() ? Fehlaufruf(QStringLiteral("--pruefe braucht mindestens eine Aufgabendatei."))
-                                 : Auftrag{Auftrag::Art::Pruefen, dateien, {}, 0};
-    if (dateien.size() > 1)
+        return fenster.Dateien.isEmpty()
+                   ? Fehlaufruf(QStringLiteral("--pruefe braucht mindestens eine Aufgabendatei."))
+                   : Auftrag{Auftrag::Art::Pruefen, fenster.Dateien, {}, 0};
+    if (fenster.Dateien.size() > 1)
         return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
-    return {Auftrag::Art::Fenster, dateien, {}, 0};
+    return fenster;
 }
 
 int Starte(int argc, char* argv[])

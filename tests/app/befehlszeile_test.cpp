@@ -12,7 +12,7 @@ struct Aufruf {
     QStringList argumente; // after the program's path
     Auftrag::Art art;
     QStringList dateien;
-    int status;
+    int status; // 2: a wrong call
     QStringList zeilen; // lines the printed text must hold
 };
 
@@ -24,15 +24,15 @@ const Aufruf Aufrufe[] = {
      {"a.sba", "b.sba"},
      Auftrag::Art::Ausgabe,
      {},
-     FalscherAufruf,
+     2,
      {"kurvix: Es kann nur eine Aufgabendatei geöffnet werden.", "Aufruf und Optionen zeigt »kurvix --help«."}},
     {"UnbekannteOption",
      {"--pruefen", "a.sba"},
      Auftrag::Art::Ausgabe,
      {},
-     FalscherAufruf,
+     2,
      {"kurvix: Unbekannte Option 'pruefen'.", "Aufruf und Optionen zeigt »kurvix --help«."}},
-    {"UnbekannteKurzoption", {"-x"}, Auftrag::Art::Ausgabe, {}, FalscherAufruf, {"kurvix: Unbekannte Option 'x'."}},
+    {"UnbekannteKurzoption", {"-x"}, Auftrag::Art::Ausgabe, {}, 2, {"kurvix: Unbekannte Option 'x'."}},
     {"HilfeLang",
      {"--help"},
      Auftrag::Art::Ausgabe,
@@ -50,7 +50,7 @@ const Aufruf Aufrufe[] = {
      {"--help-all"},
      Auftrag::Art::Ausgabe,
      {},
-     FalscherAufruf,
+     2,
      {"kurvix: Unbekannte Option 'help-all'."}},
     {"VersionLang", {"--version"}, Auftrag::Art::Ausgabe, {}, 0, {"Kurvix " KURVIX_VERSION_ERWARTET}},
     {"VersionKurz", {"-v", "a.sba"}, Auftrag::Art::Ausgabe, {}, 0, {"Kurvix " KURVIX_VERSION_ERWARTET}},
