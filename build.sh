@@ -5,11 +5,17 @@
 #                     AddressSanitizer and UndefinedBehaviorSanitizer, each
 #                     time under German, English and C regional settings,
 #                     then runs each fuzz target for a minute
+#   ./build.sh deb    builds the Debian package build/release/kurvix_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
-TEST_PAKETE=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev)
+# The installation test checks the installed tree with the desktop's own tools;
+# the start test looks at the real windows on a virtual X server.
+TEST_PAKETE=(libgtest-dev libbenchmark-dev locales desktop-file-utils libxml2-utils shared-mime-info groff-base
+    xvfb xauth xdotool x11-utils
+    clang-14 libclang-rt-14-dev)
+PAKET_PAKETE=(dpkg-dev)
 REGIONEN=(de_DE.UTF-8 en_US.UTF-8 C)
 
 als_root() {
@@ -82,9 +88,9 @@ test)
     installiere "${PROGRAMM_PAKETE[@]}" "${TEST_PAKETE[@]}"
     erzeuge_regionen
     echo "== Build with warnings as errors"
-    baue build/test -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON
+    baue build/test -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=ON
     echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
-    baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_BENCHMARKS=OFF
+    baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=OFF
     echo "== Fuzz targets (clang, libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer)"
     baue build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DKURVIX_FUZZ=ON \
         -DKURVIX_TESTS=OFF -DKURVIX_BENCHMARKS=OFF
@@ -95,8 +101,13 @@ test)
     pruefe build/asan
     fuzz/lauf.sh build/fuzz 60
     ;;
+deb)
+    installiere "${PROGRAMM_PAKETE[@]}" "${PAKET_PAKETE[@]}"
+    baue build/release -DCMAKE_BUILD_TYPE=Release -DKURVIX_TESTS=OFF -DKURVIX_BENCHMARKS=OFF
+    (cd build/release && cpack -G DEB)
+    ;;
 *)
-    echo "Usage: $0 run | test" >&2
+    echo "Usage: $0 run | test | deb" >&2
     exit 2
     ;;
 esac

@@ -109,6 +109,7 @@ Aufgabendatei::Aufgabendatei(const QByteArray& inhalt, const QString& dezimaltre
     , m_dezimaltrenner(dezimaltrenner)
     , m_kopf(liesKopf(m_zeilen))
 {
+    m_kopf.Zeile = m_zeilen.Zeilennummer();
     if (!m_kopf.Gelesen)
         m_zeilen = Zeilenquelle(); // a failed head ends the series before it starts
 }

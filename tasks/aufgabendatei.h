@@ -17,6 +17,9 @@ struct Dateikopf {
     std::vector<int> ErlaubteTypen; // 0..6 in the order of the type line;
                                     // after an error, those judged before it
     std::vector<Meldung> Meldungen; // the comment, then an error if any
+    int Zeile = 0;                  // where reading of the head stopped: the
+                                    // type line, or the line of the error;
+                                    // 0 for a file without lines
 };
 
 // A task file held in memory: the header line, the comment line, the line of
@@ -33,6 +36,8 @@ public:
     // The next task line's task in file order; nothing once the series is
     // over, at the end of the file or after an error in the head.
     std::optional<Dateiaufgabe> NaechsteAufgabe();
+    // The number of the line NaechsteAufgabe read last, counted from 1.
+    int Zeilennummer() const { return m_zeilen.Zeilennummer(); }
 
 private:
     Zeilenquelle m_zeilen;

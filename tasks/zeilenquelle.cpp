@@ -51,6 +51,7 @@ QString Zeilenquelle::LiesZeile()
 {
     if (AmEnde())
         return {};
+    ++m_zeilennummer;
     const qsizetype anfang = m_position;
     qsizetype ende = m_inhalt.indexOf(WagenruecklaufZeichen, anfang);
     if (ende < 0)

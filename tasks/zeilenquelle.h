@@ -23,8 +23,12 @@ public:
     bool AmEnde() const;
     // The next line without its line end; empty at the end of the file.
     QString LiesZeile();
+    // The number of the line LiesZeile gave last, counted from 1; 0 before
+    // the first line.
+    int Zeilennummer() const { return m_zeilennummer; }
 
 private:
     QByteArray m_inhalt; // cut at the first Ctrl-Z
     qsizetype m_position = 0;
+    int m_zeilennummer = 0;
 };

@@ -42,6 +42,22 @@ Regionswechsel::~Regionswechsel()
     QLocale::setDefault(m_qtVorher);
 }
 
+QStringList Texte(const std::vector<const char*>& texte)
+{
+    QStringList liste;
+    for (const char* text : texte)
+        liste << QString::fromUtf8(text);
+    return liste;
+}
+
+QString Zeilen(const std::vector<const char*>& texte)
+{
+    QString zeilen;
+    for (const QString& zeile : Texte(texte))
+        zeilen += zeile + QLatin1Char('\n');
+    return zeilen;
+}
+
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
 void PrintTo(const QStringList& texte, std::ostream* aus)

@@ -43,6 +43,11 @@ private:
     bool m_gelungen;
 };
 
+// The UTF-8 texts of a test table as Qt's strings.
+QStringList Texte(const std::vector<const char*>& texte);
+// The same texts as the lines of a printed output, each ended by "\n".
+QString Zeilen(const std::vector<const char*>& texte);
+
 // Readable failure messages for Qt's strings.
 void PrintTo(const QString& text, std::ostream* aus);
 void PrintTo(const QStringList& texte, std::ostream* aus);

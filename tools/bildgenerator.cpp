@@ -1,5 +1,6 @@
 // Draws the program's pictures: the light bulb of a right answer, the skull
-// of a wrong test answer and the window icon. Run it after changing a
+// of a wrong test answer and the program's icon in every size the window
+// and the desktop's icon theme use. Run it after changing a
 // drawing and commit the PNG files it writes:
 //
 //     kurvix-bildgenerator app/bilder
@@ -181,7 +182,8 @@ int main(int argc, char* argv[])
     const QDir ordner(QString::fromLocal8Bit(argv[1]));
     bool gut = speichere(gluehbirne(), ordner, QStringLiteral("gluehbirne.png"));
     gut = speichere(totenkopf(), ordner, QStringLiteral("totenkopf.png")) && gut;
-    for (const int groesse : {16, 32, 48})
+    // The window uses 16, 32 and 48; the desktop's icon theme takes all.
+    for (const int groesse : {16, 24, 32, 48, 64, 128, 256})
         gut = speichere(symbol(groesse), ordner, QStringLiteral("symbol%1.png").arg(groesse)) && gut;
     return gut ? 0 : 1;
 }

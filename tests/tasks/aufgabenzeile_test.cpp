@@ -129,4 +129,38 @@ TEST_P(AufgabenzeileTest, GibtTypParameterAbschnitteUndMeldungen)
 INSTANTIATE_TEST_SUITE_P(Zeilen, AufgabenzeileTest, ::testing::ValuesIn(Zeilenfaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The numbers that took their fallbacks, noted in the order of the line.
+struct Ersatzfall {
+    const char* name;
+    const char* zeile;
+    std::vector<Ersatzwert> ersetzt;
+};
+
+using Stelle = Ersatzwert::Stelle;
+
+const Ersatzfall Ersatzfaelle[] = {
+    {"AllesLesbar", "5 1 2 -3 4 (-1;1,5) (2;3)", {}},
+    {"Typ", "x 2 3", {{Stelle::Typ, 0, "x"}}},
+    {"TypAusserhalbIstKeinErsatz", "9 a b", {}},
+    {"Parameter", "3 0.5 1 c", {{Stelle::Parameter, 0, "0.5"}, {Stelle::Parameter, 2, "c"}}},
+    {"FehlenderParameterIstKeinErsatz", "5 2 x", {{Stelle::Parameter, 1, "x"}}},
+    {"Grenzen", "1 1 0 (a;2) (1;\tb)", {{Stelle::Anfang, 0, "a"}, {Stelle::Ende, 1, "\tb"}}},
+    {"BeideGrenzenEinesAbschnitts", "1 1 0 (1;2) (,,;--)", {{Stelle::Anfang, 1, ",,"}, {Stelle::Ende, 1, "--"}}},
+    {"DritterAbschnittZaehltNicht", "1 1 0 (1;2) (3;4) (a;b)", {}},
+    {"NachBereichsfehler", "1 1 0 x (a;b)", {}},
+    {"AllesInEinerZeile",
+     "x y 0 (z;1)",
+     {{Stelle::Typ, 0, "x"}, {Stelle::Parameter, 0, "y"}, {Stelle::Anfang, 0, "z"}}},
+};
+
+class ErsatzTest : public ::testing::TestWithParam<Ersatzfall> {};
+
+TEST_P(ErsatzTest, NotiertJedenErsatzwert)
+{
+    EXPECT_EQ(LiesAufgabenzeile(QString::fromUtf8(GetParam().zeile), u",").Ersetzt, GetParam().ersetzt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zeilen, ErsatzTest, ::testing::ValuesIn(Ersatzfaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

@@ -43,6 +43,17 @@ TEST_P(ZeilenquelleTest, TrenntZeilenWieWindows)
 INSTANTIATE_TEST_SUITE_P(Dateien, ZeilenquelleTest, ::testing::ValuesIn(Zerlegungen),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(Zeilenquelle, ZaehltDieGelesenenZeilen)
+{
+    Zeilenquelle quelle("a\r\n\r\nb\nc\rd\x1A\re");
+    EXPECT_EQ(quelle.Zeilennummer(), 0);
+    const int erwartet[] = {1, 2, 3, 4, 4};
+    for (const int nummer : erwartet) {
+        quelle.LiesZeile();
+        EXPECT_EQ(quelle.Zeilennummer(), nummer);
+    }
+}
+
 // Byte values and the characters Windows-1252 gives them.
 struct Zeichenfall {
     unsigned char byte;

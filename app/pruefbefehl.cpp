@@ -1,0 +1,34 @@
+#include "app/pruefbefehl.h"
+
+#include "tasks/dateiinhalt.h"
+#include "tasks/meldung.h"
+#include "tasks/pruefung.h"
+
+#include <QLocale>
+
+namespace {
+
+Pruefung pruefe(const QString& pfad, const QLocale& locale)
+{
+    try {
+        return PruefeAufgabendatei(LiesDateiinhalt(pfad), locale);
+    } catch (const Lesefehler& fehler) {
+        return UnlesbareDatei(fehler.Text());
+    }
+}
+
+} // namespace
+
+int PruefeDateien(const QStringList& pfade, QTextStream& aus)
+{
+    const QLocale locale;
+    bool fehlerfrei = true;
+    for (const QString& pfad : pfade) {
+        const Pruefung pruefung = pruefe(pfad, locale);
+        for (const QString& zeile : Pruefbericht(pfad, pruefung))
+            aus << zeile << '\n';
+        fehlerfrei = fehlerfrei && pruefung.Anzahl(Befund::Art::Fehler) == 0;
+    }
+    aus.flush();
+    return fehlerfrei ? 0 : 1;
+}

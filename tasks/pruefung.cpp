@@ -1,0 +1,200 @@
+#include "tasks/pruefung.h"
+
+#include "model/zahltext.h"
+#include "plot/ebene.h"
+#include "plot/geometrie.h"
+#include "tasks/aufgabendatei.h"
+#include "term/termaufbau.h"
+#include "term/vorlesetexte.h"
+
+#include <QImage>
+
+#include <algorithm>
+
+namespace {
+
+using Art = Befund::Art;
+
+// The findings of one file as they come, each at the line last read.
+class Protokoll {
+public:
+    explicit Protokoll(const QLocale& locale)
+        : locale(locale)
+    {
+    }
+
+    void Melde(Art art, const QString& text) { ergebnis.Befunde.push_back({zeile, art, text}); }
+    QString Zahl(double wert) const { return Zahltext(wert, locale); }
+
+    const QLocale& locale;
+    int zeile = 0;
+    Pruefung ergebnis;
+};
+
+// The error report shows a Lesefehler or a Rechenfehler as a sentence.
+QString alsSatz(const QString& text) { return text + QLatin1Char('.'); }
+
+QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
+
+void pruefeKopf(const Dateikopf& kopf, Protokoll& protokoll)
+{
+    protokoll.zeile = kopf.Zeile;
+    for (const Meldung& meldung : kopf.Meldungen) {
+        if (meldung.art == Meldung::Art::Fehler)
+            protokoll.Melde(Art::Fehler, meldung.text);
+        else if (meldung.art == Meldung::Art::Lesefehler)
+            protokoll.Melde(Art::Fehler, alsSatz(meldung.text));
+    }
+}
+
+// "das Ende des 2. Abschnitts" for the end of the second section.
+QString grenzname(const char* grenze, int abschnitt)
+{
+    return QString::fromUtf8(grenze) + QStringLiteral(" des ") + Zahltext(abschnitt + 1) + QStringLiteral(". Abschnitts");
+}
+
+// What took the fallback, and the value it took.
+std::pair<QString, QString> ersetzt(const Ersatzwert& notiz, const Dateiaufgabe& aufgabe, const Protokoll& protokoll)
+{
+    const auto i = static_cast<std::size_t>(notiz.nummer);
+    switch (notiz.stelle) {
+    case Ersatzwert::Stelle::Typ:
+        return {QStringLiteral("den Typ"), QStringLiteral("1 (%1)").arg(Typname(Gerade))};
+    case Ersatzwert::Stelle::Parameter:
+        return {Buchstabe(aufgabe.Typ, notiz.nummer), protokoll.Zahl(aufgabe.Parameter[notiz.nummer])};
+    case Ersatzwert::Stelle::Anfang:
+        return {grenzname("den Anfang", notiz.nummer), protokoll.Zahl(aufgabe.Abschnitte.Von[i])};
+    case Ersatzwert::Stelle::Ende:
+        return {grenzname("das Ende", notiz.nummer), protokoll.Zahl(aufgabe.Abschnitte.Bis[i])};
+    }
+    return {};
+}
+
+QString ersatztext(const Ersatzwert& notiz, const Dateiaufgabe& aufgabe, const Protokoll& protokoll)
+{
+    const QString keineZahl = notiz.stelle == Ersatzwert::Stelle::Typ
+                                  ? QStringLiteral("keine ganze Zahl")
+                                  : QStringLiteral("keine Zahl (Dezimaltrenner %1)")
+                                        .arg(inAnfuehrung(protokoll.locale.decimalPoint()));
+    const auto [was, wert] = ersetzt(notiz, aufgabe, protokoll);
+    return QStringLiteral("%1 ist %2; das Programm setzt ohne Meldung %3 auf %4.")
+        .arg(inAnfuehrung(notiz.wort), keineZahl, was, wert);
+}
+
+// Whether any column of the plot lies in the section.
+bool inDerZeichenflaeche(double von, double bis)
+{
+    for (int spalte = 0; spalte < BildBreite; ++spalte) {
+        const double x = SpalteZuX(spalte);
+        if (von <= x && x <= bis)
+            return true;
+    }
+    return false;
+}
+
+void pruefeAbschnitte(const Abschnitte& abschnitte, Protokoll& protokoll)
+{
+    for (int n = 0; n < abschnitte.Anzahl; ++n) {
+        const double von = abschnitte.Von[static_cast<std::size_t>(n)];
+        const double bis = abschnitte.Bis[static_cast<std::size_t>(n)];
+        const QString name = QStringLiteral("Der %1. Abschnitt (%2 bis %3)")
+                                 .arg(Zahltext(n + 1), protokoll.Zahl(von), protokoll.Zahl(bis));
+        if (von > bis)
+            protokoll.Melde(Art::Warnung, name + QStringLiteral(" beginnt hinter seinem Ende und zeigt nichts."));
+        else if (!inDerZeichenflaeche(von, bis))
+            protokoll.Melde(Art::Warnung,
+                            name + QStringLiteral(" liegt außerhalb der Zeichenfläche (x von -8 bis 8)."));
+    }
+}
+
+// Draws the given graph thin, with the screen's own code, on an empty
+// plot: true when any pixel of it lands in the plot. Throws Rechenfehler
+// where the screen would.
+bool zeigtSchaubild(const Dateiaufgabe& aufgabe)
+{
+    QImage bild(BildBreite, BildHoehe, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    const QImage leer = bild; // the drawing detaches from it
+    ZeichneKurve(bild, {aufgabe.Typ, aufgabe.Parameter, aufgabe.Abschnitte, false}, Qt::black, 1);
+    return bild != leer;
+}
+
+void pruefeSchaubild(const Dateiaufgabe& aufgabe, Protokoll& protokoll)
+{
+    try {
+        if (!zeigtSchaubild(aufgabe))
+            protokoll.Melde(Art::Fehler,
+                            QStringLiteral("Das vorgegebene Schaubild ist in der Zeichenfläche nicht zu sehen."));
+    } catch (const Rechenfehler& fehler) {
+        protokoll.Melde(Art::Fehler, QStringLiteral("Beim Zeichnen des vorgegebenen Schaubildes meldet das Programm ") +
+                                         inAnfuehrung(alsSatz(QString::fromUtf8(fehler.what()))));
+    }
+}
+
+void pruefeAufgabe(const Dateiaufgabe& aufgabe, const Dateikopf& kopf, Protokoll& protokoll)
+{
+    for (const Ersatzwert& notiz : aufgabe.Ersetzt)
+        protokoll.Melde(Art::Warnung, ersatztext(notiz, aufgabe, protokoll));
+    for (const Meldung& meldung : aufgabe.Meldungen)
+        protokoll.Melde(Art::Warnung, QStringLiteral("Das Programm meldet ") + inAnfuehrung(meldung.text));
+    if (!IstTyp(aufgabe.Typ)) {
+        protokoll.Melde(Art::Fehler,
+                        QStringLiteral("Die Typnummer ist nicht 1 bis 7; das Programm zeigt kein Schaubild."));
+        return;
+    }
+    if (std::ranges::find(kopf.ErlaubteTypen, aufgabe.Typ) == kopf.ErlaubteTypen.end())
+        protokoll.Melde(Art::Warnung,
+                        QStringLiteral("Typ %1 (%2) steht nicht in der Typenzeile; die Aufgabe lässt sich nur "
+                                       "überspringen.")
+                            .arg(protokoll.Zahl(aufgabe.Typ + 1), Typname(aufgabe.Typ)));
+    pruefeAbschnitte(aufgabe.Abschnitte, protokoll);
+    pruefeSchaubild(aufgabe, protokoll);
+}
+
+QString anzahl(int n, const char* einzahl, const char* mehrzahl)
+{
+    return Zahltext(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? einzahl : mehrzahl);
+}
+
+} // namespace
+
+int Pruefung::Anzahl(Befund::Art art) const
+{
+    return static_cast<int>(std::ranges::count(Befunde, art, &Befund::art));
+}
+
+Pruefung PruefeAufgabendatei(const QByteArray& inhalt, const QLocale& locale)
+{
+    Protokoll protokoll(locale);
+    Aufgabendatei datei(inhalt, locale.decimalPoint());
+    pruefeKopf(datei.Kopf(), protokoll);
+    while (const std::optional<Dateiaufgabe> aufgabe = datei.NaechsteAufgabe()) {
+        ++protokoll.ergebnis.Aufgaben;
+        protokoll.zeile = datei.Zeilennummer();
+        pruefeAufgabe(*aufgabe, datei.Kopf(), protokoll);
+    }
+    if (datei.Kopf().Gelesen && protokoll.ergebnis.Aufgaben == 0) {
+        protokoll.zeile = 0;
+        protokoll.Melde(Art::Warnung, QStringLiteral("Die Datei enthält keine Aufgabe."));
+    }
+    return protokoll.ergebnis;
+}
+
+Pruefung UnlesbareDatei(const QString& grund)
+{
+    return {0, {{0, Art::Fehler, alsSatz(grund)}}};
+}
+
+QStringList Pruefbericht(const QString& name, const Pruefung& pruefung)
+{
+    QStringList zeilen;
+    for (const Befund& befund : pruefung.Befunde) {
+        const QString ort = befund.zeile > 0 ? name + QLatin1Char(':') + Zahltext(befund.zeile) : name;
+        const QString art = befund.art == Art::Fehler ? QStringLiteral("Fehler") : QStringLiteral("Warnung");
+        zeilen << ort + QStringLiteral(": ") + art + QStringLiteral(": ") + befund.text;
+    }
+    zeilen << name + QStringLiteral(": ") + anzahl(pruefung.Aufgaben, "Aufgabe", "Aufgaben") + QStringLiteral(", ") +
+                  anzahl(pruefung.Anzahl(Art::Fehler), "Fehler", "Fehler") + QStringLiteral(", ") +
+                  anzahl(pruefung.Anzahl(Art::Warnung), "Warnung", "Warnungen");
+    return zeilen;
+}

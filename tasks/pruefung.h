@@ -1,0 +1,43 @@
+#pragma once
+
+// The file checker for teachers: it reads a task file with the program's
+// own reader and draws each given graph with the screen's own code, and
+// reports by line what a class would run into.
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// One thing the checker found.
+struct Befund {
+    // A Fehler: the file would not load, or a task would show no graph.
+    // A Warnung: everything else a teacher should look at.
+    enum class Art { Fehler, Warnung };
+    int zeile; // counted from 1; 0 for the file as a whole
+    Art art;
+    QString text;
+
+    friend bool operator==(const Befund&, const Befund&) = default;
+};
+
+struct Pruefung {
+    int Aufgaben = 0;            // the task lines the series would serve
+    std::vector<Befund> Befunde; // in the order of the file
+
+    int Anzahl(Befund::Art art) const;
+};
+
+// Checks a task file held in memory. Numbers are read with the decimal
+// separator of the given regional settings, as the program reads them.
+Pruefung PruefeAufgabendatei(const QByteArray& inhalt, const QLocale& locale);
+
+// A file that could not be read at all, for the given reason.
+Pruefung UnlesbareDatei(const QString& grund);
+
+// The report for one file as editors understand it: "name:zeile: Fehler:
+// text" (or "Warnung"; without ":zeile" for the file as a whole) for each
+// finding, then the summary "name: 12 Aufgaben, 2 Fehler, 1 Warnung".
+QStringList Pruefbericht(const QString& name, const Pruefung& pruefung);

@@ -1,0 +1,98 @@
+#include "testhilfe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The built program, run as a teacher runs it: no display at all, German
+// regional settings whatever the tests themselves run under.
+struct Lauf {
+    int status = -1;
+    QString ausgabe;
+    QString fehlerausgabe;
+};
+
+Lauf starte(const QStringList& argumente, const QString& ordner)
+{
+    QProcess prozess;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.remove(QStringLiteral("DISPLAY"));
+    umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    prozess.setProcessEnvironment(umgebung);
+    prozess.setWorkingDirectory(ordner);
+    prozess.start(QStringLiteral(KURVIX_PROGRAMM), argumente);
+    if (!prozess.waitForFinished(30000)) {
+        prozess.kill();
+        prozess.waitForFinished();
+        ADD_FAILURE() << "the checker did not finish";
+    }
+    return {prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1,
+            QString::fromUtf8(prozess.readAllStandardOutput()), QString::fromUtf8(prozess.readAllStandardError())};
+}
+
+struct Aufruffall {
+    const char* name;
+    std::vector<const char*> argumente;
+    std::vector<const char*> ausgabe;
+    int status;
+};
+
+const char* const Sinus = "sinus.sba: 6 Aufgaben, 0 Fehler, 0 Warnungen";
+
+const Aufruffall Aufruffaelle[] = {
+    {"Beispiele",
+     {"--pruefe", "sinus.sba", "geraden_und_parabeln.sba"},
+     {Sinus, "geraden_und_parabeln.sba: 7 Aufgaben, 0 Fehler, 0 Warnungen"},
+     0},
+    {"FehlerhafteDateiUndOrdner",
+     {"--pruefe", "kaputt.sba", ".", "sinus.sba"},
+     {"kaputt.sba:4: Warnung: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
+      "kaputt.sba:5: Fehler: Das vorgegebene Schaubild ist in der Zeichenfläche nicht zu sehen.",
+      "kaputt.sba: 2 Aufgaben, 1 Fehler, 1 Warnung",
+      ".: Fehler: Die Datei „.“ kann nicht geöffnet werden: Das ist keine gewöhnliche Datei, sondern zum Beispiel "
+      "ein Ordner oder ein Gerät.",
+      ".: 0 Aufgaben, 1 Fehler, 0 Warnungen", Sinus},
+     1},
+};
+
+// A folder with two sample files and a faulty one.
+class PruefaufrufTest : public ::testing::TestWithParam<Aufruffall> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ordner.isValid());
+        for (const char* name : {"sinus.sba", "geraden_und_parabeln.sba"}) {
+            const QString datei = QString::fromUtf8(name);
+            ASSERT_TRUE(QFile::copy(QDir(QStringLiteral(KURVIX_BEISPIELE)).filePath(datei), ordner.filePath(datei)));
+        }
+        QFile kaputt(ordner.filePath(QStringLiteral("kaputt.sba")));
+        ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
+        kaputt.write("* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von "
+                     "Talvenhorn *\r\nKommentar\r\n1 3\r\n3 1\r\n1 0 100\r\n");
+    }
+
+    QTemporaryDir ordner;
+};
+
+TEST_P(PruefaufrufTest, PrueftOhneFenster)
+{
+    const Aufruffall& f = GetParam();
+    const Lauf lauf = starte(Texte(f.argumente), ordner.path());
+    EXPECT_EQ(lauf.ausgabe, Zeilen(f.ausgabe)) << lauf.fehlerausgabe.toStdString();
+    EXPECT_EQ(lauf.status, f.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufrufe, PruefaufrufTest, ::testing::ValuesIn(Aufruffaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
