@@ -61,10 +61,10 @@ void Ablauf::UebungOderTest(::Modus modus)
 // The head of the file is checked at once; its comment is shown, and so is
 // the error that ends reading. What the type line gave before an error stays
 // in ErlaubteTypen.
-void Ablauf::DateiEinlesen()
+void Ablauf::DateiEinlesen(const std::optional<QString>& pfad)
 {
     ZeigeGrundzustand();
-    std::optional<Aufgabendatei> datei = m_umgebung.OeffneAufgabendatei();
+    std::optional<Aufgabendatei> datei = m_umgebung.OeffneAufgabendatei(pfad);
     if (!datei)
         return;
     m_erlaubteTypen = datei->Kopf().ErlaubteTypen;

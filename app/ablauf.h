@@ -90,9 +90,10 @@ public:
     virtual void SetzeTypZurueck(int Typ) = 0;
     // The selection dialog; empty when it was cancelled or left without a type.
     virtual std::optional<Typauswahl> WaehleTypen(bool gradWaehlbar) = 0;
-    // The file dialog, and the chosen task file read into memory; empty when
-    // the dialog was cancelled. Throws Lesefehler when the file cannot be read.
-    virtual std::optional<Aufgabendatei> OeffneAufgabendatei() = 0;
+    // The task file at the path read into memory; without a path, the one
+    // chosen in the file dialog, and empty when the dialog was cancelled.
+    // Throws Lesefehler when the file cannot be read.
+    virtual std::optional<Aufgabendatei> OeffneAufgabendatei(const std::optional<QString>& pfad) = 0;
     // The messages of a task file, one box after the other; a Lesefehler
     // among them is thrown.
     virtual void ZeigeMeldungen(const std::vector<Meldung>& meldungen) = 0;
@@ -106,7 +107,8 @@ public:
     // The events of the window.
     void EinfachesZeichnen();
     void UebungOderTest(Modus modus);
-    void DateiEinlesen();
+    // Without a path the user chooses the file.
+    void DateiEinlesen(const std::optional<QString>& pfad = std::nullopt);
     void TypAngeklickt(int Typ);
     void ZeichnenGeklickt();
     void Eingabetaste();

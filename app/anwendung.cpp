@@ -8,9 +8,18 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+void RichteKernEin(QCoreApplication& anwendung)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Kurvix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KURVIX_VERSION));
+    auto* uebersetzung = new QTranslator(&anwendung);
+    if (uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(uebersetzung);
+}
+
 void RichteAnwendungEin(QApplication& anwendung)
 {
-    QApplication::setApplicationName(QStringLiteral("Kurvix"));
+    RichteKernEin(anwendung);
     QApplication::setStyle(new Stil);
     for (const char* schnitt : {"Regular", "Bold"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/schriften/LiberationSans-%1.ttf").arg(QLatin1String(schnitt)));
@@ -18,8 +27,4 @@ void RichteAnwendungEin(QApplication& anwendung)
     for (const int groesse : {16, 32, 48})
         symbol.addFile(QStringLiteral(":/bilder/symbol%1.png").arg(groesse));
     QApplication::setWindowIcon(symbol);
-
-    auto* uebersetzung = new QTranslator(&anwendung);
-    if (uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(uebersetzung);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 class QApplication;
+class QCoreApplication;
 
-// What every start of the program does before the first window opens: the
-// application's title, the bundled face, one style on every desktop, the
-// window icon and the German texts of Qt's standard dialogs.
+// What every start of the program does, with or without a window: the
+// application's name and version and the German texts of Qt.
+void RichteKernEin(QCoreApplication& anwendung);
+
+// What a start with a window does besides, before the first window opens:
+// the bundled face, one style on every desktop and the window icon.
 void RichteAnwendungEin(QApplication& anwendung);

@@ -122,6 +122,7 @@ void TForm1::Ereignis(const std::function<void()>& ereignis)
 void TForm1::MemEinfachesZeichnenClick() { Ereignis([this] { m_ablauf.EinfachesZeichnen(); }); }
 void TForm1::MenTestUebungClick(::Modus modus) { Ereignis([this, modus] { m_ablauf.UebungOderTest(modus); }); }
 void TForm1::MenDateiEinlesenClick() { Ereignis([this] { m_ablauf.DateiEinlesen(); }); }
+void TForm1::OeffneDatei(const QString& pfad) { Ereignis([this, &pfad] { m_ablauf.DateiEinlesen(pfad); }); }
 void TForm1::RadioClick(int Typ) { Ereignis([this, Typ] { m_ablauf.TypAngeklickt(Typ); }); }
 void TForm1::TermAngeklickt(int Typ) { RadioClick(Typ); }
 void TForm1::BZeichnenClick() { Ereignis([this] { m_ablauf.ZeichnenGeklickt(); }); }

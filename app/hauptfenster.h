@@ -61,6 +61,9 @@ public:
     // equation, which has just been laid out.
     void SchliesseAnzeigeAn(int Typ);
 
+    // Opens a task file as if it had been chosen in the file dialog.
+    void OeffneDatei(const QString& pfad);
+
     // Runs a handler through the window's error boundary.
     void Behandle(const std::function<void()>& handler);
 
@@ -80,7 +83,7 @@ public:
     void ZeigeUserWerte(int Typ) override;
     void SetzeTypZurueck(int Typ) override;
     std::optional<Typauswahl> WaehleTypen(bool gradWaehlbar) override;
-    std::optional<Aufgabendatei> OeffneAufgabendatei() override;
+    std::optional<Aufgabendatei> OeffneAufgabendatei(const std::optional<QString>& pfad) override;
     void ZeigeMeldungen(const std::vector<::Meldung>& meldungen) override;
     void Meldung(const QString& titel, const QString& text) override;
 

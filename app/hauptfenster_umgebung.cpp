@@ -79,10 +79,10 @@ void TForm1::Meldung(const QString& titel, const QString& text) { m_dialoge.Meld
 
 // The whole file is read at once, so that no file stays open while the
 // pupil works.
-std::optional<Aufgabendatei> TForm1::OeffneAufgabendatei()
+std::optional<Aufgabendatei> TForm1::OeffneAufgabendatei(const std::optional<QString>& vorgegeben)
 {
     const std::optional<QString> pfad =
-        m_dialoge.DateiDialog(this, QStringLiteral("Aufgabendatei (*.sba)"), QStringLiteral("sba"));
+        vorgegeben ? vorgegeben : m_dialoge.DateiDialog(this, QStringLiteral("Aufgabendatei (*.sba)"), QStringLiteral("sba"));
     if (!pfad)
         return std::nullopt;
     return Aufgabendatei(LiesDateiinhalt(*pfad), QLocale().decimalPoint());

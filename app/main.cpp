@@ -1,17 +1,3 @@
-#include "app/anwendung.h"
-#include "app/hauptfenster.h"
-#include "dialogs/dialoge.h"
-#include "tasks/zufall.h"
+#include "app/befehlszeile.h"
 
-#include <QApplication>
-
-int main(int argc, char* argv[])
-{
-    QApplication anwendung(argc, argv);
-    RichteAnwendungEin(anwendung);
-    QtDialoge dialoge;
-    Zufallsgenerator zufall;
-    TForm1 fenster(dialoge, zufall);
-    fenster.show();
-    return QApplication::exec();
-}
+int main(int argc, char* argv[]) { return Starte(argc, argv); }

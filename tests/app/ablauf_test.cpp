@@ -30,9 +30,9 @@ public:
         return auswahl;
     }
     void Meldung(const QString& titel, const QString&) override { schritte << titel; }
-    std::optional<Aufgabendatei> OeffneAufgabendatei() override
+    std::optional<Aufgabendatei> OeffneAufgabendatei(const std::optional<QString>& pfad) override
     {
-        schritte << QStringLiteral("Datei");
+        schritte << QStringLiteral("Datei") + pfad.value_or(QString());
         if (!datei)
             return std::nullopt;
         return Aufgabendatei(*datei, QStringLiteral(","));

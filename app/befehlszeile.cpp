@@ -1,0 +1,96 @@
+#include "app/befehlszeile.h"
+
+#include "app/anwendung.h"
+#include "app/hauptfenster.h"
+#include "dialogs/dialoge.h"
+#include "tasks/zufall.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMetaObject>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+Auftrag Ausgabe(const QString& text, int status = 0) { return {Auftrag::Art::Ausgabe, {}, text, status}; }
+
+Auftrag Fehlaufruf(const QString& fehler)
+{
+    return Ausgabe(QStringLiteral("kurvix: %1\nAufruf und Optionen zeigt »kurvix --help«.\n").arg(fehler),
+                   FalscherAufruf);
+}
+
+void Schreibe(const Auftrag& auftrag)
+{
+    const QByteArray text = auftrag.Text.toLocal8Bit();
+    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), auftrag.Status == 0 ? stdout : stderr);
+}
+
+int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
+{
+    QApplication anwendung(argc, argv);
+    RichteAnwendungEin(anwendung);
+    QtDialoge dialoge;
+    Zufallsgenerator zufall;
+    TForm1 fenster(dialoge, zufall);
+    fenster.show();
+    OeffneBeimStart(fenster, auftrag);
+    return QApplication::exec();
+}
+
+} // namespace
+
+void OeffneBeimStart(TForm1& fenster, const Auftrag& auftrag)
+{
+    if (auftrag.Dateien.isEmpty())
+        return;
+    QMetaObject::invokeMethod(
+        &fenster, [&fenster, pfad = auftrag.Dateien.first()] { fenster.OeffneDatei(pfad); }, Qt::QueuedConnection);
+}
+
+Auftrag LiesBefehlszeile(const QStringList& argumente)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Übungsprogramm zum Verschieben und Strecken von Schaubildern.\n"
+                       "Mit einer Aufgabendatei gestartet, öffnet es sie wie „Aufgabendatei einlesen“."));
+    // Qt's own help option would add --help-all, which lists Qt's options
+    // for the window; they are not accepted here, where no window is open
+    // yet. The description keeps Qt's translation.
+    const QCommandLineOption hilfe(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("QCommandLineParser", "Displays help on commandline options."));
+    parser.addOption(hilfe);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
+                                 QStringLiteral("[Aufgabendatei]"));
+    if (!parser.parse(argumente))
+        return Fehlaufruf(parser.errorText());
+    if (parser.isSet(hilfe))
+        return Ausgabe(parser.helpText());
+    if (parser.isSet(version))
+        return Ausgabe(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                      QCoreApplication::applicationVersion()));
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.size() > 1)
+        return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
+    return {Auftrag::Art::Fenster, dateien, {}, 0};
+}
+
+int Starte(int argc, char* argv[])
+{
+    auto kern = std::make_unique<QCoreApplication>(argc, argv);
+    RichteKernEin(*kern);
+    const Auftrag auftrag = LiesBefehlszeile(QCoreApplication::arguments());
+    switch (auftrag.art) {
+    case Auftrag::Art::Ausgabe:
+        Schreibe(auftrag);
+        return auftrag.Status;
+    case Auftrag::Art::Fenster:
+        kern.reset(); // one application at a time
+        return ZeigeFenster(argc, argv, auftrag);
+    }
+    return FalscherAufruf;
+}

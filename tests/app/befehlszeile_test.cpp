@@ -1,0 +1,87 @@
+// The command line: what a start of the program is asked to do.
+
+#include "app/befehlszeile.h"
+#include "testhilfe.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Aufruf {
+    const char* name;
+    QStringList argumente; // after the program's path
+    Auftrag::Art art;
+    QStringList dateien;
+    int status;
+    QStringList zeilen; // lines the printed text must hold
+};
+
+const Aufruf Aufrufe[] = {
+    {"OhneArgument", {}, Auftrag::Art::Fenster, {}, 0, {}},
+    {"EineDatei", {"klasse 10.sba"}, Auftrag::Art::Fenster, {"klasse 10.sba"}, 0, {}},
+    {"DateiMitStrichNachZweiStrichen", {"--", "-neu.sba"}, Auftrag::Art::Fenster, {"-neu.sba"}, 0, {}},
+    {"ZweiDateien",
+     {"a.sba", "b.sba"},
+     Auftrag::Art::Ausgabe,
+     {},
+     FalscherAufruf,
+     {"kurvix: Es kann nur eine Aufgabendatei geöffnet werden.", "Aufruf und Optionen zeigt »kurvix --help«."}},
+    {"UnbekannteOption",
+     {"--pruefen", "a.sba"},
+     Auftrag::Art::Ausgabe,
+     {},
+     FalscherAufruf,
+     {"kurvix: Unbekannte Option 'pruefen'.", "Aufruf und Optionen zeigt »kurvix --help«."}},
+    {"UnbekannteKurzoption", {"-x"}, Auftrag::Art::Ausgabe, {}, FalscherAufruf, {"kurvix: Unbekannte Option 'x'."}},
+    {"HilfeLang",
+     {"--help"},
+     Auftrag::Art::Ausgabe,
+     {},
+     0,
+     {"Übungsprogramm zum Verschieben und Strecken von Schaubildern.",
+      "Mit einer Aufgabendatei gestartet, öffnet es sie wie „Aufgabendatei einlesen“.",
+      "Optionen:",
+      "  -h, --help     Zeigt Hilfe zu den Kommandozeilenoptionen an.",
+      "  -v, --version  Zeigt Versionsinformation an.",
+      "Argumente:",
+      "  Aufgabendatei  die zu öffnende Aufgabendatei (.sba)"}},
+    {"HilfeKurzGehtEinerDateiVor", {"a.sba", "-h"}, Auftrag::Art::Ausgabe, {}, 0, {"Optionen:"}},
+    {"HilfeAllesGibtEsNicht",
+     {"--help-all"},
+     Auftrag::Art::Ausgabe,
+     {},
+     FalscherAufruf,
+     {"kurvix: Unbekannte Option 'help-all'."}},
+    {"VersionLang", {"--version"}, Auftrag::Art::Ausgabe, {}, 0, {"Kurvix " KURVIX_VERSION_ERWARTET}},
+    {"VersionKurz", {"-v", "a.sba"}, Auftrag::Art::Ausgabe, {}, 0, {"Kurvix " KURVIX_VERSION_ERWARTET}},
+};
+
+class BefehlszeileTest : public ::testing::TestWithParam<Aufruf> {};
+
+TEST_P(BefehlszeileTest, WirdGelesen)
+{
+    const Aufruf& a = GetParam();
+    const Auftrag auftrag = LiesBefehlszeile(QStringList{QStringLiteral("/usr/bin/kurvix")} + a.argumente);
+    EXPECT_EQ(auftrag.art, a.art);
+    EXPECT_EQ(auftrag.Dateien, a.dateien);
+    EXPECT_EQ(auftrag.Status, a.status);
+    const QStringList zeilen = auftrag.Text.split(QLatin1Char('\n'));
+    for (const QString& zeile : a.zeilen)
+        EXPECT_TRUE(zeilen.contains(zeile)) << zeile.toStdString() << "\nin\n" << auftrag.Text.toStdString();
+    EXPECT_EQ(auftrag.Text.isEmpty(), a.zeilen.isEmpty());
+    if (!auftrag.Text.isEmpty()) {
+        EXPECT_TRUE(auftrag.Text.endsWith(QLatin1Char('\n'))) << "a whole line, as a shell expects";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufrufe, BefehlszeileTest, ::testing::ValuesIn(Aufrufe),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Befehlszeile, HilfeNenntDenAufruf)
+{
+    const Auftrag auftrag = LiesBefehlszeile({QStringLiteral("kurvix"), QStringLiteral("--help")});
+    EXPECT_TRUE(auftrag.Text.startsWith(QStringLiteral("Aufruf: "))) << auftrag.Text.toStdString();
+    EXPECT_TRUE(auftrag.Text.contains(QStringLiteral(" [Optionen] [Aufgabendatei]\n"))) << auftrag.Text.toStdString();
+}
+
+} // namespace
