@@ -64,6 +64,7 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
         QCoreApplication::translate("QCommandLineParser", "Displays help on commandline options."));
     parser.addOption(hilfe);
     const QCommandLineOption version = parser.addVersionOption();
+    const Blattoptionen blatt(parser);
     parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
                                  QStringLiteral("[Aufgabendatei]"));
     if (!parser.parse(argumente))
@@ -74,6 +75,12 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
         return Ausgabe(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion()));
     const QStringList dateien = parser.positionalArguments();
+    if (blatt.Gefragt(parser)) {
+        const std::variant<Blattauftrag, QString> gelesen = blatt.Lies(parser, dateien);
+        if (const QString* fehler = std::get_if<QString>(&gelesen))
+            return Fehlaufruf(*fehler);
+        return {Auftrag::Art::Arbeitsblatt, {}, {}, 0, std::get<Blattauftrag>(gelesen)};
+    }
     if (dateien.size() > 1)
         return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
     return {Auftrag::Art::Fenster, dateien, {}, 0};
@@ -91,6 +98,9 @@ int Starte(int argc, char* argv[])
     case Auftrag::Art::Fenster:
         kern.reset(); // one application at a time
         return ZeigeFenster(argc, argv, auftrag);
+    case Auftrag::Art::Arbeitsblatt:
+        kern.reset();
+        return ErstelleArbeitsblatt(argc, argv, auftrag.Blatt);
     }
     return FalscherAufruf;
 }
