@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
-TEST_PAKETE=(libgtest-dev libbenchmark-dev locales)
+TEST_PAKETE=(libgtest-dev libbenchmark-dev locales poppler-utils)
 REGIONEN=(de_DE.UTF-8 en_US.UTF-8 C)
 
 als_root() {

@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <limits>
 
@@ -87,8 +88,8 @@ Ergebnis zufallsoptionen(Blattauftrag auftrag, const QCommandLineParser& parser,
 // The task file's path with the ending .pdf instead of its own.
 QString nebenDerDatei(const QString& datei)
 {
-    const QFileInfo info(datei);
-    return QDir(info.path()).filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+    const QString endung = QFileInfo(datei).suffix();
+    return (endung.isEmpty() ? datei : datei.chopped(endung.size() + 1)) + QStringLiteral(".pdf");
 }
 
 void schreibe(std::FILE* ziel, const QString& text)
@@ -111,19 +112,15 @@ Arbeitsblatt lies(const Blattauftrag& auftrag)
 QString Zufallsblattdatei() { return QStringLiteral("arbeitsblatt.pdf"); }
 
 Blattoptionen::Blattoptionen(QCommandLineParser& parser)
-    : m_blatt(QStringLiteral("arbeitsblatt"), QStringLiteral("schreibt ein Arbeitsblatt mit Lösungen als PDF, "
-                                                             "aus der Aufgabendatei oder aus Zufallsaufgaben"))
+    : m_blatt(QStringLiteral("arbeitsblatt"), QStringLiteral("schreibt ein Arbeitsblatt mit Lösungen als PDF"))
     , m_ausgabe({QStringLiteral("o"), QStringLiteral("ausgabe")},
-                QStringLiteral("die PDF-Datei des Arbeitsblatts (sonst neben der Aufgabendatei, bei Zufallsaufgaben "
-                               "arbeitsblatt.pdf)"),
-                QStringLiteral("Datei"))
+                QStringLiteral("die PDF-Datei (sonst DATEI.pdf oder arbeitsblatt.pdf)"), QStringLiteral("Datei"))
     , m_zufall(QStringLiteral("zufall"), QStringLiteral("so viele Zufallsaufgaben (1 bis 100)"), QStringLiteral("N"))
-    , m_typen(QStringLiteral("typen"), QStringLiteral("Funktionstypen der Zufallsaufgaben, z. B. 3,5 (sonst alle)"),
+    , m_typen(QStringLiteral("typen"), QStringLiteral("die Typen der Zufallsaufgaben, z. B. 3,5 (sonst alle)"),
               QStringLiteral("Liste"))
-    , m_stufe(QStringLiteral("stufe"), QStringLiteral("Schwierigkeit: 0 sehr leicht, 1 leicht, 2 normal (Vorgabe)"),
+    , m_stufe(QStringLiteral("stufe"), QStringLiteral("Schwierigkeit: 0 sehr leicht, 1 leicht, 2 normal"),
               QStringLiteral("0-2"))
-    , m_saat(QStringLiteral("saat"), QStringLiteral("Startwert des Zufalls: dieselbe Saat gibt dasselbe Blatt"),
-             QStringLiteral("S"))
+    , m_saat(QStringLiteral("saat"), QStringLiteral("Startwert: dieselbe Saat gibt dasselbe Blatt"), QStringLiteral("S"))
 {
     parser.addOptions({m_blatt, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat});
 }
@@ -141,7 +138,9 @@ std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser
     const bool zufall = parser.isSet(m_zufall);
     if (!zufall && (parser.isSet(m_typen) || parser.isSet(m_stufe) || parser.isSet(m_saat)))
         return QStringLiteral("Die Optionen --typen, --stufe und --saat gelten nur mit --zufall.");
-    if (dateien.size() > 1 || (zufall && !dateien.isEmpty()))
+    if (dateien.size() > 1)
+        return QStringLiteral("Ein Arbeitsblatt entsteht aus genau einer Aufgabendatei.");
+    if (zufall && !dateien.isEmpty())
         return QStringLiteral("Ein Arbeitsblatt entsteht aus einer Aufgabendatei oder aus --zufall N, nicht aus beidem.");
     if (!zufall && dateien.isEmpty())
         return QStringLiteral("Für das Arbeitsblatt fehlt die Aufgabendatei oder --zufall N.");
