@@ -103,8 +103,15 @@ Arbeitsblatt lies(const Blattauftrag& auftrag)
     if (!auftrag.Datei.isEmpty())
         return BlattAusDatei(LiesDateiinhalt(auftrag.Datei), QLocale().decimalPoint());
     Zufallsgenerator zufall;
-    zufall.Saeen(auftrag.Saat.value_or(QRandomGenerator::system()->generate()));
+    zufall.Saeen(*auftrag.Saat);
     return Zufallsblatt(auftrag.Anzahl, auftrag.Typen, auftrag.Stufe, zufall);
+}
+
+// What the output names besides the file: the seed of a random sheet, so
+// that the same sheet can be made again.
+QString saatHinweis(const Blattauftrag& auftrag)
+{
+    return auftrag.Saat ? QStringLiteral(" (Saat %1)").arg(*auftrag.Saat) : QString();
 }
 
 } // namespace
@@ -154,8 +161,10 @@ std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser
     return auftrag;
 }
 
-int ErstelleArbeitsblatt(int argc, char* argv[], const Blattauftrag& auftrag)
+int ErstelleArbeitsblatt(int argc, char* argv[], Blattauftrag auftrag)
 {
+    if (auftrag.Datei.isEmpty() && !auftrag.Saat)
+        auftrag.Saat = QRandomGenerator::system()->bounded(std::numeric_limits<int>::max());
     // The sheet never shows a window, so it needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication anwendung(argc, argv);
@@ -166,7 +175,8 @@ int ErstelleArbeitsblatt(int argc, char* argv[], const Blattauftrag& auftrag)
         const QStringList hinweise = blatt.Hinweise + SchreibeArbeitsblatt(blatt, auftrag.Ausgabe);
         for (const QString& hinweis : hinweise)
             schreibe(stderr, QStringLiteral("kurvix: ") + hinweis);
-        schreibe(stdout, QStringLiteral("Arbeitsblatt geschrieben: ") + QDir::toNativeSeparators(auftrag.Ausgabe));
+        schreibe(stdout, QStringLiteral("Arbeitsblatt geschrieben: ") + QDir::toNativeSeparators(auftrag.Ausgabe)
+                             + saatHinweis(auftrag));
         return 0;
     } catch (const Blattfehler& fehler) {
         schreibe(stderr, QStringLiteral("kurvix: ") + fehler.Text());

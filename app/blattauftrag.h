@@ -49,4 +49,5 @@ private:
 // no display is needed. Returns the exit status: 0 when the PDF was
 // written (notes on single tasks go to the error output), 1 when the task
 // file cannot be read, its head is faulty or the PDF cannot be written.
-int ErstelleArbeitsblatt(int argc, char* argv[], const Blattauftrag& auftrag);
+// A random sheet without a seed gets one by chance; the output names it.
+int ErstelleArbeitsblatt(int argc, char* argv[], Blattauftrag auftrag);

@@ -5,6 +5,7 @@
 #include "testhilfe.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -170,11 +171,22 @@ TEST_F(BlattlaufTest, DieSaatWiederholtDasBlatt)
     const Lauf erster = starte(aufruf + QStringList{QStringLiteral("a.pdf")}, ordner.path());
     const Lauf zweiter = starte(aufruf + QStringList{QStringLiteral("b.pdf")}, ordner.path());
     EXPECT_EQ(erster.status, 0) << erster.fehler.toStdString();
-    EXPECT_EQ(erster.aus, QStringLiteral("Arbeitsblatt geschrieben: a.pdf\n"));
+    EXPECT_EQ(erster.aus, QStringLiteral("Arbeitsblatt geschrieben: a.pdf (Saat 7)\n"));
     const QString text = pdftext(pfad("a.pdf"));
     EXPECT_EQ(text.count(QStringLiteral("f(x) =")), 6) << "three lines to fill in, three answers";
     EXPECT_EQ(text.count(QStringLiteral("\f")), 3) << "three pages";
     EXPECT_EQ(text, pdftext(pfad("b.pdf")));
+}
+
+TEST_F(BlattlaufTest, OhneSaatNenntDasProgrammSeine)
+{
+    const QStringList aufruf = {"--arbeitsblatt", "--zufall", "2", "-o"};
+    const Lauf lauf = starte(aufruf + QStringList{QStringLiteral("c.pdf")}, ordner.path());
+    const QRegularExpressionMatch saat =
+        QRegularExpression(QStringLiteral("^Arbeitsblatt geschrieben: c.pdf \\(Saat (\\d+)\\)\n$")).match(lauf.aus);
+    ASSERT_TRUE(saat.hasMatch()) << lauf.aus.toStdString();
+    starte(aufruf + QStringList{QStringLiteral("d.pdf"), QStringLiteral("--saat"), saat.captured(1)}, ordner.path());
+    EXPECT_EQ(pdftext(pfad("c.pdf")), pdftext(pfad("d.pdf")));
 }
 
 TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
@@ -186,6 +198,7 @@ TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
     datei.close();
     const Lauf lauf = starte({QStringLiteral("--arbeitsblatt"), QStringLiteral("reihe.sba")}, ordner.path());
     EXPECT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.aus, QStringLiteral("Arbeitsblatt geschrieben: reihe.pdf\n"));
     EXPECT_EQ(lauf.fehler, QStringLiteral("kurvix: Aufgabe 1: Fehler! In der aktuellen Aufgabenzeile fehlen Daten!"));
     const QString text = pdftext(pfad("reihe.pdf"));
     EXPECT_TRUE(text.contains(QStringLiteral("Parabeln")));
