@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 namespace {
 
 // What a poppler tool prints; fails the test when it cannot run.
@@ -57,8 +61,9 @@ TEST_F(BlattdruckTest, ZweiSeitenAufgabenUndEineSeiteLoesungenAufA4)
 TEST_F(BlattdruckTest, DieSchriftIstEingebettet)
 {
     const QString schriften = poppler(QStringLiteral("pdffonts"), {pdf});
-    EXPECT_TRUE(schriften.contains(QRegularExpression(QStringLiteral("LiberationSans\\S* .* yes "))))
-        << schriften.toStdString();
+    for (const char* schnitt : {"LiberationSans", "LiberationSans-Bold"})
+        EXPECT_TRUE(schriften.contains(QRegularExpression(QStringLiteral("\\n%1 .* yes ").arg(QLatin1String(schnitt)))))
+            << schnitt << " in " << schriften.toStdString();
     EXPECT_FALSE(schriften.contains(QRegularExpression(QStringLiteral(" no  +(yes|no) +yes"))))
         << "a face that is not embedded: " << schriften.toStdString();
 }
@@ -137,6 +142,94 @@ TEST_F(BlattdruckTest, DieEbeneHatEinenZentimeterProEinheit)
     EXPECT_TRUE(blau(bild, 525, 1180));
     EXPECT_TRUE(blau(bild, 450, 1068));
     EXPECT_FALSE(blau(bild, 400, 868));
+}
+
+// A word of the first page and its box in points.
+struct Wort {
+    QString text;
+    QRectF box;
+};
+
+std::vector<Wort> woerter(const QString& pdf)
+{
+    const QString xhtml = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"),
+                                                               QStringLiteral("1"), QStringLiteral("-l"),
+                                                               QStringLiteral("1"), pdf, QStringLiteral("-")});
+    static const QRegularExpression muster(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    std::vector<Wort> ergebnis;
+    for (const QRegularExpressionMatch& m : muster.globalMatch(xhtml)) {
+        const QPointF oben(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF unten(m.captured(3).toDouble(), m.captured(4).toDouble());
+        ergebnis.push_back({m.captured(5), QRectF(oben, unten)});
+    }
+    return ergebnis;
+}
+
+constexpr double Punkt = 72 / 25.4; // points per millimetre
+
+// The numbers of the first plane: the digits centred under the ticks of the
+// x axis (a minus sign before them), the y numbers ending 2,7 mm left of the
+// y axis, centred on their ticks. Plane 1 has its origin at (105, 79) mm.
+TEST_F(BlattdruckTest, DieZahlenStehenAnIhrenTeilstrichen)
+{
+    struct Zahl {
+        const char* text;
+        double mitteX, mitteY; // mm; the digit's centre, or for y numbers the right end
+        bool yAchse;
+    } const zahlen[] = {
+        {"1", 115, 0, false}, {"7", 175, 0, false}, {"-1", 95, 0, false}, {"-7", 35, 0, false},
+        {"5", 102.3, 29, true}, {"1", 102.3, 69, true}, {"-2", 102.3, 99, true}, {"-5", 102.3, 129, true},
+    };
+    const std::vector<Wort> alle = woerter(pdf);
+    const double ziffer = 5.004; // the width of one digit at 9 points, in points
+    for (const Zahl& z : zahlen) {
+        const auto gefunden = std::ranges::find_if(alle, [&](const Wort& w) {
+            const bool unterDerAchse = w.box.top() > 79 * Punkt && w.box.top() < 82 * Punkt;
+            return w.text == QLatin1String(z.text) && (z.yAchse ? std::abs(w.box.right() - 102.3 * Punkt) < 3 : unterDerAchse);
+        });
+        ASSERT_NE(gefunden, alle.end()) << z.text;
+        if (z.yAchse) {
+            EXPECT_NEAR(gefunden->box.right(), z.mitteX * Punkt, 0.3) << z.text;
+            EXPECT_NEAR(gefunden->box.center().y(), z.mitteY * Punkt, 0.3) << z.text;
+        } else {
+            EXPECT_NEAR(gefunden->box.right() - ziffer / 2, z.mitteX * Punkt, 0.3) << z.text;
+            EXPECT_NEAR(gefunden->box.top(), 80.7 * Punkt, 1) << z.text << ": 1,7 mm tick, 0,8 mm gap, the ascent";
+        }
+    }
+}
+
+// The heading's words: everything above the first plane (19 mm).
+std::vector<Wort> ueberschrift(const QString& pdf)
+{
+    std::vector<Wort> oben;
+    for (const Wort& w : woerter(pdf))
+        if (w.box.bottom() < 19 * Punkt)
+            oben.push_back(w);
+    return oben;
+}
+
+TEST_F(BlattdruckTest, DieUeberschriftStehtIn14Punkt)
+{
+    const std::vector<Wort> oben = ueberschrift(pdf);
+    ASSERT_EQ(oben.size(), 2U);
+    EXPECT_NEAR(oben[0].box.left(), 15 * Punkt, 0.5);
+    EXPECT_NEAR(oben[0].box.height(), 15.6, 0.5) << "the line height of 14 points";
+}
+
+TEST(Blattdruck, EineLangeUeberschriftWirdKleiner)
+{
+    QTemporaryDir ordner;
+    Arbeitsblatt blatt = dreiAufgaben();
+    blatt.Ueberschrift = QStringLiteral("Klasse 10b, Klassenarbeit Nummer 3: Verschiebe und strecke die Schaubilder "
+                                        "und gib zu jedem die Gleichung an!");
+    const QString pdf = ordner.filePath(QStringLiteral("lang.pdf"));
+    SchreibeArbeitsblatt(blatt, pdf);
+    const std::vector<Wort> oben = ueberschrift(pdf);
+    ASSERT_EQ(oben.size(), 17U) << "every word, none elided";
+    EXPECT_LE(oben.back().box.right(), 195 * Punkt) << "within the right margin";
+    EXPECT_LT(oben.front().box.height(), 14);
+    EXPECT_GT(oben.front().box.height(), 10) << "no smaller than needed";
 }
 
 TEST(Blattdruck, EinUnerreichbarerOrdnerIstEinFehler)
