@@ -14,7 +14,7 @@ PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
 # the start test looks at the real windows on a virtual X server.
 TEST_PAKETE=(libgtest-dev libbenchmark-dev locales desktop-file-utils libxml2-utils shared-mime-info groff-base
     xvfb xauth xdotool x11-utils
-    clang-14 libclang-rt-14-dev)
+    clang-14 libclang-rt-14-dev poppler-utils)
 PAKET_PAKETE=(dpkg-dev)
 REGIONEN=(de_DE.UTF-8 en_US.UTF-8 C)
 

@@ -17,12 +17,17 @@ void RichteKernEin(QCoreApplication& anwendung)
         QCoreApplication::installTranslator(uebersetzung);
 }
 
+void LadeSchriften()
+{
+    for (const char* schnitt : {"Regular", "Bold"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/schriften/LiberationSans-%1.ttf").arg(QLatin1String(schnitt)));
+}
+
 void RichteAnwendungEin(QApplication& anwendung)
 {
     RichteKernEin(anwendung);
     QApplication::setStyle(new Stil);
-    for (const char* schnitt : {"Regular", "Bold"})
-        QFontDatabase::addApplicationFont(QStringLiteral(":/schriften/LiberationSans-%1.ttf").arg(QLatin1String(schnitt)));
+    LadeSchriften();
     QIcon symbol;
     for (const int groesse : {16, 32, 48})
         symbol.addFile(QStringLiteral(":/bilder/symbol%1.png").arg(groesse));

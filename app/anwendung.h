@@ -7,6 +7,9 @@ class QCoreApplication;
 // application's name and version and the German texts of Qt.
 void RichteKernEin(QCoreApplication& anwendung);
 
+// Registers the bundled face, so that every text (and every PDF) uses it.
+void LadeSchriften();
+
 // What a start with a window does besides, before the first window opens:
 // the bundled face, one style on every desktop and the window icon.
 void RichteAnwendungEin(QApplication& anwendung);

@@ -70,6 +70,7 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
                                      QStringLiteral("prüft die genannten Aufgabendateien, ohne ein Fenster zu öffnen, "
                                                     "und meldet jeden Fehler mit seiner Zeile"));
     parser.addOption(pruefen);
+    const Blattoptionen blatt(parser);
     parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
                                  QStringLiteral("[Aufgabendatei]"));
     if (!parser.parse(argumente))
@@ -79,15 +80,21 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
     if (parser.isSet(version))
         return Ausgabe(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion()));
-    Auftrag fenster; // the window, as without any argument
-    fenster.Dateien = parser.positionalArguments();
+    const QStringList dateien = parser.positionalArguments();
+    if (blatt.Gefragt(parser) && parser.isSet(pruefen))
+        return Fehlaufruf(QStringLiteral("--pruefe und --arbeitsblatt gehen nicht zusammen."));
+    if (blatt.Gefragt(parser)) {
+        const std::variant<Blattauftrag, QString> gelesen = blatt.Lies(parser, dateien);
+        if (const QString* fehler = std::get_if<QString>(&gelesen))
+            return Fehlaufruf(*fehler);
+        return {Auftrag::Art::Arbeitsblatt, {}, {}, 0, std::get<Blattauftrag>(gelesen)};
+    }
     if (parser.isSet(pruefen))
-        return fenster.Dateien.isEmpty()
-                   ? Fehlaufruf(QStringLiteral("--pruefe braucht mindestens eine Aufgabendatei."))
-                   : Auftrag{Auftrag::Art::Pruefen, fenster.Dateien, {}, 0};
-    if (fenster.Dateien.size() > 1)
+        return dateien.isEmpty() ? Fehlaufruf(QStringLiteral("--pruefe braucht mindestens eine Aufgabendatei."))
+                                 : Auftrag{Auftrag::Art::Pruefen, dateien, {}, 0};
+    if (dateien.size() > 1)
         return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
-    return fenster;
+    return {Auftrag::Art::Fenster, dateien, {}, 0};
 }
 
 int Starte(int argc, char* argv[])
@@ -106,6 +113,9 @@ int Starte(int argc, char* argv[])
     case Auftrag::Art::Fenster:
         kern.reset(); // one application at a time
         return ZeigeFenster(argc, argv, auftrag);
+    case Auftrag::Art::Arbeitsblatt:
+        kern.reset();
+        return ErstelleArbeitsblatt(argc, argv, auftrag.Blatt);
     }
     return FalscherAufruf;
 }

@@ -3,6 +3,8 @@
 // The command line: what one start of the program is to do. Reading it is
 // plain code; Starte then runs the job in the kind of application it needs.
 
+#include "app/blattauftrag.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,11 +13,13 @@ struct Auftrag {
         Fenster, // the main window, with the task file in Dateien opened if one is named
         Ausgabe, // Text is printed and the program ends with Status: help, version, a wrong call
         Pruefen, // the task files in Dateien are checked and reported, without a window
+        Arbeitsblatt, // the worksheet of Blatt is written, without a window
     };
     Art art = Art::Fenster;
     QStringList Dateien;
     QString Text;
     int Status = 0; // not 0: a wrong call, and Text goes to the error output
+    Blattauftrag Blatt = {};
 };
 
 // The exit status of a call the program does not understand; 1 is left to

@@ -1,7 +1,5 @@
 #include "plot/abtastung.h"
 
-#include "plot/geometrie.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -44,12 +42,12 @@ bool Abschnitte::Zeigt(double x) const
     return false;
 }
 
-void TasteAb(const Kurve& kurve, Zeichenziel& ziel)
+void TasteAb(const Kurve& kurve, Zeichenziel& ziel, const Raster& raster)
 {
     bool verbunden = false;
     Sprungtest sprungtest;
-    for (int spalte = 0; spalte <= BildBreite; ++spalte) {
-        const double x = SpalteZuX(spalte);
+    for (int spalte = 0; spalte <= raster.Spalten; ++spalte) {
+        const double x = raster.SpalteZuX(spalte);
         bool gueltig = kurve.Sichtbar.Zeigt(x);
         double y = 0;
         if (gueltig)
@@ -57,7 +55,7 @@ void TasteAb(const Kurve& kurve, Zeichenziel& ziel)
         if (gueltig && kurve.Sprungtest && sprungtest.Bricht(y, verbunden))
             gueltig = false;
         if (gueltig) {
-            const int zeile = YZuZeile(y);
+            const int zeile = raster.YZuZeile(y);
             if (verbunden)
                 ziel.LinieBis(spalte, zeile);
             else

@@ -5,6 +5,7 @@
 // at hidden columns and at the jumps of the pupil's hyperbola.
 
 #include "model/funktion.h"
+#include "plot/geometrie.h"
 
 #include <array>
 
@@ -36,9 +37,10 @@ struct Kurve {
     bool Sprungtest = false; // break where neighbours differ by more than 20
 };
 
-// Visits the columns 0..576 (the last one beyond the right edge, so the
-// final segment reaches column 575) and hands each run of joined samples to
+// Visits the columns 0..576 of the screen (the last one beyond the right
+// edge, so the final segment reaches column 575), or those of another
+// raster, and hands each run of joined samples to
 // the target as a move-to followed by line-tos. An invalid operation of
 // Funktionswert ends the pass with Rechenfehler; what the target received
 // before stays.
-void TasteAb(const Kurve& kurve, Zeichenziel& ziel);
+void TasteAb(const Kurve& kurve, Zeichenziel& ziel, const Raster& raster = Bildschirmraster);

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-double SpalteZuX(int spalte) { return (spalte - UrsprungX) / static_cast<double>(ProEinheit); }
+double Raster::SpalteZuX(int spalte) const { return (spalte - UrsprungX) / static_cast<double>(ProEinheit); }
 
-int YZuZeile(double y)
+int Raster::YZuZeile(double y) const
 {
     if (std::isnan(y))
         throw Rechenfehler();

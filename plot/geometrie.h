@@ -14,10 +14,27 @@ inline constexpr int UrsprungY = BildHoehe / 2 - 1;  // 215
 // leaves the plot at the edge it points to, near enough for the raster engine.
 inline constexpr int Zeilengrenze = 100000;
 
-// x = (column - 287) / 36.
-double SpalteZuX(int spalte);
+// The columns and rows a graph is sampled on: the screen's pixels, or the
+// finer raster of a printed sheet. Columns 0..Spalten are visited.
+struct Raster {
+    int ProEinheit;
+    int UrsprungX;
+    int UrsprungY;
+    int Spalten;
 
-// row = 215 - round(36·y), ties to even, kept within ±Zeilengrenze so that
-// huge and infinite values never reach the painter as out-of-range integers.
-// A NaN is an invalid operation and throws Rechenfehler.
-int YZuZeile(double y);
+    // x = (column - UrsprungX) / ProEinheit.
+    double SpalteZuX(int spalte) const;
+    // row = UrsprungY - round(ProEinheit·y), ties to even, kept within
+    // ±Zeilengrenze so that huge and infinite values never reach the painter
+    // as out-of-range integers. A NaN is an invalid operation and throws
+    // Rechenfehler.
+    int YZuZeile(double y) const;
+};
+
+inline constexpr Raster Bildschirmraster{ProEinheit, UrsprungX, UrsprungY, BildBreite};
+
+// x = (column - 287) / 36.
+inline double SpalteZuX(int spalte) { return Bildschirmraster.SpalteZuX(spalte); }
+
+// row = 215 - round(36·y) on the screen's raster.
+inline int YZuZeile(double y) { return Bildschirmraster.YZuZeile(y); }

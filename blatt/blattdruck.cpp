@@ -1,0 +1,236 @@
+#include "blatt/blattdruck.h"
+
+#include "blatt/blattmasse.h"
+#include "blatt/loesung.h"
+#include "blatt/papierkurve.h"
+#include "model/zahltext.h"
+#include "plot/anzeige.h"
+#include "term/vorlesetexte.h"
+
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <cmath>
+
+using namespace Blattmass;
+
+namespace {
+
+constexpr int Aufloesung = 1200; // dots per inch of the PDF's coordinates
+constexpr double Gitterstrich = 0.15, Achsenstrich = 0.3, Teilstrich = 0.2, Kurvenstrich = 0.45;
+constexpr double Pfeillaenge = 3.9, Pfeilbreite = 1.9, Teilung = 1.7; // as the screen's 14, 7 and 6 pixels
+
+QFont schrift(double punkte, bool fett = false)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(punkte);
+    f.setBold(fett);
+    return f;
+}
+
+// Paints in millimetres on the PDF's device coordinates.
+class Maler {
+public:
+    explicit Maler(QPainter& painter)
+        : m_p(painter)
+    {
+        m_p.setRenderHint(QPainter::Antialiasing);
+    }
+
+    QPainter& painter() { return m_p; }
+    static double geraet(double mm) { return mm * Aufloesung / 25.4; }
+    static QPointF geraet(QPointF mm) { return mm * (Aufloesung / 25.4); }
+    static QRectF geraet(const QRectF& mm) { return {geraet(mm.topLeft()), geraet(mm.bottomRight())}; }
+
+    void stift(const QColor& farbe, double breite)
+    {
+        QPen pen(farbe, geraet(breite));
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        m_p.setPen(pen);
+    }
+    void linie(QPointF von, QPointF bis) { m_p.drawLine(geraet(von), geraet(bis)); }
+    void schrift(const QFont& f) { m_p.setFont(f); }
+    double breite(const QString& text) const { return QFontMetricsF(m_p.font(), m_p.device()).horizontalAdvance(text) / geraet(1.0); }
+    double hoehe() const { return QFontMetricsF(m_p.font(), m_p.device()).capHeight() / geraet(1.0); }
+    void text(QPointF grundlinie, const QString& text) { m_p.drawText(geraet(grundlinie), text); }
+    // Text on a white patch, so the grid never runs through it.
+    void textAufWeiss(QPointF grundlinie, const QString& text)
+    {
+        const QRectF feld(grundlinie.x() - 0.3, grundlinie.y() - hoehe() - 0.4, breite(text) + 0.6, hoehe() + 0.8);
+        m_p.fillRect(geraet(feld), Qt::white);
+        m_p.drawText(geraet(grundlinie), text);
+    }
+
+private:
+    QPainter& m_p;
+};
+
+void zeichneGitter(Maler& m, const Aufgabenplatz& platz, const Anzeigeoptionen& anzeige)
+{
+    m.stift(anzeige.NetzFarbe, Gitterstrich);
+    for (double x = XMin; x <= XMax; ++x)
+        m.linie(platz.Punkt(x, YMin), platz.Punkt(x, YMax));
+    for (double y = YMin; y <= YMax; ++y)
+        m.linie(platz.Punkt(XMin, y), platz.Punkt(XMax, y));
+}
+
+void zeichneAchsen(Maler& m, const Aufgabenplatz& platz, const Anzeigeoptionen& anzeige)
+{
+    m.stift(anzeige.AchsenFarbe, Achsenstrich);
+    const QPointF rechts = platz.Punkt(XMax, 0) - QPointF(0.3, 0);
+    const QPointF oben = platz.Punkt(0, YMax) + QPointF(0, 0.3);
+    m.linie(platz.Punkt(XMin, 0), rechts);
+    m.linie(rechts, rechts + QPointF(-Pfeillaenge, -Pfeilbreite));
+    m.linie(rechts, rechts + QPointF(-Pfeillaenge, Pfeilbreite));
+    m.linie(platz.Punkt(0, YMin), oben);
+    m.linie(oben, oben + QPointF(-Pfeilbreite, Pfeillaenge));
+    m.linie(oben, oben + QPointF(Pfeilbreite, Pfeillaenge));
+}
+
+// Ticks and numbers -7..7 and -5..5, none at the origin; each number's
+// digits stand centred under (or beside) its tick, a minus sign before them.
+void beschrifteAchsen(Maler& m, const Aufgabenplatz& platz, const Anzeigeoptionen& anzeige)
+{
+    m.stift(anzeige.AchsenFarbe, Teilstrich);
+    m.schrift(schrift(9));
+    const QLocale deutsch(QLocale::German);
+    for (int i = static_cast<int>(XMin) + 1; i < XMax; ++i) {
+        if (i == 0)
+            continue;
+        const QPointF p = platz.Punkt(i, 0);
+        m.linie(p - QPointF(0, Teilung), p + QPointF(0, Teilung));
+        const QString zahl = Zahltext(i, deutsch);
+        const double ziffern = m.breite(Zahltext(std::abs(i), deutsch));
+        m.textAufWeiss(p + QPointF(ziffern / 2 - m.breite(zahl), Teilung + 0.8 + m.hoehe()), zahl);
+    }
+    for (int i = static_cast<int>(YMin) + 1; i < YMax; ++i) {
+        if (i == 0)
+            continue;
+        const QPointF p = platz.Punkt(0, i);
+        m.linie(p - QPointF(Teilung, 0), p + QPointF(Teilung, 0));
+        const QString zahl = Zahltext(i, deutsch);
+        m.textAufWeiss(p + QPointF(-Teilung - 1 - m.breite(zahl), m.hoehe() / 2), zahl);
+    }
+    m.schrift(schrift(10, true));
+    m.textAufWeiss(platz.Punkt(XMax, 0) + QPointF(-m.breite(QStringLiteral("x")) - 1, Teilung + 1 + m.hoehe()),
+                   QStringLiteral("x"));
+    m.textAufWeiss(platz.Punkt(0, YMax) + QPointF(-Teilung - 1.5 - m.breite(QStringLiteral("y")), m.hoehe() + 0.5),
+                   QStringLiteral("y"));
+}
+
+// Draws what the sampling gave, even when it ended at an invalid operation.
+bool zeichneKurve(Maler& m, const Aufgabenplatz& platz, const Kurve& kurve, const QColor& farbe)
+{
+    if (!IstTyp(kurve.Typ))
+        return true;
+    QPainterPath pfad;
+    bool ganz = true;
+    try {
+        Papierkurve(kurve, platz.Ebene, pfad);
+    } catch (const Rechenfehler&) {
+        ganz = false;
+    }
+    m.painter().save();
+    m.painter().setClipRect(Maler::geraet(platz.Ebene));
+    m.stift(farbe, Kurvenstrich);
+    m.painter().drawPath(QTransform::fromScale(Maler::geraet(1.0), Maler::geraet(1.0)).map(pfad));
+    m.painter().restore();
+    return ganz;
+}
+
+void zeichneAntwortzeile(Maler& m, const Aufgabenplatz& platz)
+{
+    m.schrift(schrift(12));
+    const QString anfang = QStringLiteral("f(x) =");
+    m.painter().setPen(Qt::black);
+    m.text(platz.Antwort(), anfang);
+    m.stift(Qt::black, Teilstrich);
+    m.linie(platz.Antwort() + QPointF(m.breite(anfang) + 2, 0.8), QPointF(platz.Ebene.right(), platz.Antwort().y() + 0.8));
+}
+
+void zeichneNummer(Maler& m, const Aufgabenplatz& platz, int nummer)
+{
+    m.schrift(schrift(12, true));
+    m.painter().setPen(Qt::black);
+    const QString text = QStringLiteral("%1.").arg(nummer);
+    m.text(QPointF(platz.Ebene.left() - 3 - m.breite(text), platz.Ebene.top() + m.hoehe()), text);
+}
+
+void zeichneUeberschrift(Maler& m, const QString& text)
+{
+    const double platz = SeitenBreite - 2 * RandSeitlich;
+    double punkte = 14;
+    m.schrift(schrift(punkte, true));
+    while (punkte > 7 && m.breite(text) > platz)
+        m.schrift(schrift(punkte -= 0.5, true));
+    m.painter().setPen(Qt::black);
+    const QString zeile = QFontMetricsF(m.painter().font(), m.painter().device())
+                              .elidedText(text, Qt::ElideRight, Maler::geraet(platz));
+    m.text(QPointF(RandSeitlich, RandOben + m.hoehe()), zeile);
+}
+
+void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, int& seite)
+{
+    const std::vector<Loesungsplatz> plaetze = Loesungsplaetze(static_cast<int>(blatt.Aufgaben.size()));
+    for (std::size_t i = 0; i < plaetze.size(); ++i) {
+        if (plaetze[i].Seite != seite) {
+            writer.newPage();
+            seite = plaetze[i].Seite;
+            m.schrift(schrift(14, true));
+            m.painter().setPen(Qt::black);
+            m.text(QPointF(RandSeitlich, RandOben + m.hoehe()), QStringLiteral("Lösungen"));
+        }
+        const Kurve& k = blatt.Aufgaben[i];
+        const double y = plaetze[i].Grundlinie;
+        m.schrift(schrift(11, true));
+        const QString nummer = QStringLiteral("%1.").arg(i + 1);
+        m.text(QPointF(RandSeitlich + 10 - m.breite(nummer), y), nummer);
+        m.schrift(schrift(11));
+        m.text(QPointF(RandSeitlich + 13, y), Loesungstext(k.Typ, k.P));
+        if (IstTyp(k.Typ))
+            m.text(QPointF(RandSeitlich + 125, y), Typname(k.Typ));
+    }
+}
+
+} // namespace
+
+QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
+{
+    QPdfWriter writer(pfad);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    writer.setResolution(Aufloesung);
+    writer.setTitle(blatt.Ueberschrift);
+    writer.setCreator(QStringLiteral("Kurvix"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw Blattfehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pfad));
+    Maler m(painter);
+    const Anzeigeoptionen anzeige;
+    QStringList fehler;
+    zeichneUeberschrift(m, blatt.Ueberschrift);
+    const std::vector<Aufgabenplatz> plaetze = Aufgabenplaetze(static_cast<int>(blatt.Aufgaben.size()));
+    int seite = 0;
+    for (std::size_t i = 0; i < plaetze.size(); ++i) {
+        if (plaetze[i].Seite != seite) {
+            writer.newPage();
+            seite = plaetze[i].Seite;
+        }
+        const int nummer = static_cast<int>(i) + 1;
+        zeichneNummer(m, plaetze[i], nummer);
+        zeichneGitter(m, plaetze[i], anzeige);
+        zeichneAchsen(m, plaetze[i], anzeige);
+        beschrifteAchsen(m, plaetze[i], anzeige);
+        if (!zeichneKurve(m, plaetze[i], blatt.Aufgaben[i], anzeige.VorgFarbe))
+            fehler << QStringLiteral("Aufgabe %1: Ungültige Gleitkommaoperation.").arg(nummer);
+        zeichneAntwortzeile(m, plaetze[i]);
+    }
+    zeichneLoesungen(m, blatt, writer, seite);
+    painter.end();
+    return fehler;
+}

@@ -1,0 +1,240 @@
+// The worksheet on the command line: which calls make which sheet, which
+// are refused, and what the program does with them.
+
+#include "app/befehlszeile.h"
+#include "testhilfe.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const Typliste AlleTypen = {Gerade, Betrag, Parabel2, Parabel3, Sinus, Hyperbel, Exponential};
+
+Blattauftrag ausDatei(const char* datei, const char* ausgabe)
+{
+    Blattauftrag a;
+    a.Datei = QString::fromUtf8(datei);
+    a.Ausgabe = QString::fromUtf8(ausgabe);
+    return a;
+}
+
+Blattauftrag zufall(int anzahl, Typliste typen, int stufe, std::optional<std::uint32_t> saat, const char* ausgabe)
+{
+    Blattauftrag a;
+    a.Anzahl = anzahl;
+    a.Typen = std::move(typen);
+    a.Stufe = stufe;
+    a.Saat = saat;
+    a.Ausgabe = QString::fromUtf8(ausgabe);
+    return a;
+}
+
+struct Blattaufruf {
+    const char* name;
+    QStringList argumente;
+    Blattauftrag auftrag;
+};
+
+const Blattaufruf Blattaufrufe[] = {
+    {"DateiMitAusgabe", {"--arbeitsblatt", "k.sba", "-o", "b.pdf"}, ausDatei("k.sba", "b.pdf")},
+    {"AusgabeLang", {"--ausgabe", "b.pdf", "--arbeitsblatt", "k.sba"}, ausDatei("k.sba", "b.pdf")},
+    {"NebenDerDatei", {"--arbeitsblatt", "klasse 10/reihe.1.sba"}, ausDatei("klasse 10/reihe.1.sba", "klasse 10/reihe.1.pdf")},
+    {"DateiOhneEndung", {"--arbeitsblatt", "a.b/reihe"}, ausDatei("a.b/reihe", "a.b/reihe.pdf")},
+    {"ZufallMitAllem",
+     {"--arbeitsblatt", "--zufall", "5", "--typen", "3,5", "--stufe", "0", "--saat", "42", "-o", "z.pdf"},
+     zufall(5, {Parabel2, Sinus}, SehrLeicht, 42, "z.pdf")},
+    {"ZufallTypenInIhrerReihenfolge",
+     {"--arbeitsblatt", "--zufall=100", "--typen=7,1", "--stufe=1", "--saat=0"},
+     zufall(100, {Exponential, Gerade}, Leicht, 0, "arbeitsblatt.pdf")},
+    {"ZufallVorgaben", {"--arbeitsblatt", "--zufall", "1"}, zufall(1, AlleTypen, Normal, std::nullopt, "arbeitsblatt.pdf")},
+    {"GroessteSaat",
+     {"--arbeitsblatt", "--zufall", "2", "--saat", "2147483647"},
+     zufall(2, AlleTypen, Normal, 2147483647U, "arbeitsblatt.pdf")},
+};
+
+class BlattaufrufTest : public ::testing::TestWithParam<Blattaufruf> {};
+
+TEST_P(BlattaufrufTest, WirdGelesen)
+{
+    const Auftrag auftrag = LiesBefehlszeile(QStringList{QStringLiteral("kurvix")} + GetParam().argumente);
+    ASSERT_EQ(auftrag.art, Auftrag::Art::Arbeitsblatt) << auftrag.Text.toStdString();
+    EXPECT_EQ(auftrag.Status, 0);
+    EXPECT_TRUE(auftrag.Blatt == GetParam().auftrag);
+    EXPECT_EQ(auftrag.Blatt.Datei, GetParam().auftrag.Datei);
+    EXPECT_EQ(auftrag.Blatt.Ausgabe, GetParam().auftrag.Ausgabe);
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufrufe, BlattaufrufTest, ::testing::ValuesIn(Blattaufrufe),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct Fehlaufruf {
+    const char* name;
+    QStringList argumente;
+    const char* zeile; // the first line of the error output
+};
+
+const Fehlaufruf Fehlaufrufe[] = {
+    {"ZufallOhneBlatt", {"--zufall", "3"},
+     "kurvix: Die Optionen -o, --zufall, --typen, --stufe und --saat gelten nur mit --arbeitsblatt."},
+    {"AusgabeOhneBlatt", {"k.sba", "-o", "b.pdf"},
+     "kurvix: Die Optionen -o, --zufall, --typen, --stufe und --saat gelten nur mit --arbeitsblatt."},
+    {"NichtsFuersBlatt", {"--arbeitsblatt"}, "kurvix: Für das Arbeitsblatt fehlt die Aufgabendatei oder --zufall N."},
+    {"NurAusgabe", {"--arbeitsblatt", "-o", "b.pdf"}, "kurvix: Für das Arbeitsblatt fehlt die Aufgabendatei oder --zufall N."},
+    {"DateiUndZufall", {"--arbeitsblatt", "k.sba", "--zufall", "2"},
+     "kurvix: Ein Arbeitsblatt entsteht aus einer Aufgabendatei oder aus --zufall N, nicht aus beidem."},
+    {"ZweiDateien", {"--arbeitsblatt", "a.sba", "b.sba"}, "kurvix: Ein Arbeitsblatt entsteht aus genau einer Aufgabendatei."},
+    {"StufeOhneZufall", {"--arbeitsblatt", "k.sba", "--stufe", "1"},
+     "kurvix: Die Optionen --typen, --stufe und --saat gelten nur mit --zufall."},
+    {"SaatOhneZufall", {"--arbeitsblatt", "k.sba", "--saat", "1"},
+     "kurvix: Die Optionen --typen, --stufe und --saat gelten nur mit --zufall."},
+    {"ZufallNull", {"--arbeitsblatt", "--zufall", "0"}, "kurvix: --zufall erwartet eine Anzahl von 1 bis 100, nicht „0“."},
+    {"ZufallZuViele", {"--arbeitsblatt", "--zufall", "101"},
+     "kurvix: --zufall erwartet eine Anzahl von 1 bis 100, nicht „101“."},
+    {"ZufallKeineZahl", {"--arbeitsblatt", "--zufall", "2,5"},
+     "kurvix: --zufall erwartet eine Anzahl von 1 bis 100, nicht „2,5“."},
+    {"TypDoppelt", {"--arbeitsblatt", "--zufall", "2", "--typen", "3,3"},
+     "kurvix: --typen erwartet Funktionstypen von 1 bis 7, jeden einmal, durch Kommas getrennt, nicht „3,3“."},
+    {"TypNull", {"--arbeitsblatt", "--zufall", "2", "--typen", "0"},
+     "kurvix: --typen erwartet Funktionstypen von 1 bis 7, jeden einmal, durch Kommas getrennt, nicht „0“."},
+    {"TypAcht", {"--arbeitsblatt", "--zufall", "2", "--typen", "1,8"},
+     "kurvix: --typen erwartet Funktionstypen von 1 bis 7, jeden einmal, durch Kommas getrennt, nicht „1,8“."},
+    {"TypenLeer", {"--arbeitsblatt", "--zufall", "2", "--typen", ""},
+     "kurvix: --typen erwartet Funktionstypen von 1 bis 7, jeden einmal, durch Kommas getrennt, nicht „“."},
+    {"StufeDrei", {"--arbeitsblatt", "--zufall", "2", "--stufe", "3"}, "kurvix: --stufe erwartet 0, 1 oder 2, nicht „3“."},
+    {"StufeNegativ", {"--arbeitsblatt", "--zufall", "2", "--stufe", "-1"}, "kurvix: --stufe erwartet 0, 1 oder 2, nicht „-1“."},
+    {"SaatNegativ", {"--arbeitsblatt", "--zufall", "2", "--saat", "-1"},
+     "kurvix: --saat erwartet eine ganze Zahl von 0 bis 2147483647, nicht „-1“."},
+    {"SaatZuGross", {"--arbeitsblatt", "--zufall", "2", "--saat", "2147483648"},
+     "kurvix: --saat erwartet eine ganze Zahl von 0 bis 2147483647, nicht „2147483648“."},
+};
+
+class FehlaufrufTest : public ::testing::TestWithParam<Fehlaufruf> {};
+
+TEST_P(FehlaufrufTest, WirdAbgelehnt)
+{
+    const Auftrag auftrag = LiesBefehlszeile(QStringList{QStringLiteral("kurvix")} + GetParam().argumente);
+    EXPECT_EQ(auftrag.art, Auftrag::Art::Ausgabe);
+    EXPECT_EQ(auftrag.Status, FalscherAufruf);
+    EXPECT_EQ(auftrag.Text.split(QLatin1Char('\n')).first(), QString::fromUtf8(GetParam().zeile));
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufrufe, FehlaufrufTest, ::testing::ValuesIn(Fehlaufrufe),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The program itself, without a display.
+struct Lauf {
+    int status;
+    QString aus, fehler;
+};
+
+Lauf starte(const QStringList& argumente, const QString& ordner)
+{
+    QProcess prozess;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.remove(QStringLiteral("DISPLAY"));
+    umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    prozess.setProcessEnvironment(umgebung);
+    prozess.setWorkingDirectory(ordner);
+    prozess.start(QStringLiteral(KURVIX_PROGRAMM), argumente);
+    EXPECT_TRUE(prozess.waitForFinished(60000));
+    EXPECT_EQ(prozess.exitStatus(), QProcess::NormalExit) << "no crash";
+    // Only the program's own lines: Qt may warn about the environment.
+    QStringList eigene;
+    for (const QString& zeile : QString::fromLocal8Bit(prozess.readAllStandardError()).split(QLatin1Char('\n')))
+        if (zeile.startsWith(QStringLiteral("kurvix: ")))
+            eigene << zeile;
+    return {prozess.exitCode(), QString::fromLocal8Bit(prozess.readAllStandardOutput()), eigene.join(QLatin1Char('\n'))};
+}
+
+QString pdftext(const QString& pdf)
+{
+    QProcess prozess;
+    prozess.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(prozess.waitForFinished(60000)) << "pdftotext (poppler-utils) did not run";
+    return QString::fromUtf8(prozess.readAllStandardOutput());
+}
+
+class BlattlaufTest : public ::testing::Test {
+protected:
+    QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
+    QTemporaryDir ordner;
+};
+
+TEST_F(BlattlaufTest, DieSaatWiederholtDasBlatt)
+{
+    const QStringList aufruf = {"--arbeitsblatt", "--zufall", "3", "--typen", "3,6", "--saat", "7", "-o"};
+    const Lauf erster = starte(aufruf + QStringList{QStringLiteral("a.pdf")}, ordner.path());
+    const Lauf zweiter = starte(aufruf + QStringList{QStringLiteral("b.pdf")}, ordner.path());
+    EXPECT_EQ(erster.status, 0) << erster.fehler.toStdString();
+    EXPECT_EQ(erster.aus, QStringLiteral("Arbeitsblatt geschrieben: a.pdf (Saat 7)\n"));
+    const QString text = pdftext(pfad("a.pdf"));
+    EXPECT_EQ(text.count(QStringLiteral("f(x) =")), 6) << "three lines to fill in, three answers";
+    EXPECT_EQ(text.count(QStringLiteral("\f")), 3) << "three pages";
+    EXPECT_EQ(text, pdftext(pfad("b.pdf")));
+}
+
+TEST_F(BlattlaufTest, OhneSaatNenntDasProgrammSeine)
+{
+    const QStringList aufruf = {"--arbeitsblatt", "--zufall", "2", "-o"};
+    const Lauf lauf = starte(aufruf + QStringList{QStringLiteral("c.pdf")}, ordner.path());
+    const QRegularExpressionMatch saat =
+        QRegularExpression(QStringLiteral("^Arbeitsblatt geschrieben: c.pdf \\(Saat (\\d+)\\)\n$")).match(lauf.aus);
+    ASSERT_TRUE(saat.hasMatch()) << lauf.aus.toStdString();
+    starte(aufruf + QStringList{QStringLiteral("d.pdf"), QStringLiteral("--saat"), saat.captured(1)}, ordner.path());
+    EXPECT_EQ(pdftext(pfad("c.pdf")), pdftext(pfad("d.pdf")));
+}
+
+TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
+{
+    QFile datei(pfad("reihe.sba"));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n"
+                "Parabeln\r\n3\r\n3 2 1\r\n3 1 0 0\r\n");
+    datei.close();
+    const Lauf lauf = starte({QStringLiteral("--arbeitsblatt"), QStringLiteral("reihe.sba")}, ordner.path());
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.aus, QStringLiteral("Arbeitsblatt geschrieben: reihe.pdf\n"));
+    EXPECT_EQ(lauf.fehler, QStringLiteral("kurvix: Aufgabe 1: Fehler! In der aktuellen Aufgabenzeile fehlen Daten!"));
+    const QString text = pdftext(pfad("reihe.pdf"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Parabeln")));
+    EXPECT_TRUE(text.contains(QStringLiteral("f(x) = 2·(x + 1)²"))) << text.toStdString();
+}
+
+struct Fehllauf {
+    const char* name;
+    QStringList argumente;
+    int status;
+    const char* fehler; // the program's error lines begin so
+};
+
+const Fehllauf Fehllaeufe[] = {
+    {"DateiFehlt", {"--arbeitsblatt", "fehlt.sba"}, 1, "kurvix: "},
+    {"KeineAufgabendatei", {"--arbeitsblatt", "falsch.sba"}, 1,
+     "kurvix: Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (1. Zeile ist unkorrekt)."},
+    {"OrdnerFehlt", {"--arbeitsblatt", "--zufall", "1", "-o", "fehlt/a.pdf"}, 1, "kurvix: Die Datei „fehlt/a.pdf“"},
+    {"FalscherAufruf", {"--arbeitsblatt", "--zufall", "x"}, 2, "kurvix: --zufall erwartet"},
+};
+
+class FehllaufTest : public BlattlaufTest, public ::testing::WithParamInterface<Fehllauf> {};
+
+TEST_P(FehllaufTest, EndetMitMeldung)
+{
+    QFile falsch(pfad("falsch.sba"));
+    ASSERT_TRUE(falsch.open(QIODevice::WriteOnly));
+    falsch.write("Kommentar\r\n3\r\n3 1 0 0\r\n");
+    falsch.close();
+    const Lauf lauf = starte(GetParam().argumente, ordner.path());
+    EXPECT_EQ(lauf.status, GetParam().status);
+    EXPECT_TRUE(lauf.fehler.startsWith(QString::fromUtf8(GetParam().fehler))) << lauf.fehler.toStdString();
+    EXPECT_TRUE(lauf.aus.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Laeufe, FehllaufTest, ::testing::ValuesIn(Fehllaeufe),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
