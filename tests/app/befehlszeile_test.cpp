@@ -64,6 +64,12 @@ const Aufruf Aufrufe[] = {
      {},
      FalscherAufruf,
      {"kurvix: --pruefe braucht mindestens eine Aufgabendatei.", "Aufruf und Optionen zeigt »kurvix --help«."}},
+    {"PruefenUndArbeitsblatt",
+     {"--pruefe", "--arbeitsblatt", "a.sba"},
+     Auftrag::Art::Ausgabe,
+     {},
+     FalscherAufruf,
+     {"kurvix: --pruefe und --arbeitsblatt gehen nicht zusammen."}},
     {"HilfeVorPruefen", {"--pruefe", "a.sba", "--help"}, Auftrag::Art::Ausgabe, {}, 0, {"Optionen:"}},
 };
 
