@@ -46,11 +46,13 @@ erzeuge_regionen() {
     done
 }
 
-baue() { # folder, then cmake options
-    local ordner=$1
+baue() { # folder, cmake options, and after "--" the targets (default: all)
+    local ordner=$1 optionen=() ziele=()
     shift
-    cmake -S . -B "$ordner" -G Ninja "$@" >/dev/null
-    cmake --build "$ordner"
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do optionen+=("$1"); shift; done
+    [ $# -gt 0 ] && shift && ziele=(--target "$@")
+    cmake -S . -B "$ordner" -G Ninja "${optionen[@]}" >/dev/null
+    cmake --build "$ordner" "${ziele[@]}"
 }
 
 pruefe() { # folder
@@ -92,8 +94,9 @@ test)
     echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
     baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=OFF
     echo "== Fuzz targets (clang, libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer)"
+    FUZZ_ZIELE=(fuzz_aufgabendatei fuzz_parameterwert fuzz_abtastung)
     baue build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DKURVIX_FUZZ=ON \
-        -DKURVIX_TESTS=OFF -DKURVIX_BENCHMARKS=OFF
+        -DKURVIX_TESTS=OFF -DKURVIX_BENCHMARKS=OFF -- "${FUZZ_ZIELE[@]}"
     pruefe_gleitkomma build/test build/asan build/fuzz
     # Every typed text of up to six characters, once; the other runs check a sample.
     KURVIX_ALLE_EINGABEN=1 LANG=C LC_ALL=C build/test/tests/test_term --gtest_filter='AlleEingaben.*'
