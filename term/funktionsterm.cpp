@@ -120,7 +120,15 @@ TFunktionsTerm::TFunktionsTerm(QObject* Besitzer, QWidget* Fenster, TermUmgebung
     Klickbild = new Klickflaeche(Tafel);
     Klickbild->resize(0, 0);
     connect(Klickbild, &Klickflaeche::Klick, this, &TFunktionsTerm::TermKlick);
-    // Edit boxes lie above every text and mark, as windowed controls do.
+}
+
+// Only an input equation has edit boxes, and an edit box is the dearest
+// piece to build: the other fourteen panels start without any. Made after
+// every text and mark, they lie above them, as windowed controls do.
+void TFunktionsTerm::legeEingabenAn()
+{
+    if (Eingaben[0] != nullptr)
+        return;
     for (auto& eingabe : Eingaben) {
         eingabe = neueEingabe(Tafel);
         eingabe->installEventFilter(this);
@@ -151,6 +159,7 @@ void TFunktionsTerm::richteRolleEin(int Rolle)
         break;
     case RolleEingabe:
         Tafel->setGeometry(232, 24, 300, TafelHoehe);
+        legeEingabenAn();
         for (QLineEdit* eingabe : Eingaben)
             eingabe->show();
         break;
@@ -203,10 +212,12 @@ void TFunktionsTerm::richteSonderlagenEin(int Rolle)
         break;
     case Hyperbel:
         Werte[0]->move(Werte[0]->x(), 2);
-        Eingaben[0]->setGeometry(Eingaben[0]->x(), 0, Platzhalterbreite, 22);
         Texte[1]->move(Texte[1]->x(), 24);
         Werte[1]->move(Werte[1]->x(), 24);
-        Eingaben[1]->setGeometry(Eingaben[1]->x(), 25, Platzhalterbreite, 22);
+        if (Rolle == RolleEingabe) {
+            Eingaben[0]->setGeometry(Eingaben[0]->x(), 0, Platzhalterbreite, 22);
+            Eingaben[1]->setGeometry(Eingaben[1]->x(), 25, Platzhalterbreite, 22);
+        }
         if (Rolle == RolleAnzeige)
             Punkte[0]->setGeometry(Punkte[0]->x(), 22, Punkte[0]->width(), 2);
         else
@@ -301,7 +312,8 @@ void TFunktionsTerm::setzeLagen(const Termgeometrie& g)
     for (int i = 0; i < 4; ++i) {
         Texte[i]->setGeometry(g.TLinks[i], Texte[i]->y(), g.TBreite[i], Texte[i]->fontMetrics().height());
         Werte[i]->setGeometry(g.WLinks[i], Werte[i]->y(), g.WBreite[i], Werte[i]->fontMetrics().height());
-        setzeLinks(Eingaben[i], g.WLinks[i]);
+        if (Eingaben[i] != nullptr)
+            setzeLinks(Eingaben[i], g.WLinks[i]);
     }
     for (int i = 0; i < 2; ++i)
         Punkte[i]->setGeometry(g.SLinks[i], Punkte[i]->y(), g.SBreite[i], Punkte[i]->height());

@@ -76,7 +76,7 @@ public:
 
     std::array<QLabel*, 4> Texte{};
     std::array<QLabel*, 4> Werte{};
-    std::array<QLineEdit*, 4> Eingaben{};
+    std::array<QLineEdit*, 4> Eingaben{}; // made when the panel first becomes an input equation
     std::array<Figur*, 2> Punkte{};
     Klickflaeche* Klickbild = nullptr;
     QWidget* Tafel = nullptr;
@@ -92,6 +92,7 @@ private:
     QString filtere(const QString& text, QLineEdit* Sender) const;
     void markiereBeimFokus(QLineEdit* Sender, QEvent* ereignis);
     int index(const QObject* eingabe) const;
+    void legeEingabenAn();
     void richteRolleEin(int Rolle);
     void richteTypEin(int Rolle);
     void richteSonderlagenEin(int Rolle);

@@ -80,6 +80,29 @@ TEST_P(JederTyp, EingabefelderStehenAufIhrenPlatzhaltern)
     EXPECT_LE(m_umgebung.termBreite, t.Tafel->width()) << "the equation is clipped";
 }
 
+// Only an input equation has edit boxes; a panel that becomes one later
+// gets its four boxes once. They lie above the texts and marks.
+TEST_P(JederTyp, NurDieEingabegleichungHatFelder)
+{
+    const int typ = GetParam();
+    const struct {
+        int rolle;
+        qsizetype felder;
+    } schritte[] = {{RolleListe, 0}, {RolleAnzeige, 0}, {RolleEingabe, 4}, {RolleEingabe, 4}, {RolleAnzeige, 4}};
+    TFunktionsTerm t(nullptr, &m_fenster, m_umgebung);
+    t.Tafel->show();
+    for (const auto& schritt : schritte) {
+        t.Einrichten(typ, schritt.rolle);
+        t.Tafel->show();
+        EXPECT_EQ(t.Tafel->findChildren<QLineEdit*>().size(), schritt.felder) << "role " << schritt.rolle;
+    }
+    const TFunktionsTerm& eingabe = term(typ, RolleEingabe);
+    for (int i = 0; i < AnzahlParameter(typ); ++i) {
+        const QLineEdit* feld = eingabe.Eingaben[i];
+        EXPECT_EQ(eingabe.Tafel->childAt(feld->geometry().center()), feld) << "box " << i;
+    }
+}
+
 TEST_P(JederTyp, EingabefelderUeberlappenNicht)
 {
     const int typ = GetParam();
