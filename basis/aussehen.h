@@ -20,3 +20,7 @@ inline QColor Farbe(std::uint32_t bgr)
 // the same on every screen. Bold and underline are always set explicitly, so
 // a child never inherits them from its parent's font.
 QFont Schrift(int pixel, bool fett = false, bool unterstrichen = false);
+
+// The advance of text in a font, as QFontMetrics gives it, shaped once per
+// font and text: the equations measure the same few pieces again and again.
+int Textbreite(const QFont& schrift, const QString& text);

@@ -29,12 +29,15 @@ constexpr int ExponentSchrift = 13;  // 10 pt: the raised x of the exponential
 constexpr int Platzhalterbreite = 35;
 constexpr int Punktgroesse = 4;
 
+// Every layout gives a label its size. Sized here already, a label that is
+// shown before its first layout is not measured by Qt to fit its text, which
+// the layout would undo at once.
 QLabel* neuesLabel(QWidget* tafel)
 {
     auto* label = new QLabel(tafel);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->move(0, 13);
+    label->setGeometry(0, 13, 0, 0);
     label->setFont(Schrift(GrundSchrift));
     SetzeTextfarbe(label, TermFarbe);
     label->hide();
@@ -56,7 +59,7 @@ QLineEdit* neueEingabe(QWidget* tafel)
 int textbreite(const QLabel* label)
 {
     const QString text = label->text();
-    return label->fontMetrics().horizontalAdvance(text.isEmpty() ? QStringLiteral(" ") : text);
+    return Textbreite(label->font(), text.isEmpty() ? QStringLiteral(" ") : text);
 }
 
 void setzeSchrift(QLabel* label, int pixel, bool fett, int oben)
@@ -138,11 +141,16 @@ void TFunktionsTerm::legeEingabenAn()
 
 void TFunktionsTerm::Einrichten(int Typ, int Rolle)
 {
+    Vorbereiten(Typ, Rolle);
+    Darstellen(Typ, Rolle, true);
+}
+
+void TFunktionsTerm::Vorbereiten(int Typ, int Rolle)
+{
     Tafel->hide();
     richteRolleEin(Rolle);
     this->Typ = Typ;
     richteTypEin(Rolle);
-    Darstellen(Typ, Rolle, true);
 }
 
 void TFunktionsTerm::richteRolleEin(int Rolle)

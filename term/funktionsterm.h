@@ -67,6 +67,9 @@ public:
     // Configures the panel for a type and role, resets it to the type's start
     // values, hides it and lays it out.
     void Einrichten(int Typ, int Rolle);
+    // Einrichten without the layout, for a value equation that is laid out
+    // by the Darstellen that shows it: hidden, it shows nothing before.
+    void Vorbereiten(int Typ, int Rolle);
     // Recolours, fills in the values of the value equation and lays out.
     // Aktiv matters in the type list only: selectable or greyed.
     void Darstellen(int Typ, int Rolle, bool Aktiv);
