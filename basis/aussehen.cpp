@@ -1,9 +1,6 @@
 #include "basis/aussehen.h"
 
 #include <QFontMetrics>
-#include <QHash>
-
-#include <utility>
 
 QFont Schrift(int pixel, bool fett, bool unterstrichen)
 {
@@ -15,18 +12,20 @@ QFont Schrift(int pixel, bool fett, bool unterstrichen)
     return schrift;
 }
 
-// Typed values add pieces without end, so the store starts afresh when it
-// has grown beyond what the equations themselves hold.
+int Breitenspeicher::Breite(const QFont& schrift, const QString& text)
+{
+    std::pair<QString, QString> schluessel{schrift.key(), text};
+    if (const auto treffer = m_breiten.constFind(schluessel); treffer != m_breiten.cend())
+        return *treffer;
+    if (m_breiten.size() >= Hoechstzahl)
+        m_breiten.clear();
+    const int breite = QFontMetrics(schrift).horizontalAdvance(text);
+    m_breiten.insert(std::move(schluessel), breite);
+    return breite;
+}
+
 int Textbreite(const QFont& schrift, const QString& text)
 {
-    constexpr qsizetype Hoechstzahl = 1000;
-    static QHash<std::pair<QString, QString>, int> breiten;
-    std::pair<QString, QString> schluessel{schrift.key(), text};
-    if (const auto treffer = breiten.constFind(schluessel); treffer != breiten.cend())
-        return *treffer;
-    if (breiten.size() >= Hoechstzahl)
-        breiten.clear();
-    const int breite = QFontMetrics(schrift).horizontalAdvance(text);
-    breiten.insert(std::move(schluessel), breite);
-    return breite;
+    static Breitenspeicher speicher;
+    return speicher.Breite(schrift, text);
 }

@@ -52,16 +52,24 @@ TEST(Textbreite, JedeSchriftHatIhreBreite)
     EXPECT_EQ(Textbreite(Schrift(16), QString()), 0);
 }
 
-// Typed values fill the store without end; once it starts afresh, every
-// width is still measured right.
-TEST(Textbreite, RichtigUeberDenVorratHinaus)
+// A piece is shaped once per face; the store starts afresh when it holds
+// 1000 pieces, and measures right after that too.
+TEST(Breitenspeicher, EinmalJeSchriftUndText)
 {
-    const QFont schrift = Schrift(16, true);
-    for (int i = 0; i < 2500; i += 7) {
-        const QString text = QString::number(i) + QStringLiteral("WWW").left(i % 4);
-        ASSERT_EQ(Textbreite(schrift, text), QFontMetrics(schrift).horizontalAdvance(text)) << i;
-    }
-    EXPECT_EQ(Textbreite(schrift, QStringLiteral("7W")), QFontMetrics(schrift).horizontalAdvance(QStringLiteral("7W")));
+    Breitenspeicher speicher;
+    const QFont normal = Schrift(16);
+    speicher.Breite(normal, QStringLiteral("x"));
+    speicher.Breite(normal, QStringLiteral("x"));
+    EXPECT_EQ(speicher.Anzahl(), 1);
+    speicher.Breite(Schrift(16, true), QStringLiteral("x"));
+    EXPECT_EQ(speicher.Anzahl(), 2);
+    for (int i = 0; speicher.Anzahl() < 1000; ++i)
+        speicher.Breite(normal, QString::number(i));
+    speicher.Breite(normal, QStringLiteral("x"));
+    EXPECT_EQ(speicher.Anzahl(), 1000) << "a known piece adds nothing";
+    const QString neu = QStringLiteral("mmW");
+    EXPECT_EQ(speicher.Breite(normal, neu), QFontMetrics(normal).horizontalAdvance(neu));
+    EXPECT_EQ(speicher.Anzahl(), 1) << "started afresh";
 }
 
 } // namespace
