@@ -76,7 +76,10 @@ void TForm1::legeTypAn(int Typ)
     for (int Rolle = RolleListe; Rolle <= RolleAnzeige; ++Rolle) {
         auto* term = new TFunktionsTerm(this, centralWidget(), *this);
         term->Tafel->setObjectName(QStringLiteral("Terme%1").arg(Typ * 3 + Rolle));
-        term->Einrichten(Typ, Rolle);
+        if (Rolle == RolleAnzeige)
+            term->Vorbereiten(Typ, Rolle); // laid out when the type is chosen
+        else
+            term->Einrichten(Typ, Rolle);
         Terme[Typ * 3 + Rolle] = term;
     }
     SchliesseAnzeigeAn(Typ);

@@ -4,6 +4,7 @@
 #include "app/fehlerbericht.h"
 #include "model/funktion.h"
 #include "plot/anzeige.h"
+#include "plot/ebene.h"
 #include "term/funktionsterm.h"
 
 #include <QMainWindow>
@@ -150,6 +151,7 @@ private:
     Urteilsanzeige PRichtig;
     Testergebnisanzeige PTestErgebnis;
     Zeichenflaeche* IEbene = nullptr;
+    Ebenenvorlage m_ebene;
     QLabel* LBitteAufgabeAuswaehlen = nullptr;
     QAction* Men05Raster = nullptr;
     QColor m_farbwahl = Farbe(0x000000); // the chooser keeps its colour between uses

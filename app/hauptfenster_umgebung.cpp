@@ -17,7 +17,7 @@ void TForm1::ZeichneKoordinatensystem()
 {
     IEbene->update();
     IEbene->setAccessibleDescription(Ebenenbeschreibung(m_ablauf.Modus(), m_ablauf.Aufgabe().VorgTyp));
-    ZeichneEbene(IEbene->Bild(), Anzeige);
+    m_ebene.Zeichne(IEbene->Bild(), Anzeige);
 }
 
 void TForm1::ZeichneVorgGraph(const Aufgabe& aufgabe)

@@ -1,5 +1,7 @@
 #include "basis/aussehen.h"
 
+#include <QFontMetrics>
+
 QFont Schrift(int pixel, bool fett, bool unterstrichen)
 {
     QFont schrift(QStringLiteral("Liberation Sans"));
@@ -8,4 +10,22 @@ QFont Schrift(int pixel, bool fett, bool unterstrichen)
     schrift.setBold(fett);
     schrift.setUnderline(unterstrichen);
     return schrift;
+}
+
+int Breitenspeicher::Breite(const QFont& schrift, const QString& text)
+{
+    std::pair<QString, QString> schluessel{schrift.key(), text};
+    if (const auto treffer = m_breiten.constFind(schluessel); treffer != m_breiten.cend())
+        return *treffer;
+    if (m_breiten.size() >= Hoechstzahl)
+        m_breiten.clear();
+    const int breite = QFontMetrics(schrift).horizontalAdvance(text);
+    m_breiten.insert(std::move(schluessel), breite);
+    return breite;
+}
+
+int Textbreite(const QFont& schrift, const QString& text)
+{
+    static Breitenspeicher speicher;
+    return speicher.Breite(schrift, text);
 }

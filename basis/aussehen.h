@@ -5,8 +5,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QString>
 
 #include <cstdint>
+#include <utility>
 
 // Colours are written as 24-bit values 0x00BBGGRR, blue in the high byte:
 // Farbe(0xFF0000) is blue, Farbe(0x0000FF) is red.
@@ -20,3 +23,21 @@ inline QColor Farbe(std::uint32_t bgr)
 // the same on every screen. Bold and underline are always set explicitly, so
 // a child never inherits them from its parent's font.
 QFont Schrift(int pixel, bool fett = false, bool unterstrichen = false);
+
+// Advances of texts as QFontMetrics gives them, each shaped once per font
+// and text: the equations measure the same few pieces again and again.
+// Typed values add pieces without end, so the store starts afresh once it
+// holds Hoechstzahl of them.
+class Breitenspeicher {
+public:
+    static constexpr qsizetype Hoechstzahl = 1000;
+
+    int Breite(const QFont& schrift, const QString& text);
+    qsizetype Anzahl() const { return m_breiten.size(); }
+
+private:
+    QHash<std::pair<QString, QString>, int> m_breiten;
+};
+
+// The advance of text in a font, from the program's one store.
+int Textbreite(const QFont& schrift, const QString& text);

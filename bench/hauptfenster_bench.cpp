@@ -2,6 +2,14 @@
 #include "dialogs/dialoge.h"
 #include "tasks/zufall.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -18,6 +26,66 @@ void BM_HauptfensterErzeugen(benchmark::State& state)
     }
 }
 
+// A shown window in simple drawing with the parabola chosen.
+class Zeichnen {
+public:
+    Zeichnen()
+        : form(dialoge, zufall)
+    {
+        form.show();
+        form.findChild<QAction*>(QStringLiteral("MemEinfachesZeichnen"))->trigger();
+        form.TypKnopf[Parabel2]->click();
+        QApplication::processEvents();
+    }
+
+    QtDialoge dialoge;
+    Zufallsgenerator zufall;
+    TForm1 form;
+};
+
+void taste(QWidget* ziel, Qt::Key key, const QString& text)
+{
+    QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(ziel, &druck);
+    QKeyEvent loslassen(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(ziel, &loslassen);
+}
+
+// One keystroke in a parameter box, from the key event to the value
+// equation showing the new value: a digit and a backspace take turns.
+void BM_Tastendruck(benchmark::State& state)
+{
+    Zeichnen z;
+    QLineEdit* feld = z.form.Terme[Parabel2 * 3 + RolleEingabe]->Eingaben[0];
+    feld->setFocus();
+    feld->end(false);
+    bool ziffer = true;
+    for (auto _ : state) {
+        if (ziffer)
+            taste(feld, Qt::Key_5, QStringLiteral("5"));
+        else
+            taste(feld, Qt::Key_Backspace, QString());
+        ziffer = !ziffer;
+        benchmark::DoNotOptimize(z.form.Terme[Parabel2 * 3 + RolleAnzeige]->Werte[0]->text());
+    }
+}
+
+// One step of the pupil's work: another type chosen, then drawn, the plot
+// redrawn with the plane, and the window showing the new state.
+void BM_Szenarioschritt(benchmark::State& state)
+{
+    Zeichnen z;
+    auto* zeichnen = z.form.findChild<QPushButton*>(QStringLiteral("BZeichnen"));
+    int Typ = Parabel2;
+    for (auto _ : state) {
+        Typ = Typ == Parabel2 ? Sinus : Parabel2;
+        z.form.TypKnopf[Typ]->click();
+        zeichnen->click();
+    }
+}
+
 BENCHMARK(BM_HauptfensterErzeugen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tastendruck)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Szenarioschritt)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -14,4 +14,6 @@ struct Anzeigeoptionen {
     QColor VorgFarbe = Farbe(0xFF0000);
     QColor UserFarbe = Farbe(0x0000FF);
     bool HalbRaster = false; // grid lines every half unit too
+
+    bool operator==(const Anzeigeoptionen&) const = default;
 };

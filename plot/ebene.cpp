@@ -89,6 +89,18 @@ void ZeichneEbene(QImage& bild, const Anzeigeoptionen& anzeige)
     leinwand.Text({X0 - 20, 0}, QStringLiteral("y"));
 }
 
+void Ebenenvorlage::Zeichne(QImage& bild, const Anzeigeoptionen& anzeige)
+{
+    if (m_vorlage.isNull() || m_vorlage.size() != bild.size() || m_vorlage.format() != bild.format()
+        || !(m_anzeige == anzeige)) {
+        m_vorlage = QImage(bild.size(), bild.format());
+        ZeichneEbene(m_vorlage, anzeige);
+        m_anzeige = anzeige;
+    }
+    // Shares the pixels until the first graph writes into the picture.
+    bild = m_vorlage;
+}
+
 void ZeichneKurve(QImage& bild, const Kurve& kurve, const QColor& farbe, int dicke)
 {
     Leinwand leinwand(bild);

@@ -10,6 +10,19 @@
 // the axis names, in the given display settings.
 void ZeichneEbene(QImage& bild, const Anzeigeoptionen& anzeige);
 
+// The plane drawn once and kept: every pass starts from a copy of it, and
+// it is drawn anew only when the display settings differ from those it was
+// drawn in.
+class Ebenenvorlage {
+public:
+    // What ZeichneEbene would draw into bild.
+    void Zeichne(QImage& bild, const Anzeigeoptionen& anzeige);
+
+private:
+    QImage m_vorlage;
+    Anzeigeoptionen m_anzeige;
+};
+
 // Draws the graph of a function over what the plot shows. An invalid
 // operation ends the graph with Rechenfehler; what was drawn stays.
 void ZeichneKurve(QImage& bild, const Kurve& kurve, const QColor& farbe, int dicke);

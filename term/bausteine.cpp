@@ -7,10 +7,16 @@ void SetzeTextfarbe(QWidget* w, const QColor& farbe)
     // The disabled group keeps the style's grey, so a disabled button looks
     // disabled whatever its colour.
     QPalette palette = w->palette();
+    bool gleich = true;
     for (const auto gruppe : {QPalette::Active, QPalette::Inactive})
-        for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            gleich = gleich && palette.isBrushSet(gruppe, rolle) && palette.color(gruppe, rolle) == farbe;
             palette.setColor(gruppe, rolle, farbe);
-    w->setPalette(palette);
+        }
+    // Every keystroke recolours the value equation; setting an unchanged
+    // palette would still resolve it against the parent's.
+    if (!gleich)
+        w->setPalette(palette);
 }
 
 void SetzeHintergrund(QWidget* w, const QColor& farbe)

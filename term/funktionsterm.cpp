@@ -29,12 +29,15 @@ constexpr int ExponentSchrift = 13;  // 10 pt: the raised x of the exponential
 constexpr int Platzhalterbreite = 35;
 constexpr int Punktgroesse = 4;
 
+// Every layout gives a label its size. Sized here already, a label that is
+// shown before its first layout is not measured by Qt to fit its text, which
+// the layout would undo at once.
 QLabel* neuesLabel(QWidget* tafel)
 {
     auto* label = new QLabel(tafel);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->move(0, 13);
+    label->setGeometry(0, 13, 0, 0);
     label->setFont(Schrift(GrundSchrift));
     SetzeTextfarbe(label, TermFarbe);
     label->hide();
@@ -56,7 +59,7 @@ QLineEdit* neueEingabe(QWidget* tafel)
 int textbreite(const QLabel* label)
 {
     const QString text = label->text();
-    return label->fontMetrics().horizontalAdvance(text.isEmpty() ? QStringLiteral(" ") : text);
+    return Textbreite(label->font(), text.isEmpty() ? QStringLiteral(" ") : text);
 }
 
 void setzeSchrift(QLabel* label, int pixel, bool fett, int oben)
@@ -120,7 +123,15 @@ TFunktionsTerm::TFunktionsTerm(QObject* Besitzer, QWidget* Fenster, TermUmgebung
     Klickbild = new Klickflaeche(Tafel);
     Klickbild->resize(0, 0);
     connect(Klickbild, &Klickflaeche::Klick, this, &TFunktionsTerm::TermKlick);
-    // Edit boxes lie above every text and mark, as windowed controls do.
+}
+
+// Only an input equation has edit boxes, and an edit box is the dearest
+// piece to build: the other fourteen panels start without any. Made after
+// every text and mark, they lie above them, as windowed controls do.
+void TFunktionsTerm::legeEingabenAn()
+{
+    if (Eingaben[0] != nullptr)
+        return;
     for (auto& eingabe : Eingaben) {
         eingabe = neueEingabe(Tafel);
         eingabe->installEventFilter(this);
@@ -130,11 +141,16 @@ TFunktionsTerm::TFunktionsTerm(QObject* Besitzer, QWidget* Fenster, TermUmgebung
 
 void TFunktionsTerm::Einrichten(int Typ, int Rolle)
 {
+    Vorbereiten(Typ, Rolle);
+    Darstellen(Typ, Rolle, true);
+}
+
+void TFunktionsTerm::Vorbereiten(int Typ, int Rolle)
+{
     Tafel->hide();
     richteRolleEin(Rolle);
     this->Typ = Typ;
     richteTypEin(Rolle);
-    Darstellen(Typ, Rolle, true);
 }
 
 void TFunktionsTerm::richteRolleEin(int Rolle)
@@ -151,6 +167,7 @@ void TFunktionsTerm::richteRolleEin(int Rolle)
         break;
     case RolleEingabe:
         Tafel->setGeometry(232, 24, 300, TafelHoehe);
+        legeEingabenAn();
         for (QLineEdit* eingabe : Eingaben)
             eingabe->show();
         break;
@@ -203,10 +220,12 @@ void TFunktionsTerm::richteSonderlagenEin(int Rolle)
         break;
     case Hyperbel:
         Werte[0]->move(Werte[0]->x(), 2);
-        Eingaben[0]->setGeometry(Eingaben[0]->x(), 0, Platzhalterbreite, 22);
         Texte[1]->move(Texte[1]->x(), 24);
         Werte[1]->move(Werte[1]->x(), 24);
-        Eingaben[1]->setGeometry(Eingaben[1]->x(), 25, Platzhalterbreite, 22);
+        if (Rolle == RolleEingabe) {
+            Eingaben[0]->setGeometry(Eingaben[0]->x(), 0, Platzhalterbreite, 22);
+            Eingaben[1]->setGeometry(Eingaben[1]->x(), 25, Platzhalterbreite, 22);
+        }
         if (Rolle == RolleAnzeige)
             Punkte[0]->setGeometry(Punkte[0]->x(), 22, Punkte[0]->width(), 2);
         else
@@ -301,7 +320,8 @@ void TFunktionsTerm::setzeLagen(const Termgeometrie& g)
     for (int i = 0; i < 4; ++i) {
         Texte[i]->setGeometry(g.TLinks[i], Texte[i]->y(), g.TBreite[i], Texte[i]->fontMetrics().height());
         Werte[i]->setGeometry(g.WLinks[i], Werte[i]->y(), g.WBreite[i], Werte[i]->fontMetrics().height());
-        setzeLinks(Eingaben[i], g.WLinks[i]);
+        if (Eingaben[i] != nullptr)
+            setzeLinks(Eingaben[i], g.WLinks[i]);
     }
     for (int i = 0; i < 2; ++i)
         Punkte[i]->setGeometry(g.SLinks[i], Punkte[i]->y(), g.SBreite[i], Punkte[i]->height());

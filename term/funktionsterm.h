@@ -67,6 +67,9 @@ public:
     // Configures the panel for a type and role, resets it to the type's start
     // values, hides it and lays it out.
     void Einrichten(int Typ, int Rolle);
+    // Einrichten without the layout, for a value equation that is laid out
+    // by the Darstellen that shows it: hidden, it shows nothing before.
+    void Vorbereiten(int Typ, int Rolle);
     // Recolours, fills in the values of the value equation and lays out.
     // Aktiv matters in the type list only: selectable or greyed.
     void Darstellen(int Typ, int Rolle, bool Aktiv);
@@ -76,7 +79,7 @@ public:
 
     std::array<QLabel*, 4> Texte{};
     std::array<QLabel*, 4> Werte{};
-    std::array<QLineEdit*, 4> Eingaben{};
+    std::array<QLineEdit*, 4> Eingaben{}; // made when the panel first becomes an input equation
     std::array<Figur*, 2> Punkte{};
     Klickflaeche* Klickbild = nullptr;
     QWidget* Tafel = nullptr;
@@ -92,6 +95,7 @@ private:
     QString filtere(const QString& text, QLineEdit* Sender) const;
     void markiereBeimFokus(QLineEdit* Sender, QEvent* ereignis);
     int index(const QObject* eingabe) const;
+    void legeEingabenAn();
     void richteRolleEin(int Rolle);
     void richteTypEin(int Rolle);
     void richteSonderlagenEin(int Rolle);

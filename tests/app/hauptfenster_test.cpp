@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 class HauptfensterTest : public FensterTest {
@@ -295,6 +297,53 @@ TEST_F(HauptfensterTest, SpaetererGrundzustandBehaeltTypUndZaehler)
     EXPECT_FALSE(tafel(Sinus, RolleEingabe)->isVisible());
     EXPECT_FALSE(tafel(Sinus, RolleAnzeige)->isVisible());
 }
+
+// The value equation is laid out when its type is chosen, not at start: it
+// must then stand exactly as one set up and laid out at once, also when
+// another type was chosen before or in between.
+class ErsteWahlTest : public FensterTest, public ::testing::WithParamInterface<std::vector<int>> {};
+
+void vergleicheStueck(const QWidget* stueck, const QWidget* frisch, const char* art, int i)
+{
+    ASSERT_EQ(stueck->isVisibleTo(stueck->parentWidget()), frisch->isVisibleTo(frisch->parentWidget()))
+        << art << i;
+    if (!frisch->isVisibleTo(frisch->parentWidget()))
+        return;
+    EXPECT_EQ(stueck->geometry(), frisch->geometry()) << art << i;
+    if (const auto* label = qobject_cast<const QLabel*>(stueck)) {
+        EXPECT_EQ(label->text(), qobject_cast<const QLabel*>(frisch)->text()) << art << i;
+        EXPECT_EQ(label->font(), frisch->font()) << art << i;
+    }
+}
+
+TEST_P(ErsteWahlTest, WerteGleichungStehtWieFrischEingerichtet)
+{
+    menue("MemEinfachesZeichnen");
+    for (const int typ : GetParam())
+        waehle(typ);
+    const int typ = GetParam().back();
+    const TFunktionsTerm& t = anzeige(typ);
+    ASSERT_TRUE(t.Tafel->isVisible());
+    EXPECT_EQ(t.Tafel->geometry().size(), QSize(280, 49));
+    EXPECT_EQ(t.Texte[0]->pos(), QPoint(8, 13)) << "\"f(x) =\" stands first";
+
+    QWidget fenster;
+    TFunktionsTerm frisch(nullptr, &fenster, form);
+    frisch.Einrichten(typ, RolleAnzeige);
+    for (int i = 0; i < 4; ++i) {
+        vergleicheStueck(t.Texte[i], frisch.Texte[i], "text ", i);
+        vergleicheStueck(t.Werte[i], frisch.Werte[i], "value ", i);
+    }
+    for (int i = 0; i < 2; ++i)
+        vergleicheStueck(t.Punkte[i], frisch.Punkte[i], "mark ", i);
+    EXPECT_GT(t.Texte[0]->width(), 0) << "laid out, not left as made";
+}
+
+const std::vector<int> Wahlfolgen[] = {
+    {Gerade},   {Betrag},      {Parabel2},      {Parabel3},   {Sinus},
+    {Hyperbel}, {Exponential}, {Hyperbel, Gerade}, {Exponential, Sinus, Exponential},
+};
+INSTANTIATE_TEST_SUITE_P(Folgen, ErsteWahlTest, ::testing::ValuesIn(Wahlfolgen));
 
 TEST_F(HauptfensterTest, BeendenSchliesstSofort)
 {

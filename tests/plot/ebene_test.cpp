@@ -354,4 +354,56 @@ TEST_F(EbeneTest, AchsenzahlenOhneTrennzeichenInJederRegion)
     EXPECT_EQ(zeichne(), unterC);
 }
 
+// One change of the display settings between two passes, and a pixel of
+// the plane that shows it.
+struct Aenderung {
+    const char* name;
+    void (*aendere)(Anzeigeoptionen&);
+    QPoint punkt;
+    std::uint32_t farbe; // 0x00BBGGRR
+};
+
+void PrintTo(const Aenderung& a, std::ostream* aus) { *aus << a.name; }
+
+const Aenderung Aenderungen[] = {
+    {"Netzfarbe", [](Anzeigeoptionen& a) { a.NetzFarbe = Farbe(0x008000); }, {35, 10}, 0x008000},
+    {"Achsenfarbe", [](Anzeigeoptionen& a) { a.AchsenFarbe = Farbe(0x0000FF); }, {10, 215}, 0x0000FF},
+    {"dickeAchsen", [](Anzeigeoptionen& a) { a.AchsenDicke = 3; }, {10, 214}, 0x000000},
+    {"halbesRaster", [](Anzeigeoptionen& a) { a.HalbRaster = true; }, {17, 10}, 0xC0C0C0},
+    // The graphs' settings leave the plane as it was.
+    {"Vorgabefarbe", [](Anzeigeoptionen& a) { a.VorgFarbe = Farbe(0x00FF00); }, {10, 214}, 0xFFFFFF},
+    {"dickeSchaubilder", [](Anzeigeoptionen& a) { a.SchaubildDicke = 3; }, {10, 215}, 0x000000},
+};
+
+class VorlageTest : public EbeneTest, public ::testing::WithParamInterface<Aenderung> {
+protected:
+    // A pass as the window makes it: the kept plane, then a graph over it,
+    // here the line y = 0 in green right over the x axis.
+    void durchlauf()
+    {
+        vorlage.Zeichne(bild, anzeige);
+        ZeichneKurve(bild, {Gerade, {{0, 0}}, {}, false}, Farbe(0x00FF00), 3);
+    }
+
+    Ebenenvorlage vorlage;
+};
+
+// The graph of one pass never reaches the kept plane, and a changed setting
+// shows at the next pass: every pass starts from exactly the plane that
+// ZeichneEbene draws in the settings of that pass.
+TEST_P(VorlageTest, JederDurchlaufBeginntMitDerEbeneDerEinstellungen)
+{
+    const Aenderung& aenderung = GetParam();
+    durchlauf();
+    ASSERT_EQ(farbe(10, 215), Farbe(0x00FF00));
+    aenderung.aendere(anzeige);
+    vorlage.Zeichne(bild, anzeige);
+    EXPECT_EQ(farbe(aenderung.punkt.x(), aenderung.punkt.y()), Farbe(aenderung.farbe));
+    QImage frisch(BildBreite, BildHoehe, QImage::Format_RGB32);
+    ZeichneEbene(frisch, anzeige);
+    EXPECT_EQ(ersterUnterschied(bild, frisch), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Einstellungen, VorlageTest, ::testing::ValuesIn(Aenderungen));
+
 } // namespace

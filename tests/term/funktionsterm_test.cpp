@@ -80,6 +80,29 @@ TEST_P(JederTyp, EingabefelderStehenAufIhrenPlatzhaltern)
     EXPECT_LE(m_umgebung.termBreite, t.Tafel->width()) << "the equation is clipped";
 }
 
+// Only an input equation has edit boxes; a panel that becomes one later
+// gets its four boxes once. They lie above the texts and marks.
+TEST_P(JederTyp, NurDieEingabegleichungHatFelder)
+{
+    const int typ = GetParam();
+    const struct {
+        int rolle;
+        qsizetype felder;
+    } schritte[] = {{RolleListe, 0}, {RolleAnzeige, 0}, {RolleEingabe, 4}, {RolleEingabe, 4}, {RolleAnzeige, 4}};
+    TFunktionsTerm t(nullptr, &m_fenster, m_umgebung);
+    t.Tafel->show();
+    for (const auto& schritt : schritte) {
+        t.Einrichten(typ, schritt.rolle);
+        t.Tafel->show();
+        EXPECT_EQ(t.Tafel->findChildren<QLineEdit*>().size(), schritt.felder) << "role " << schritt.rolle;
+    }
+    const TFunktionsTerm& eingabe = term(typ, RolleEingabe);
+    for (int i = 0; i < AnzahlParameter(typ); ++i) {
+        const QLineEdit* feld = eingabe.Eingaben[i];
+        EXPECT_EQ(eingabe.Tafel->childAt(feld->geometry().center()), feld) << "box " << i;
+    }
+}
+
 TEST_P(JederTyp, EingabefelderUeberlappenNicht)
 {
     const int typ = GetParam();
@@ -550,5 +573,47 @@ TEST_F(FunktionstermTest, EinrichtenMeldetDieStartwerteDerFelder)
     t.Einrichten(Exponential, RolleEingabe);
     EXPECT_EQ(m_umgebung.werte, (std::vector<std::pair<int, double>>{{1, 2.0}}));
 }
+
+} // namespace
+
+namespace {
+
+// A text colour set on a widget stays its own, also when it equals what the
+// widget inherits or already shows: a later colour of the parent does not
+// reach it. Setting it again changes nothing.
+struct Textfarbfall {
+    const char* name;
+    std::uint32_t eltern;  // the parent's text colour before
+    std::uint32_t zuvor;   // set on the child before, 0xFFFFFFFF for none
+    std::uint32_t gesetzt; // then set on the child
+};
+
+void PrintTo(const Textfarbfall& f, std::ostream* aus) { *aus << f.name; }
+
+const Textfarbfall Textfarbfaelle[] = {
+    {"geerbteFarbe", 0x0000FF, 0xFFFFFFFF, 0x0000FF},
+    {"andereFarbe", 0x0000FF, 0xFFFFFFFF, 0x008000},
+    {"nochmalDieselbe", 0x000000, 0x008000, 0x008000},
+    {"wechsel", 0x000000, 0x008000, 0xFF0000},
+};
+
+class TextfarbeTest : public ::testing::TestWithParam<Textfarbfall> {};
+
+TEST_P(TextfarbeTest, BleibtBeimKind)
+{
+    const Textfarbfall& f = GetParam();
+    QWidget eltern;
+    auto* kind = new QLabel(&eltern);
+    SetzeTextfarbe(&eltern, Farbe(f.eltern));
+    if (f.zuvor != 0xFFFFFFFF)
+        SetzeTextfarbe(kind, Farbe(f.zuvor));
+    SetzeTextfarbe(kind, Farbe(f.gesetzt));
+    SetzeTextfarbe(&eltern, Farbe(0x808080));
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive})
+        for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            EXPECT_EQ(kind->palette().color(gruppe, rolle), Farbe(f.gesetzt)) << gruppe << " " << rolle;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, TextfarbeTest, ::testing::ValuesIn(Textfarbfaelle));
 
 } // namespace
