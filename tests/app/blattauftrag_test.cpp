@@ -2,6 +2,7 @@
 // are refused, and what the program does with them.
 
 #include "app/befehlszeile.h"
+#include "programmlauf.h"
 #include "testhilfe.h"
 
 #include <QProcess>
@@ -125,30 +126,15 @@ TEST_P(FehlaufrufTest, WirdAbgelehnt)
 INSTANTIATE_TEST_SUITE_P(Aufrufe, FehlaufrufTest, ::testing::ValuesIn(Fehlaufrufe),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The program itself, without a display.
-struct Lauf {
-    int status;
-    QString aus, fehler;
-};
-
-Lauf starte(const QStringList& argumente, const QString& ordner)
+// The program's own lines of the error output: Qt may warn about the
+// environment.
+QString eigeneZeilen(const QString& fehlerausgabe)
 {
-    QProcess prozess;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.remove(QStringLiteral("DISPLAY"));
-    umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    prozess.setProcessEnvironment(umgebung);
-    prozess.setWorkingDirectory(ordner);
-    prozess.start(QStringLiteral(KURVIX_PROGRAMM), argumente);
-    EXPECT_TRUE(prozess.waitForFinished(60000));
-    EXPECT_EQ(prozess.exitStatus(), QProcess::NormalExit) << "no crash";
-    // Only the program's own lines: Qt may warn about the environment.
     QStringList eigene;
-    for (const QString& zeile : QString::fromLocal8Bit(prozess.readAllStandardError()).split(QLatin1Char('\n')))
+    for (const QString& zeile : fehlerausgabe.split(QLatin1Char('\n')))
         if (zeile.startsWith(QStringLiteral("kurvix: ")))
             eigene << zeile;
-    return {prozess.exitCode(), QString::fromLocal8Bit(prozess.readAllStandardOutput()), eigene.join(QLatin1Char('\n'))};
+    return eigene.join(QLatin1Char('\n'));
 }
 
 QString pdftext(const QString& pdf)
@@ -168,10 +154,10 @@ protected:
 TEST_F(BlattlaufTest, DieSaatWiederholtDasBlatt)
 {
     const QStringList aufruf = {"--arbeitsblatt", "--zufall", "3", "--typen", "3,6", "--saat", "7", "-o"};
-    const Lauf erster = starte(aufruf + QStringList{QStringLiteral("a.pdf")}, ordner.path());
-    const Lauf zweiter = starte(aufruf + QStringList{QStringLiteral("b.pdf")}, ordner.path());
-    EXPECT_EQ(erster.status, 0) << erster.fehler.toStdString();
-    EXPECT_EQ(erster.aus, QStringLiteral("Arbeitsblatt geschrieben: a.pdf (Saat 7)\n"));
+    const Programmlauf erster = StarteProgramm(aufruf + QStringList{QStringLiteral("a.pdf")}, ordner.path());
+    const Programmlauf zweiter = StarteProgramm(aufruf + QStringList{QStringLiteral("b.pdf")}, ordner.path());
+    EXPECT_EQ(erster.status, 0) << erster.fehlerausgabe.toStdString();
+    EXPECT_EQ(erster.ausgabe, QStringLiteral("Arbeitsblatt geschrieben: a.pdf (Saat 7)\n"));
     const QString text = pdftext(pfad("a.pdf"));
     EXPECT_EQ(text.count(QStringLiteral("f(x) =")), 6) << "three lines to fill in, three answers";
     EXPECT_EQ(text.count(QStringLiteral("\f")), 3) << "three pages";
@@ -181,11 +167,11 @@ TEST_F(BlattlaufTest, DieSaatWiederholtDasBlatt)
 TEST_F(BlattlaufTest, OhneSaatNenntDasProgrammSeine)
 {
     const QStringList aufruf = {"--arbeitsblatt", "--zufall", "2", "-o"};
-    const Lauf lauf = starte(aufruf + QStringList{QStringLiteral("c.pdf")}, ordner.path());
+    const Programmlauf lauf = StarteProgramm(aufruf + QStringList{QStringLiteral("c.pdf")}, ordner.path());
     const QRegularExpressionMatch saat =
-        QRegularExpression(QStringLiteral("^Arbeitsblatt geschrieben: c.pdf \\(Saat (\\d+)\\)\n$")).match(lauf.aus);
-    ASSERT_TRUE(saat.hasMatch()) << lauf.aus.toStdString();
-    starte(aufruf + QStringList{QStringLiteral("d.pdf"), QStringLiteral("--saat"), saat.captured(1)}, ordner.path());
+        QRegularExpression(QStringLiteral("^Arbeitsblatt geschrieben: c.pdf \\(Saat (\\d+)\\)\n$")).match(lauf.ausgabe);
+    ASSERT_TRUE(saat.hasMatch()) << lauf.ausgabe.toStdString();
+    StarteProgramm(aufruf + QStringList{QStringLiteral("d.pdf"), QStringLiteral("--saat"), saat.captured(1)}, ordner.path());
     EXPECT_EQ(pdftext(pfad("c.pdf")), pdftext(pfad("d.pdf")));
 }
 
@@ -196,10 +182,11 @@ TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
     datei.write("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n"
                 "Parabeln\r\n3\r\n3 2 1\r\n3 1 0 0\r\n");
     datei.close();
-    const Lauf lauf = starte({QStringLiteral("--arbeitsblatt"), QStringLiteral("reihe.sba")}, ordner.path());
+    const Programmlauf lauf = StarteProgramm({QStringLiteral("--arbeitsblatt"), QStringLiteral("reihe.sba")}, ordner.path());
     EXPECT_EQ(lauf.status, 0);
-    EXPECT_EQ(lauf.aus, QStringLiteral("Arbeitsblatt geschrieben: reihe.pdf\n"));
-    EXPECT_EQ(lauf.fehler, QStringLiteral("kurvix: Aufgabe 1: Fehler! In der aktuellen Aufgabenzeile fehlen Daten!"));
+    EXPECT_EQ(lauf.ausgabe, QStringLiteral("Arbeitsblatt geschrieben: reihe.pdf\n"));
+    EXPECT_EQ(eigeneZeilen(lauf.fehlerausgabe),
+              QStringLiteral("kurvix: Aufgabe 1: Fehler! In der aktuellen Aufgabenzeile fehlen Daten!"));
     const QString text = pdftext(pfad("reihe.pdf"));
     EXPECT_TRUE(text.contains(QStringLiteral("Parabeln")));
     EXPECT_TRUE(text.contains(QStringLiteral("f(x) = 2·(x + 1)²"))) << text.toStdString();
@@ -228,10 +215,11 @@ TEST_P(FehllaufTest, EndetMitMeldung)
     ASSERT_TRUE(falsch.open(QIODevice::WriteOnly));
     falsch.write("Kommentar\r\n3\r\n3 1 0 0\r\n");
     falsch.close();
-    const Lauf lauf = starte(GetParam().argumente, ordner.path());
+    const Programmlauf lauf = StarteProgramm(GetParam().argumente, ordner.path());
     EXPECT_EQ(lauf.status, GetParam().status);
-    EXPECT_TRUE(lauf.fehler.startsWith(QString::fromUtf8(GetParam().fehler))) << lauf.fehler.toStdString();
-    EXPECT_TRUE(lauf.aus.isEmpty());
+    const QString fehler = eigeneZeilen(lauf.fehlerausgabe);
+    EXPECT_TRUE(fehler.startsWith(QString::fromUtf8(GetParam().fehler))) << fehler.toStdString();
+    EXPECT_TRUE(lauf.ausgabe.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Laeufe, FehllaufTest, ::testing::ValuesIn(Fehllaeufe),

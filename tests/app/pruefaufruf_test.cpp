@@ -1,8 +1,8 @@
+#include "programmlauf.h"
 #include "testhilfe.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,34 +11,6 @@
 #include <vector>
 
 namespace {
-
-// The built program, run as a teacher runs it: no display at all, German
-// regional settings whatever the tests themselves run under.
-struct Lauf {
-    int status = -1;
-    QString ausgabe;
-    QString fehlerausgabe;
-};
-
-Lauf starte(const QStringList& argumente, const QString& ordner)
-{
-    QProcess prozess;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.remove(QStringLiteral("DISPLAY"));
-    umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-    prozess.setProcessEnvironment(umgebung);
-    prozess.setWorkingDirectory(ordner);
-    prozess.start(QStringLiteral(KURVIX_PROGRAMM), argumente);
-    if (!prozess.waitForFinished(30000)) {
-        prozess.kill();
-        prozess.waitForFinished();
-        ADD_FAILURE() << "the checker did not finish";
-    }
-    return {prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1,
-            QString::fromUtf8(prozess.readAllStandardOutput()), QString::fromUtf8(prozess.readAllStandardError())};
-}
 
 struct Aufruffall {
     const char* name;
@@ -87,7 +59,8 @@ protected:
 TEST_P(PruefaufrufTest, PrueftOhneFenster)
 {
     const Aufruffall& f = GetParam();
-    const Lauf lauf = starte(Texte(f.argumente), ordner.path());
+    // As a teacher runs it: German regional settings whatever the tests run under.
+    const Programmlauf lauf = StarteProgramm(Texte(f.argumente), ordner.path(), QStringLiteral("de_DE.UTF-8"));
     EXPECT_EQ(lauf.ausgabe, Zeilen(f.ausgabe)) << lauf.fehlerausgabe.toStdString();
     EXPECT_EQ(lauf.status, f.status);
 }
