@@ -33,3 +33,9 @@ void RichteAnwendungEin(QApplication& anwendung)
         symbol.addFile(QStringLiteral(":/bilder/symbol%1.png").arg(groesse));
     QApplication::setWindowIcon(symbol);
 }
+
+void SchreibeKonsole(std::FILE* ziel, const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), ziel);
+}

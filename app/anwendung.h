@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdio>
+
 class QApplication;
+class QString;
 class QCoreApplication;
 
 // What every start of the program does, with or without a window: the
@@ -13,3 +16,6 @@ void LadeSchriften();
 // What a start with a window does besides, before the first window opens:
 // the bundled face, one style on every desktop and the window icon.
 void RichteAnwendungEin(QApplication& anwendung);
+
+// Writes a text to the console (stdout or stderr) in the console's encoding.
+void SchreibeKonsole(std::FILE* ziel, const QString& text);

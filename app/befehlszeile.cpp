@@ -11,7 +11,6 @@
 #include <QMetaObject>
 #include <QTextStream>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -22,12 +21,6 @@ Auftrag Fehlaufruf(const QString& fehler)
 {
     return Ausgabe(QStringLiteral("kurvix: %1\nAufruf und Optionen zeigt »kurvix --help«.\n").arg(fehler),
                    FalscherAufruf);
-}
-
-void Schreibe(const Auftrag& auftrag)
-{
-    const QByteArray text = auftrag.Text.toLocal8Bit();
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), auftrag.Status == 0 ? stdout : stderr);
 }
 
 int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
@@ -104,7 +97,7 @@ int Starte(int argc, char* argv[])
     const Auftrag auftrag = LiesBefehlszeile(QCoreApplication::arguments());
     switch (auftrag.art) {
     case Auftrag::Art::Ausgabe:
-        Schreibe(auftrag);
+        SchreibeKonsole(auftrag.Status == 0 ? stdout : stderr, auftrag.Text);
         return auftrag.Status;
     case Auftrag::Art::Pruefen: {
         QTextStream aus(stdout);

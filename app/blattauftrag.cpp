@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -92,11 +91,7 @@ QString nebenDerDatei(const QString& datei)
     return (endung.isEmpty() ? datei : datei.chopped(endung.size() + 1)) + QStringLiteral(".pdf");
 }
 
-void schreibe(std::FILE* ziel, const QString& text)
-{
-    const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), ziel);
-}
+void schreibeZeile(std::FILE* ziel, const QString& text) { SchreibeKonsole(ziel, text + QLatin1Char('\n')); }
 
 Arbeitsblatt lies(const Blattauftrag& auftrag)
 {
@@ -174,14 +169,14 @@ int ErstelleArbeitsblatt(int argc, char* argv[], Blattauftrag auftrag)
         const Arbeitsblatt blatt = lies(auftrag);
         const QStringList hinweise = blatt.Hinweise + SchreibeArbeitsblatt(blatt, auftrag.Ausgabe);
         for (const QString& hinweis : hinweise)
-            schreibe(stderr, QStringLiteral("kurvix: ") + hinweis);
-        schreibe(stdout, QStringLiteral("Arbeitsblatt geschrieben: ") + QDir::toNativeSeparators(auftrag.Ausgabe)
+            schreibeZeile(stderr, QStringLiteral("kurvix: ") + hinweis);
+        schreibeZeile(stdout, QStringLiteral("Arbeitsblatt geschrieben: ") + QDir::toNativeSeparators(auftrag.Ausgabe)
                              + saatHinweis(auftrag));
         return 0;
     } catch (const Blattfehler& fehler) {
-        schreibe(stderr, QStringLiteral("kurvix: ") + fehler.Text());
+        schreibeZeile(stderr, QStringLiteral("kurvix: ") + fehler.Text());
     } catch (const Lesefehler& fehler) {
-        schreibe(stderr, QStringLiteral("kurvix: ") + fehler.Text());
+        schreibeZeile(stderr, QStringLiteral("kurvix: ") + fehler.Text());
     }
     return 1;
 }
