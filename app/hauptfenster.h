@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ablauf.h"
-#include "app/fehlerbericht.h"
+#include "dialogs/fehlerbericht.h"
 #include "model/funktion.h"
 #include "plot/anzeige.h"
 #include "plot/ebene.h"

@@ -2,7 +2,7 @@
 
 #include "tasks/dateiinhalt.h"
 #include "tasks/meldung.h"
-#include "tasks/pruefung.h"
+#include "pruefung/pruefung.h"
 
 #include <QLocale>
 

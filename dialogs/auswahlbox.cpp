@@ -3,7 +3,7 @@
 
 #include "dialogs/auswahlbox.h"
 
-#include "app/fehlerbericht.h"
+#include "dialogs/fehlerbericht.h"
 #include "basis/aussehen.h"
 #include "dialogs/dialoge.h"
 

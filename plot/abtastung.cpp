@@ -32,16 +32,6 @@ private:
 
 } // namespace
 
-bool Abschnitte::Zeigt(double x) const
-{
-    if (Anzahl <= 0)
-        return true;
-    for (int i = 0; i < std::min(Anzahl, 2); ++i)
-        if (Von[static_cast<std::size_t>(i)] <= x && x <= Bis[static_cast<std::size_t>(i)])
-            return true;
-    return false;
-}
-
 void TasteAb(const Kurve& kurve, Zeichenziel& ziel, const Raster& raster)
 {
     bool verbunden = false;

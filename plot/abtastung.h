@@ -4,20 +4,11 @@
 // one sample per pixel column, joined by straight lines, broken at poles,
 // at hidden columns and at the jumps of the pupil's hyperbola.
 
+#include "model/abschnitte.h"
 #include "model/funktion.h"
 #include "plot/geometrie.h"
 
 #include <array>
-
-// Up to two x intervals, both bounds included, to which a task file
-// restricts the given graph. Anzahl 0 shows the whole graph.
-struct Abschnitte {
-    int Anzahl = 0;
-    std::array<double, 2> Von{};
-    std::array<double, 2> Bis{};
-
-    bool Zeigt(double x) const;
-};
 
 // Where the strokes of a graph go: the painter, or a test's recorder.
 class Zeichenziel {

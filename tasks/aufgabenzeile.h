@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/funktion.h"
-#include "plot/abtastung.h"
+#include "model/abschnitte.h"
 #include "tasks/meldung.h"
 
 #include <QString>

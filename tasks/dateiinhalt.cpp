@@ -3,6 +3,8 @@
 #include "tasks/meldung.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <system_error>
@@ -83,4 +85,23 @@ QByteArray LiesDateiinhalt(const QString& pfad)
         if (inhalt.size() > GroessteAufgabendatei)
             scheitere(pfad, "gelesen", QStringLiteral("Sie ist größer als 4 MB und damit keine Aufgabendatei"));
     }
+}
+
+std::optional<QString> SchreibeDateiinhalt(const QString& pfad, const QByteArray& inhalt)
+{
+    const auto gescheitert = [&](const QString& grund) {
+        return QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden: %2").arg(pfad, grund);
+    };
+    // The rename would replace a folder's name by a file only where it may;
+    // refused here, the message says what is wrong.
+    if (QFileInfo(pfad).isDir())
+        return gescheitert(QStringLiteral("Das ist ein Ordner"));
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return gescheitert(datei.errorString());
+    if (datei.write(inhalt) != inhalt.size())
+        return gescheitert(datei.errorString());
+    if (!datei.commit())
+        return gescheitert(datei.errorString());
+    return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #include "dialogs/auswahlbox.h"
 
-#include "app/fehlerbericht.h"
+#include "dialogs/fehlerbericht.h"
 #include "basis/aussehen.h"
 #include "testhilfe.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/infobox.h"
 
-#include "app/fehlerbericht.h"
+#include "dialogs/fehlerbericht.h"
 #include "testhilfe.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,7 @@
 #include "tasks/aufgabendatei.h"
 #include "tasks/dateiinhalt.h"
 
+#include "plot/abtastung.h"
 #include "plot/geometrie.h"
 #include "testhilfe.h"
 

@@ -3,7 +3,9 @@
 #include "tasks/meldung.h"
 #include "testhilfe.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -106,6 +108,34 @@ TEST_F(DateiinhaltTest, NenntDenGrundEinesLesefehlers)
         GTEST_SKIP() << "no /proc on this system";
     EXPECT_EQ(fehlertext(pfad), QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
                                     .arg(pfad, QString::fromLocal8Bit(std::generic_category().message(EIO))));
+}
+
+TEST_F(DateiinhaltTest, SchreibtGanzOderLaesstDieAlteDateiStehen)
+{
+    const QString pfad = schreibe("alt");
+    EXPECT_EQ(SchreibeDateiinhalt(pfad, QByteArray("neu\r\n\0", 6)), std::nullopt);
+    EXPECT_EQ(LiesDateiinhalt(pfad), QByteArray("neu\r\n\0", 6));
+    const QString frisch = ordner.filePath(QStringLiteral("frisch.sba"));
+    EXPECT_EQ(SchreibeDateiinhalt(frisch, "eins"), std::nullopt);
+    EXPECT_EQ(LiesDateiinhalt(frisch), "eins");
+
+    const QString gespeichert = QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden: ");
+    EXPECT_EQ(SchreibeDateiinhalt(ordner.path(), "x"), gespeichert.arg(ordner.path()) + QStringLiteral("Das ist ein Ordner"));
+    EXPECT_TRUE(QFileInfo(ordner.path()).isDir());
+    // A folder nobody may write to, not even root: the old file stays.
+    const QString gesperrt = QStringLiteral("/proc/self/kurvix.sba");
+    const std::optional<QString> meldung = SchreibeDateiinhalt(gesperrt, "x");
+    ASSERT_TRUE(meldung);
+    EXPECT_TRUE(meldung->startsWith(gespeichert.arg(gesperrt))) << meldung->toStdString();
+    EXPECT_GT(meldung->size(), gespeichert.arg(gesperrt).size() + 3);
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList({QStringLiteral("aufgaben.sba"), QStringLiteral("frisch.sba")}));
+    // Without write permission on the folder (root has it anyway).
+    if (::geteuid() != 0) {
+        ::chmod(QFile::encodeName(ordner.path()).constData(), 0555);
+        EXPECT_TRUE(SchreibeDateiinhalt(pfad, "x"));
+        ::chmod(QFile::encodeName(ordner.path()).constData(), 0755);
+        EXPECT_EQ(LiesDateiinhalt(pfad), QByteArray("neu\r\n\0", 6));
+    }
 }
 
 } // namespace

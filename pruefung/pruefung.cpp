@@ -1,4 +1,4 @@
-#include "tasks/pruefung.h"
+#include "pruefung/pruefung.h"
 
 #include "model/zahltext.h"
 #include "plot/ebene.h"

@@ -1,4 +1,4 @@
-#include "tasks/pruefung.h"
+#include "pruefung/pruefung.h"
 
 #include "tasks/dateiinhalt.h"
 #include "testhilfe.h"

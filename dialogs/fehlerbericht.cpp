@@ -1,4 +1,4 @@
-#include "app/fehlerbericht.h"
+#include "dialogs/fehlerbericht.h"
 
 #include "dialogs/dialoge.h"
 #include "model/funktion.h"

@@ -1,4 +1,4 @@
-#include "app/fehlerbericht.h"
+#include "dialogs/fehlerbericht.h"
 
 #include "model/funktion.h"
 #include "tasks/meldung.h"
