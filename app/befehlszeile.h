@@ -14,6 +14,7 @@ struct Auftrag {
         Ausgabe, // Text is printed and the program ends with Status: help, version, a wrong call
         Pruefen, // the task files in Dateien are checked and reported, without a window
         Arbeitsblatt, // the worksheet of Blatt is written, without a window
+        Reihe, // the random tasks of Blatt are written as a task file
     };
     Art art = Art::Fenster;
     QStringList Dateien;
