@@ -2,10 +2,8 @@
 // are refused, and what the program does with them.
 
 #include "app/befehlszeile.h"
-#include "blatt/arbeitsblatt.h"
 #include "pruefung/pruefung.h"
 #include "tasks/dateiinhalt.h"
-#include "tasks/zufall.h"
 #include "programmlauf.h"
 #include "testhilfe.h"
 
@@ -131,7 +129,6 @@ const Fehlaufruf Fehlaufrufe[] = {
      "kurvix: --reihe schreibt Zufallsaufgaben: Es braucht --zufall N und keine Aufgabendatei."},
     {"ReiheAusDatei", {"--reihe", "k.sba", "--zufall", "2"},
      "kurvix: --reihe schreibt Zufallsaufgaben: Es braucht --zufall N und keine Aufgabendatei."},
-    {"ReiheMitFalscherStufe", {"--reihe", "--zufall", "2", "--stufe", "3"}, "kurvix: --stufe erwartet 0, 1 oder 2, nicht „3“."},
 };
 
 class FehlaufrufTest : public ::testing::TestWithParam<Fehlaufruf> {};
@@ -213,6 +210,8 @@ TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
     EXPECT_TRUE(text.contains(QStringLiteral("f(x) = 2·(x + 1)²"))) << text.toStdString();
 }
 
+// The first tasks are those the worksheet with the same seed and options
+// shows: 1,5·sin(2·(x + 4)) - 4 and -sin(2·(x + 1)) + 1.
 TEST_F(BlattlaufTest, ReiheSchreibtDieAufgabenDesBlattsAlsAufgabendatei)
 {
     const QStringList aufruf = {"--reihe", "--zufall", "12", "--typen", "3,5", "--saat", "4", "-o", "r.sba"};
@@ -221,23 +220,12 @@ TEST_F(BlattlaufTest, ReiheSchreibtDieAufgabenDesBlattsAlsAufgabendatei)
     EXPECT_EQ(lauf.ausgabe, QStringLiteral("Aufgabendatei geschrieben: r.sba (Saat 4)\n"));
     const QByteArray bytes = LiesDateiinhalt(pfad("r.sba"));
     EXPECT_TRUE(bytes.startsWith("* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von "
-                                 "Talvenhorn *\r\n\xDC" "bung: Gib zu jedem Schaubild die Funktionsgleichung an!\r\n3 5\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), 15);
-    EXPECT_EQ(bytes.count('\r') + bytes.count('\n'), 30);
-    EXPECT_FALSE(bytes.contains('.')) << "a decimal comma under German settings";
+                                 "Talvenhorn *\r\n\xDC" "bung: Gib zu jedem Schaubild die Funktionsgleichung an!\r\n"
+                                 "3 5\r\n5 1,5 2 4 -4\r\n5 -1 2 1 1\r\n")) << bytes.toStdString();
+    EXPECT_EQ(bytes.count("\r\n") * 2, bytes.count('\r') + bytes.count('\n'));
     const Pruefung pruefung = PruefeAufgabendatei(bytes, QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(pruefung.Aufgaben, 12);
     EXPECT_TRUE(pruefung.Befunde.empty());
-
-    Zufallsgenerator zufall;
-    zufall.Saeen(4);
-    const Arbeitsblatt blatt = Zufallsblatt(12, {Parabel2, Sinus}, Normal, zufall);
-    const GeleseneReihe gelesen = LiesAufgabenreihe(bytes, u",");
-    ASSERT_EQ(gelesen.Reihe.Aufgaben.size(), 12U);
-    for (std::size_t i = 0; i < 12; ++i) {
-        EXPECT_EQ(gelesen.Reihe.Aufgaben[i].Aufgabe.Typ, blatt.Aufgaben[i].Typ) << i;
-        EXPECT_EQ(gelesen.Reihe.Aufgaben[i].Aufgabe.Parameter, blatt.Aufgaben[i].P) << i;
-    }
 }
 
 struct Fehllauf {

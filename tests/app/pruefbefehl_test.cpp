@@ -22,7 +22,6 @@ const std::vector<std::pair<const char*, QByteArray>> Dateien = {
     {"gut.sba", Kopf + "3 1 -2 1\r\n1 2 -3\r\n"},
     {"warnung.sba", Kopf + "5 1 1 0 0\r\n"},
     {"fehler.sba", Kopf + "1 0 100\r\n7 1 -2 0\r\n"},
-    {"daten.sba", Kopf + "3 1\r\n3 1 0 0 (1;2\r\n"},
     {"kopf.sba", "Aufgaben\r\nKommentar\r\n1\r\n1 1 0\r\n"},
 };
 
@@ -48,13 +47,6 @@ const Befehlsfall Befehlsfaelle[] = {
       "fehler.sba:5: Fehler: Beim Zeichnen des vorgegebenen Schaubildes meldet das Programm „Ungültige "
       "Gleitkommaoperation.“",
       "fehler.sba: 2 Aufgaben, 2 Fehler, 0 Warnungen"},
-     1},
-    // Every box "Fehler! ..." the pupils would see.
-    {"MeldungenDesProgramms",
-     {"daten.sba"},
-     {"daten.sba:4: Fehler: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
-      "daten.sba:5: Fehler: Das Programm meldet „Fehler! Bereichswahl in der aktuellen Aufgabenzeile fehlerhaft!“",
-      "daten.sba: 2 Aufgaben, 2 Fehler, 0 Warnungen"},
      1},
     {"FehlerInDerErstenDatei",
      {"kopf.sba", "gut.sba"},

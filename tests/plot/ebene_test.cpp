@@ -342,27 +342,21 @@ TEST_F(KurveTest, RechenfehlerLaesstDieLeereEbene)
     EXPECT_EQ(bild, ebene);
 }
 
-// The checker asks whether a line would set a pixel instead of drawing it.
+// The checker asks whether a line would set a pixel instead of drawing it:
+// short lines about a small image, and some steep ones from far outside.
 TEST(LinieTrifftBild, GenauWennLeinwandEinenBildpunktSetzt)
 {
     std::mt19937 zufall(7);
     std::uniform_int_distribution<int> nah(-12, 52);
-    const QSize groesse(40, 30);
-    QImage weiss(groesse, QImage::Format_RGB32);
+    QImage weiss(40, 30, QImage::Format_RGB32);
     weiss.fill(Qt::white);
-    int getroffen = 0;
     for (int n = 0; n < 20000; ++n) {
         const QPoint von(nah(zufall), nah(zufall) - 5);
-        const QPoint bis = n % 10 ? QPoint(nah(zufall), nah(zufall) - 5) : QPoint(nah(zufall), 100000);
+        const QPoint bis(nah(zufall), n % 10 ? nah(zufall) - 5 : 100000);
         QImage bild = weiss.copy();
         Leinwand(bild).Linie(von, bis);
-        const bool gezeichnet = bild != weiss;
-        ASSERT_EQ(LinieTrifftBild(von, bis, groesse), gezeichnet) << von.x() << ',' << von.y() << " to " << bis.x()
-                                                                   << ',' << bis.y();
-        getroffen += gezeichnet;
+        ASSERT_EQ(LinieTrifftBild(von, bis, weiss.size()), bild != weiss) << n;
     }
-    EXPECT_GT(getroffen, 5000);
-    EXPECT_LT(getroffen, 15000);
 }
 
 // The axis numbers are whole numbers: under German settings they carry no

@@ -172,14 +172,11 @@ TEST(Pruefung, LiestZahlenMitDemTrennerDerRegion)
 TEST(Pruefung, PrueftEineAufgabenzeileAllein)
 {
     const std::vector<Befund> erwartet = {
-        {9, Befund::Art::Warnung,
-         QStringLiteral("„x“ ist keine Zahl (Dezimaltrenner „,“); das Programm setzt ohne Meldung a auf 1.")},
-        {9, Befund::Art::Fehler,
-         QStringLiteral("Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“")},
-        {9, Befund::Art::Warnung,
-         QStringLiteral("Typ 5 (Sinusfunktion) steht nicht in der Typenzeile; die Aufgabe lässt sich nur überspringen.")}};
-    EXPECT_EQ(PruefeAufgabenzeile(u"  5 x 1", 9, {0, 2}, Deutsch), erwartet);
-    EXPECT_TRUE(PruefeAufgabenzeile(u"* 5 x 1", 9, {0, 2}, Deutsch).empty());
+        {9, Befund::Art::Fehler, QStringLiteral("Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“")},
+        {9, Befund::Art::Warnung, QStringLiteral("Typ 3 (Parabel) steht nicht in der Typenzeile; die Aufgabe lässt sich nur "
+                                                 "überspringen.")}};
+    EXPECT_EQ(PruefeAufgabenzeile(u"  3 1", 9, {0, 4}, Deutsch), erwartet);
+    EXPECT_TRUE(PruefeAufgabenzeile(u"* 3 1", 9, {0, 4}, Deutsch).empty());
 }
 
 TEST(Pruefung, ZaehltFehlerUndWarnungen)
