@@ -69,6 +69,18 @@ QString exponentform(const Dezimalzahl& z, const QLocale& locale)
            + ganzzahltext(z.exponent);
 }
 
+// "1.5e+20" as a task file writes it: "1.5E20"; "1e-05" as "1E-5".
+std::string kurzerExponent(const std::string& text)
+{
+    const std::size_t e = text.find('e');
+    const std::size_t ziffern = e + (text[e + 1] == '+' ? 2 : 1); // from_chars knows only the "-"
+    int exponent = 0;
+    std::from_chars(text.data() + ziffern, text.data() + text.size(), exponent);
+    char puffer[16];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, exponent);
+    return text.substr(0, e) + 'E' + std::string(puffer, ende);
+}
+
 bool istZiffer(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 // Copies a run of digits; false if there was none.
@@ -176,6 +188,18 @@ QString Zahltext(double v, const QLocale& locale)
     const Dezimalzahl z = zerlege(v);
     const bool exponent = z.exponent < -4 || z.exponent >= Stellen;
     return vorzeichen + (exponent ? exponentform(z, locale) : festkomma(z, locale));
+}
+
+QString KuerzesterZahltext(double v, QStringView dezimaltrenner)
+{
+    // to_chars picks the shorter of the plain and the exponent form; the
+    // longest plain form, of the smallest subnormal, has 326 characters.
+    char puffer[400];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, v);
+    std::string text(puffer, ende);
+    if (text.find('e') != std::string::npos)
+        text = kurzerExponent(text);
+    return QString::fromLatin1(text).replace(QLatin1Char('.'), dezimaltrenner.toString());
 }
 
 QString Vorzeichentext(double v, const QLocale& locale)

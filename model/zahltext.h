@@ -17,6 +17,12 @@
 // ("5E-5", "1,5E20").
 QString Zahltext(double v, const QLocale& locale = QLocale());
 
+// The shortest text Zahlwert reads back as exactly v, the sign of a zero
+// included, as a task file stores a number: plain decimals ("0,3", "-0",
+// "1500"), or the exponent form ("1E-5", "1,5E20") where that is shorter.
+// v must be finite.
+QString KuerzesterZahltext(double v, QStringView dezimaltrenner);
+
 // "- " or "+ " followed by Zahltext of the magnitude: 3 gives "+ 3", -1,5
 // gives "- 1,5", 0 gives "+ 0".
 QString Vorzeichentext(double v, const QLocale& locale = QLocale());

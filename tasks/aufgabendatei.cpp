@@ -6,10 +6,6 @@
 
 namespace {
 
-// The file's first line, byte for byte (the "ü" is the byte 0xFC).
-const QString Kopfzeile = QStringLiteral(
-    "* Aufgabendatei für Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *");
-
 constexpr QChar Leerzeichen = QLatin1Char(' ');
 
 Meldung fehler(const QString& text) { return {Meldung::Art::Fehler, text}; }
@@ -26,20 +22,6 @@ Dateikopf& mitMeldung(Dateikopf& kopf, const Meldung& meldung)
     return kopf;
 }
 
-// The line with its leading blanks removed; nothing for a remark line or a
-// line of blanks only.
-std::optional<QString> inhalt(const QString& zeile)
-{
-    if (zeile.startsWith(QLatin1Char('*')))
-        return std::nullopt;
-    qsizetype i = 0;
-    while (i < zeile.size() && zeile[i] == Leerzeichen)
-        ++i;
-    if (i == zeile.size())
-        return std::nullopt;
-    return zeile.sliced(i);
-}
-
 // The next content line of the head. Every line of the head must be
 // followed by another one: nothing when the file ends after a line.
 std::optional<QString> naechsteKopfzeile(Zeilenquelle& zeilen)
@@ -48,7 +30,7 @@ std::optional<QString> naechsteKopfzeile(Zeilenquelle& zeilen)
         const QString zeile = zeilen.LiesZeile();
         if (zeilen.AmEnde())
             return std::nullopt;
-        if (std::optional<QString> text = inhalt(zeile))
+        if (std::optional<QString> text = Zeileninhalt(zeile))
             return text;
     }
 }
@@ -89,7 +71,7 @@ Dateikopf liesKopf(Zeilenquelle& zeilen)
     Dateikopf kopf;
     if (zeilen.AmEnde())
         return mitMeldung(kopf, fehler(QStringLiteral("Es fehlen Daten in der Aufgaben-Datei.")));
-    if (zeilen.LiesZeile() != Kopfzeile)
+    if (zeilen.LiesZeile() != Kopfzeile())
         return mitMeldung(kopf, korrektheitsfehler("1. Zeile ist unkorrekt"));
     const std::optional<QString> kommentar = naechsteKopfzeile(zeilen);
     if (!kommentar)
@@ -104,6 +86,24 @@ Dateikopf liesKopf(Zeilenquelle& zeilen)
 
 } // namespace
 
+QString Kopfzeile()
+{
+    // The "ü" is the byte 0xFC.
+    return QStringLiteral("* Aufgabendatei für Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *");
+}
+
+std::optional<QString> Zeileninhalt(const QString& zeile)
+{
+    if (zeile.startsWith(QLatin1Char('*')))
+        return std::nullopt;
+    qsizetype i = 0;
+    while (i < zeile.size() && zeile[i] == Leerzeichen)
+        ++i;
+    if (i == zeile.size())
+        return std::nullopt;
+    return zeile.sliced(i);
+}
+
 Aufgabendatei::Aufgabendatei(const QByteArray& inhalt, const QString& dezimaltrenner)
     : m_zeilen(inhalt)
     , m_dezimaltrenner(dezimaltrenner)
@@ -117,7 +117,7 @@ Aufgabendatei::Aufgabendatei(const QByteArray& inhalt, const QString& dezimaltre
 std::optional<Dateiaufgabe> Aufgabendatei::NaechsteAufgabe()
 {
     while (!m_zeilen.AmEnde()) {
-        if (const std::optional<QString> zeile = inhalt(m_zeilen.LiesZeile()))
+        if (const std::optional<QString> zeile = Zeileninhalt(m_zeilen.LiesZeile()))
             return LiesAufgabenzeile(*zeile, m_dezimaltrenner);
     }
     return std::nullopt;

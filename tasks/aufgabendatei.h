@@ -22,6 +22,14 @@ struct Dateikopf {
                                     // 0 for a file without lines
 };
 
+// The first line of every task file, character for character.
+QString Kopfzeile();
+
+// A line as the reader takes it: nothing for a remark line (a "*" as the
+// very first character) or a line of blanks only, otherwise the line
+// without its leading blanks.
+std::optional<QString> Zeileninhalt(const QString& zeile);
+
 // A task file held in memory: the header line, the comment line, the line of
 // the types used, then one task per line. Remark lines (a "*" as the very
 // first character) and empty lines may stand anywhere.

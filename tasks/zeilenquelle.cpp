@@ -1,5 +1,6 @@
 #include "tasks/zeilenquelle.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -38,6 +39,17 @@ QString AusWindows1252(QByteArrayView bytes)
     for (const char byte : bytes)
         text += zeichen(static_cast<unsigned char>(byte));
     return text;
+}
+
+std::optional<char> Windows1252Byte(char32_t zeichen)
+{
+    if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF))
+        return static_cast<char>(zeichen);
+    // The table holds the five undefined bytes as themselves.
+    const auto* windows = std::ranges::find(WindowsZeichen, zeichen);
+    if (windows == WindowsZeichen.end())
+        return std::nullopt;
+    return static_cast<char>(0x80 + (windows - WindowsZeichen.begin()));
 }
 
 Zeilenquelle::Zeilenquelle(const QByteArray& inhalt)

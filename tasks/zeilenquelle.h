@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <optional>
+
 // The byte level of a task file. Teachers write these files with old Windows
 // editors, so they are read as Windows-1252 with the line ends of that world:
 // CR LF or a lone CR ends a line, a line feed on its own is an ordinary
@@ -13,6 +15,10 @@
 // (€, „, “, ”, –, Š, …). Bytes Windows leaves undefined there keep their
 // code point.
 QString AusWindows1252(QByteArrayView bytes);
+
+// The byte that AusWindows1252 reads as the character, or nothing when
+// Windows-1252 cannot hold it.
+std::optional<char> Windows1252Byte(char32_t zeichen);
 
 // Hands out the lines of a file held in memory, one at a time.
 class Zeilenquelle {
