@@ -131,7 +131,7 @@ void pruefeSchaubild(const Dateiaufgabe& aufgabe, Protokoll& protokoll)
     }
 }
 
-void pruefeAufgabe(const Dateiaufgabe& aufgabe, const Dateikopf& kopf, Protokoll& protokoll)
+void pruefeAufgabe(const Dateiaufgabe& aufgabe, const Typliste& erlaubteTypen, Protokoll& protokoll)
 {
     for (const Ersatzwert& notiz : aufgabe.Ersetzt)
         protokoll.Melde(Art::Warnung, ersatztext(notiz, aufgabe, protokoll));
@@ -142,7 +142,7 @@ void pruefeAufgabe(const Dateiaufgabe& aufgabe, const Dateikopf& kopf, Protokoll
                         QStringLiteral("Die Typnummer ist nicht 1 bis 7; das Programm zeigt kein Schaubild."));
         return;
     }
-    if (std::ranges::find(kopf.ErlaubteTypen, aufgabe.Typ) == kopf.ErlaubteTypen.end())
+    if (std::ranges::find(erlaubteTypen, aufgabe.Typ) == erlaubteTypen.end())
         protokoll.Melde(Art::Warnung,
                         QStringLiteral("Typ %1 (%2) steht nicht in der Typenzeile; die Aufgabe lässt sich nur "
                                        "überspringen.")
@@ -168,16 +168,30 @@ Pruefung PruefeAufgabendatei(const QByteArray& inhalt, const QLocale& locale)
     Protokoll protokoll(locale);
     Aufgabendatei datei(inhalt, locale.decimalPoint());
     pruefeKopf(datei.Kopf(), protokoll);
-    while (const std::optional<Dateiaufgabe> aufgabe = datei.NaechsteAufgabe()) {
+    std::vector<Befund>& befunde = protokoll.ergebnis.Befunde;
+    while (const std::optional<QString> zeile = datei.NaechsteAufgabenzeile()) {
         ++protokoll.ergebnis.Aufgaben;
-        protokoll.zeile = datei.Zeilennummer();
-        pruefeAufgabe(*aufgabe, datei.Kopf(), protokoll);
+        const std::vector<Befund> zeilenbefunde =
+            PruefeAufgabenzeile(*zeile, datei.Zeilennummer(), datei.Kopf().ErlaubteTypen, locale);
+        befunde.insert(befunde.end(), zeilenbefunde.begin(), zeilenbefunde.end());
     }
     if (datei.Kopf().Gelesen && protokoll.ergebnis.Aufgaben == 0) {
         protokoll.zeile = 0;
         protokoll.Melde(Art::Warnung, QStringLiteral("Die Datei enthält keine Aufgabe."));
     }
     return protokoll.ergebnis;
+}
+
+std::vector<Befund> PruefeAufgabenzeile(QStringView zeile, int zeilennummer, const Typliste& erlaubteTypen,
+                                        const QLocale& locale)
+{
+    const std::optional<QString> inhalt = Zeileninhalt(zeile.toString());
+    if (!inhalt)
+        return {};
+    Protokoll protokoll(locale);
+    protokoll.zeile = zeilennummer;
+    pruefeAufgabe(LiesAufgabenzeile(*inhalt, locale.decimalPoint()), erlaubteTypen, protokoll);
+    return std::move(protokoll.ergebnis.Befunde);
 }
 
 Pruefung UnlesbareDatei(const QString& grund)

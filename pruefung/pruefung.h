@@ -4,10 +4,13 @@
 // own reader and draws each given graph with the screen's own code, and
 // reports by line what a class would run into.
 
+#include "tasks/zufallsaufgabe.h"
+
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <vector>
 
@@ -33,6 +36,13 @@ struct Pruefung {
 // Checks a task file held in memory. Numbers are read with the decimal
 // separator of the given regional settings, as the program reads them.
 Pruefung PruefeAufgabendatei(const QByteArray& inhalt, const QLocale& locale);
+
+// The findings of one task line, exactly as PruefeAufgabendatei reports
+// them for that line at that number, for the types of the type line. The
+// line's leading blanks are passed over; a remark line or a line of
+// blanks gives none.
+std::vector<Befund> PruefeAufgabenzeile(QStringView zeile, int zeilennummer, const Typliste& erlaubteTypen,
+                                        const QLocale& locale);
 
 // A file that could not be read at all, for the given reason.
 Pruefung UnlesbareDatei(const QString& grund);

@@ -116,9 +116,16 @@ Aufgabendatei::Aufgabendatei(const QByteArray& inhalt, const QString& dezimaltre
 
 std::optional<Dateiaufgabe> Aufgabendatei::NaechsteAufgabe()
 {
+    if (const std::optional<QString> zeile = NaechsteAufgabenzeile())
+        return LiesAufgabenzeile(*zeile, m_dezimaltrenner);
+    return std::nullopt;
+}
+
+std::optional<QString> Aufgabendatei::NaechsteAufgabenzeile()
+{
     while (!m_zeilen.AmEnde()) {
-        if (const std::optional<QString> zeile = Zeileninhalt(m_zeilen.LiesZeile()))
-            return LiesAufgabenzeile(*zeile, m_dezimaltrenner);
+        if (std::optional<QString> zeile = Zeileninhalt(m_zeilen.LiesZeile()))
+            return zeile;
     }
     return std::nullopt;
 }

@@ -44,6 +44,8 @@ public:
     // The next task line's task in file order; nothing once the series is
     // over, at the end of the file or after an error in the head.
     std::optional<Dateiaufgabe> NaechsteAufgabe();
+    // The same, as the text of the task line without its leading blanks.
+    std::optional<QString> NaechsteAufgabenzeile();
     // The number of the line NaechsteAufgabe read last, counted from 1.
     int Zeilennummer() const { return m_zeilen.Zeilennummer(); }
 

@@ -168,6 +168,20 @@ TEST(Pruefung, LiestZahlenMitDemTrennerDerRegion)
     EXPECT_EQ(Pruefbericht(QStringLiteral("a.sba"), PruefeAufgabendatei(datei, QLocale::c())), erwartet);
 }
 
+// The editor checks a line after every keystroke.
+TEST(Pruefung, PrueftEineAufgabenzeileAllein)
+{
+    const std::vector<Befund> erwartet = {
+        {9, Befund::Art::Warnung,
+         QStringLiteral("„x“ ist keine Zahl (Dezimaltrenner „,“); das Programm setzt ohne Meldung a auf 1.")},
+        {9, Befund::Art::Warnung,
+         QStringLiteral("Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“")},
+        {9, Befund::Art::Warnung,
+         QStringLiteral("Typ 5 (Sinusfunktion) steht nicht in der Typenzeile; die Aufgabe lässt sich nur überspringen.")}};
+    EXPECT_EQ(PruefeAufgabenzeile(u"  5 x 1", 9, {0, 2}, Deutsch), erwartet);
+    EXPECT_TRUE(PruefeAufgabenzeile(u"* 5 x 1", 9, {0, 2}, Deutsch).empty());
+}
+
 TEST(Pruefung, ZaehltFehlerUndWarnungen)
 {
     const Pruefung pruefung = PruefeAufgabendatei(mitAllenTypen({"9 1", "3 1", "1 0 100", "1 x 0"}), Deutsch);
