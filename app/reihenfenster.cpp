@@ -146,7 +146,7 @@ void TReihenfenster::baueListe(QBoxLayout* spalte)
                                  QStringLiteral("Abschnitte")}),
                         "LAufgaben", QStringLiteral("Aufgaben"));
     LAufgaben->setMinimumWidth(520);
-    spalte->addWidget(beschriftung(QStringLiteral("A&ufgaben:"), LAufgaben));
+    spalte->addWidget(beschriftung(QStringLiteral("&Aufgaben:"), LAufgaben));
     spalte->addWidget(LAufgaben, 2);
     Verbinde(m_bericht, LAufgaben, &QTreeWidget::currentItemChanged, this, [this] {
         if (m_zeigt)
@@ -161,7 +161,7 @@ void TReihenfenster::baueListe(QBoxLayout* spalte)
     knopf(zeile, "BLoeschen", QStringLiteral("&Löschen"), {}, [this] { m_reihe.Loesche(); });
     knopf(zeile, "BHoch", QStringLiteral("Nach &oben"), QKeySequence(Qt::ALT | Qt::Key_Up),
           [this] { m_reihe.Verschiebe(-1); });
-    knopf(zeile, "BRunter", QStringLiteral("Nach u&nten"), QKeySequence(Qt::ALT | Qt::Key_Down),
+    knopf(zeile, "BRunter", QStringLiteral("Nach un&ten"), QKeySequence(Qt::ALT | Qt::Key_Down),
           [this] { m_reihe.Verschiebe(1); });
     spalte->addLayout(zeile);
 
@@ -188,7 +188,7 @@ void TReihenfenster::baueKnoepfe(QBoxLayout* zeile)
     knopf(zeile, "BOeffnen", QStringLiteral("Ö&ffnen …"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { oeffnen(); });
     knopf(zeile, "BSpeichern", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { speichern(); });
     knopf(zeile, "BSpeichernUnter", QStringLiteral("Speichern &unter …"), {}, [this] { speichernUnter(); });
-    knopf(zeile, "BAusprobieren", QStringLiteral("&Ausprobieren"), {}, [this] { probiereAus(); });
+    knopf(zeile, "BAusprobieren", QStringLiteral("Aus&probieren"), {}, [this] { probiereAus(); });
 }
 
 void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
@@ -199,7 +199,7 @@ void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
     CBTyp = benannt(new QComboBox, "CBTyp", QStringLiteral("Typ der Aufgabe"));
     for (int Typ = 0; Typ < AnzahlTypen; ++Typ)
         CBTyp->addItem(QStringLiteral("%1 %2").arg(Typ + 1).arg(Typname(Typ)));
-    raster->addWidget(beschriftung(QStringLiteral("&Typ:"), CBTyp), 0, 0);
+    raster->addWidget(beschriftung(QStringLiteral("T&yp:"), CBTyp), 0, 0);
     raster->addWidget(CBTyp, 0, 1, 1, 7);
     Verbinde(m_bericht, CBTyp, &QComboBox::activated, this, [this] { m_reihe.SetzeTyp(CBTyp->currentIndex()); });
     for (int i = 0; i < 4; ++i) {
@@ -215,7 +215,7 @@ void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
     const QStringList namen{QStringLiteral("Anfang des 1. Abschnitts"), QStringLiteral("Ende des 1. Abschnitts"),
                             QStringLiteral("Anfang des 2. Abschnitts"), QStringLiteral("Ende des 2. Abschnitts")};
     const QStringList texte{QStringLiteral("1. Abschnitt &von"), QStringLiteral("bis"),
-                            QStringLiteral("2. Abschnitt vo&n"), QStringLiteral("bis")};
+                            QStringLiteral("2. Abs&chnitt von"), QStringLiteral("bis")};
     for (int i = 0; i < 4; ++i) {
         auto* box = benannt(new QLineEdit, QStringLiteral("EAbschnitt%1").arg(i + 1).toLatin1().constData(),
                             namen[i]);
@@ -370,7 +370,7 @@ void TReihenfenster::zeigeParameter(const Reihenaufgabe& aufgabe)
         EParameter[n]->setVisible(da);
         if (!da)
             continue;
-        LParameter[n]->setText(QStringLiteral("&%1 =").arg(Buchstabe(aufgabe.Typ, i)));
+        LParameter[n]->setText(QStringLiteral("%1 =").arg(Buchstabe(aufgabe.Typ, i)));
         EParameter[n]->setAccessibleName(ParameterName(aufgabe.Typ, i));
         zeigeWert(EParameter[n], aufgabe.Parameter[i]);
     }
