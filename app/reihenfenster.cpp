@@ -146,6 +146,8 @@ void TReihenfenster::baueListe(QBoxLayout* spalte)
                                  QStringLiteral("Abschnitte")}),
                         "LAufgaben", QStringLiteral("Aufgaben"));
     LAufgaben->setMinimumWidth(520);
+    for (const auto& [spalte, breite] : {std::pair{0, 36}, std::pair{1, 110}, std::pair{2, 250}})
+        LAufgaben->setColumnWidth(spalte, breite);
     spalte->addWidget(beschriftung(QStringLiteral("&Aufgaben:"), LAufgaben));
     spalte->addWidget(LAufgaben, 2);
     Verbinde(m_bericht, LAufgaben, &QTreeWidget::currentItemChanged, this, [this] {
