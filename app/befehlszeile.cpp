@@ -94,7 +94,8 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
         const std::variant<Blattauftrag, QString> gelesen = blatt.Lies(parser, dateien);
         if (const QString* fehler = std::get_if<QString>(&gelesen))
             return Fehlaufruf(*fehler);
-        return {Auftrag::Art::Arbeitsblatt, {}, {}, 0, std::get<Blattauftrag>(gelesen)};
+        const Blattauftrag& auftrag = std::get<Blattauftrag>(gelesen);
+        return {auftrag.Reihe ? Auftrag::Art::Reihe : Auftrag::Art::Arbeitsblatt, {}, {}, 0, auftrag};
     }
     if (parser.isSet(pruefen))
         return dateien.isEmpty() ? Fehlaufruf(QStringLiteral("--pruefe braucht mindestens eine Aufgabendatei."))
@@ -124,6 +125,8 @@ int Starte(int argc, char* argv[])
     case Auftrag::Art::Arbeitsblatt:
         kern.reset();
         return ErstelleArbeitsblatt(argc, argv, auftrag.Blatt);
+    case Auftrag::Art::Reihe:
+        return SchreibeZufallsreihe(auftrag.Blatt);
     }
     return FalscherAufruf;
 }

@@ -14,7 +14,8 @@ struct Auftrag {
         Ausgabe, // Text is printed and the program ends with Status: help, version, a wrong call
         Pruefen, // the task files in Dateien are checked and reported, without a window
         Arbeitsblatt, // the worksheet of Blatt is written, without a window
-        Bearbeiten,   // the series editor, with the task file in Dateien opened if one is named
+        Reihe, // the random tasks of Blatt are written as a task file
+        Bearbeiten, // the series editor, with the task file in Dateien opened if one is named
     };
     Art art = Art::Fenster;
     QStringList Dateien;

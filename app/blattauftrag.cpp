@@ -80,7 +80,7 @@ Ergebnis zufallsoptionen(Blattauftrag auftrag, const QCommandLineParser& parser,
         auftrag.Saat = static_cast<std::uint32_t>(*wert);
     }
     if (auftrag.Ausgabe.isEmpty())
-        auftrag.Ausgabe = Zufallsblattdatei();
+        auftrag.Ausgabe = auftrag.Reihe ? Zufallsreihendatei() : Zufallsblattdatei();
     return auftrag;
 }
 
@@ -93,13 +93,26 @@ QString nebenDerDatei(const QString& datei)
 
 void schreibeZeile(std::FILE* ziel, const QString& text) { SchreibeKonsole(ziel, text + QLatin1Char('\n')); }
 
+Arbeitsblatt zufallsblatt(const Blattauftrag& auftrag)
+{
+    Zufallsgenerator zufall;
+    zufall.Saeen(auftrag.Saat.value());
+    return Zufallsblatt(auftrag.Anzahl, auftrag.Typen, auftrag.Stufe, zufall);
+}
+
 Arbeitsblatt lies(const Blattauftrag& auftrag)
 {
     if (!auftrag.Datei.isEmpty())
         return BlattAusDatei(LiesDateiinhalt(auftrag.Datei), QLocale().decimalPoint());
-    Zufallsgenerator zufall;
-    zufall.Saeen(*auftrag.Saat);
-    return Zufallsblatt(auftrag.Anzahl, auftrag.Typen, auftrag.Stufe, zufall);
+    return zufallsblatt(auftrag);
+}
+
+// Random tasks without a seed get one by chance, named in the output.
+Blattauftrag mitSaat(Blattauftrag auftrag)
+{
+    if (auftrag.Datei.isEmpty() && !auftrag.Saat)
+        auftrag.Saat = QRandomGenerator::system()->bounded(std::numeric_limits<int>::max());
+    return auftrag;
 }
 
 // What the output names besides the file: the seed of a random sheet, so
@@ -113,10 +126,13 @@ QString saatHinweis(const Blattauftrag& auftrag)
 
 QString Zufallsblattdatei() { return QStringLiteral("arbeitsblatt.pdf"); }
 
+QString Zufallsreihendatei() { return QStringLiteral("reihe.sba"); }
+
 Blattoptionen::Blattoptionen(QCommandLineParser& parser)
     : m_blatt(QStringLiteral("arbeitsblatt"), QStringLiteral("schreibt ein Arbeitsblatt mit Lösungen als PDF"))
+    , m_reihe(QStringLiteral("reihe"), QStringLiteral("schreibt Zufallsaufgaben als Aufgabendatei"))
     , m_ausgabe({QStringLiteral("o"), QStringLiteral("ausgabe")},
-                QStringLiteral("die PDF-Datei (sonst DATEI.pdf oder arbeitsblatt.pdf)"), QStringLiteral("Datei"))
+                QStringLiteral("die PDF-Datei, mit --reihe die Aufgabendatei (.sba)"), QStringLiteral("Datei"))
     , m_zufall(QStringLiteral("zufall"), QStringLiteral("so viele Zufallsaufgaben (1 bis 100)"), QStringLiteral("N"))
     , m_typen(QStringLiteral("typen"), QStringLiteral("die Typen der Zufallsaufgaben, z. B. 3,5 (sonst alle)"),
               QStringLiteral("Liste"))
@@ -124,22 +140,28 @@ Blattoptionen::Blattoptionen(QCommandLineParser& parser)
               QStringLiteral("0-2"))
     , m_saat(QStringLiteral("saat"), QStringLiteral("Startwert: dieselbe Saat gibt dasselbe Blatt"), QStringLiteral("S"))
 {
-    parser.addOptions({m_blatt, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat});
+    parser.addOptions({m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat});
 }
 
 bool Blattoptionen::Gefragt(const QCommandLineParser& parser) const
 {
-    return std::ranges::any_of(std::array{&m_blatt, &m_ausgabe, &m_zufall, &m_typen, &m_stufe, &m_saat},
+    return std::ranges::any_of(std::array{&m_blatt, &m_reihe, &m_ausgabe, &m_zufall, &m_typen, &m_stufe, &m_saat},
                                [&](const QCommandLineOption* o) { return parser.isSet(*o); });
 }
 
 std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser& parser, const QStringList& dateien) const
 {
-    if (!parser.isSet(m_blatt))
-        return QStringLiteral("Die Optionen -o, --zufall, --typen, --stufe und --saat gelten nur mit --arbeitsblatt.");
+    const bool reihe = parser.isSet(m_reihe);
+    if (reihe && parser.isSet(m_blatt))
+        return QStringLiteral("--reihe und --arbeitsblatt gehen nicht zusammen.");
+    if (!reihe && !parser.isSet(m_blatt))
+        return QStringLiteral(
+            "Die Optionen -o, --zufall, --typen, --stufe und --saat gelten nur mit --arbeitsblatt oder --reihe.");
     const bool zufall = parser.isSet(m_zufall);
     if (!zufall && (parser.isSet(m_typen) || parser.isSet(m_stufe) || parser.isSet(m_saat)))
         return QStringLiteral("Die Optionen --typen, --stufe und --saat gelten nur mit --zufall.");
+    if (reihe && (!zufall || !dateien.isEmpty()))
+        return QStringLiteral("--reihe schreibt Zufallsaufgaben: Es braucht --zufall N und keine Aufgabendatei.");
     if (dateien.size() > 1)
         return QStringLiteral("Ein Arbeitsblatt entsteht aus genau einer Aufgabendatei.");
     if (zufall && !dateien.isEmpty())
@@ -148,6 +170,7 @@ std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser
         return QStringLiteral("Für das Arbeitsblatt fehlt die Aufgabendatei oder --zufall N.");
     Blattauftrag auftrag;
     auftrag.Ausgabe = parser.value(m_ausgabe);
+    auftrag.Reihe = reihe;
     if (zufall)
         return zufallsoptionen(auftrag, parser, parser.value(m_zufall), m_typen, m_stufe, m_saat);
     auftrag.Datei = dateien.first();
@@ -158,8 +181,7 @@ std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser
 
 int ErstelleArbeitsblatt(int argc, char* argv[], Blattauftrag auftrag)
 {
-    if (auftrag.Datei.isEmpty() && !auftrag.Saat)
-        auftrag.Saat = QRandomGenerator::system()->bounded(std::numeric_limits<int>::max());
+    auftrag = mitSaat(auftrag);
     // The sheet never shows a window, so it needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication anwendung(argc, argv);
@@ -179,4 +201,31 @@ int ErstelleArbeitsblatt(int argc, char* argv[], Blattauftrag auftrag)
         schreibeZeile(stderr, QStringLiteral("kurvix: ") + fehler.Text());
     }
     return 1;
+}
+
+Aufgabenreihe Zufallsreihe(const Blattauftrag& auftrag)
+{
+    Aufgabenreihe reihe;
+    reihe.Kommentar = QStringLiteral("Übung: Gib zu jedem Schaubild die Funktionsgleichung an!");
+    reihe.ErlaubteTypen = auftrag.Typen;
+    for (const Kurve& kurve : zufallsblatt(auftrag).Aufgaben)
+        reihe.Aufgaben.push_back({{}, {kurve.Typ, kurve.P, {}}, {}});
+    return reihe;
+}
+
+int SchreibeZufallsreihe(Blattauftrag auftrag)
+{
+    auftrag = mitSaat(auftrag);
+    const std::variant<QByteArray, QString> bytes =
+        SchreibeAufgabenreihe(Zufallsreihe(auftrag), QLocale().decimalPoint());
+    const std::optional<QString> fehler = std::holds_alternative<QString>(bytes)
+                                              ? std::get<QString>(bytes)
+                                              : SchreibeDateiinhalt(auftrag.Ausgabe, std::get<QByteArray>(bytes));
+    if (fehler) {
+        schreibeZeile(stderr, QStringLiteral("kurvix: ") + *fehler);
+        return 1;
+    }
+    schreibeZeile(stdout, QStringLiteral("Aufgabendatei geschrieben: ") + QDir::toNativeSeparators(auftrag.Ausgabe) +
+                              saatHinweis(auftrag));
+    return 0;
 }

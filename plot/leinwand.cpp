@@ -14,6 +14,34 @@ std::int64_t gerundetGeteilt(std::int64_t a, std::int64_t n)
     return a < 0 ? -betrag : betrag;
 }
 
+// Steps along the longer axis from von up to, not including, bis; the other
+// coordinate follows the ideal line, rounded. Only the steps inside the
+// image are visited, in order, until besuche returns false.
+template <typename Besuch>
+void duenneLinie(QPoint von, QPoint bis, QSize bild, Besuch besuche)
+{
+    const std::int64_t dx = bis.x() - von.x();
+    const std::int64_t dy = bis.y() - von.y();
+    const std::int64_t schritte = std::max(std::abs(dx), std::abs(dy));
+    if (schritte == 0)
+        return;
+    const std::int64_t breite = bild.width();
+    const std::int64_t hoehe = bild.height();
+    const bool waagrecht = std::abs(dx) >= std::abs(dy);
+    const std::int64_t start = waagrecht ? von.x() : von.y();
+    const std::int64_t richtung = (waagrecht ? dx : dy) > 0 ? 1 : -1;
+    const std::int64_t grenze = waagrecht ? breite : hoehe;
+    // Range of steps whose coordinate on the longer axis lies in 0..grenze-1.
+    const std::int64_t erster = std::max<std::int64_t>(richtung > 0 ? -start : start - (grenze - 1), 0);
+    const std::int64_t letzter = std::min(richtung > 0 ? grenze - 1 - start : start, schritte - 1);
+    for (std::int64_t i = erster; i <= letzter; ++i) {
+        const std::int64_t x = von.x() + (waagrecht ? richtung * i : gerundetGeteilt(i * dx, schritte));
+        const std::int64_t y = von.y() + (waagrecht ? gerundetGeteilt(i * dy, schritte) : richtung * i);
+        if (x >= 0 && x < breite && y >= 0 && y < hoehe && !besuche(x, y))
+            return;
+    }
+}
+
 } // namespace
 
 Leinwand::Leinwand(QImage& bild)
@@ -58,31 +86,19 @@ void Leinwand::Linie(QPoint von, QPoint bis)
     LinieBis(bis.x(), bis.y());
 }
 
-// Steps along the longer axis from von up to, not including, bis; the other
-// coordinate follows the ideal line, rounded. Only the steps inside the
-// image are visited.
+bool LinieTrifftBild(QPoint von, QPoint bis, QSize bild)
+{
+    bool getroffen = false;
+    duenneLinie(von, bis, bild, [&](std::int64_t, std::int64_t) { return !(getroffen = true); });
+    return getroffen;
+}
+
 void Leinwand::setzePunkte(QPoint von, QPoint bis)
 {
-    const std::int64_t dx = bis.x() - von.x();
-    const std::int64_t dy = bis.y() - von.y();
-    const std::int64_t schritte = std::max(std::abs(dx), std::abs(dy));
-    if (schritte == 0)
-        return;
-    const std::int64_t breite = m_bild.width();
-    const std::int64_t hoehe = m_bild.height();
-    const bool waagrecht = std::abs(dx) >= std::abs(dy);
-    const std::int64_t start = waagrecht ? von.x() : von.y();
-    const std::int64_t richtung = (waagrecht ? dx : dy) > 0 ? 1 : -1;
-    const std::int64_t grenze = waagrecht ? breite : hoehe;
-    // Range of steps whose coordinate on the longer axis lies in 0..grenze-1.
-    const std::int64_t erster = std::max<std::int64_t>(richtung > 0 ? -start : start - (grenze - 1), 0);
-    const std::int64_t letzter = std::min(richtung > 0 ? grenze - 1 - start : start, schritte - 1);
-    for (std::int64_t i = erster; i <= letzter; ++i) {
-        const std::int64_t x = von.x() + (waagrecht ? richtung * i : gerundetGeteilt(i * dx, schritte));
-        const std::int64_t y = von.y() + (waagrecht ? gerundetGeteilt(i * dy, schritte) : richtung * i);
-        if (x >= 0 && x < breite && y >= 0 && y < hoehe)
-            setze(x, y);
-    }
+    duenneLinie(von, bis, m_bild.size(), [this](std::int64_t x, std::int64_t y) {
+        setze(x, y);
+        return true;
+    });
 }
 
 // Visits only the pixels of the image within half the width of the

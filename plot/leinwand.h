@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QSize>
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,11 @@
 // every pixel within half its width of the segment: round ends, so the
 // segments of a run meet in round joins. Both rules use exact integer
 // arithmetic, so strokes mirrored about an axis stay mirror images.
+// Whether a thin line from von up to, not including, bis would set any pixel
+// of an image of the given size: the same pixels Leinwand sets, without an
+// image.
+bool LinieTrifftBild(QPoint von, QPoint bis, QSize bild);
+
 class Leinwand : public Zeichenziel {
 public:
     explicit Leinwand(QImage& bild);

@@ -1,13 +1,12 @@
 #include "pruefung/pruefung.h"
 
 #include "model/zahltext.h"
-#include "plot/ebene.h"
+#include "plot/abtastung.h"
 #include "plot/geometrie.h"
+#include "plot/leinwand.h"
 #include "tasks/aufgabendatei.h"
 #include "term/termaufbau.h"
 #include "term/vorlesetexte.h"
-
-#include <QImage>
 
 #include <algorithm>
 
@@ -107,16 +106,31 @@ void pruefeAbschnitte(const Abschnitte& abschnitte, Protokoll& protokoll)
     }
 }
 
-// Draws the given graph thin, with the screen's own code, on an empty
-// plot: true when any pixel of it lands in the plot. Throws Rechenfehler
-// where the screen would.
+// Follows the strokes of a graph as the screen would draw them thin and
+// notes whether any pixel of them lands in the plot.
+class Trefferziel : public Zeichenziel {
+public:
+    void BewegeZu(int spalte, int zeile) override { m_position = {spalte, zeile}; }
+    void LinieBis(int spalte, int zeile) override
+    {
+        const QPoint ziel(spalte, zeile);
+        m_getroffen = m_getroffen || LinieTrifftBild(m_position, ziel, {BildBreite, BildHoehe});
+        m_position = ziel;
+    }
+    bool Getroffen() const { return m_getroffen; }
+
+private:
+    QPoint m_position;
+    bool m_getroffen = false;
+};
+
+// Samples the given graph with the screen's own code: true when any pixel
+// of it lands in the plot. Throws Rechenfehler where the screen would.
 bool zeigtSchaubild(const Dateiaufgabe& aufgabe)
 {
-    QImage bild(BildBreite, BildHoehe, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    const QImage leer = bild; // the drawing detaches from it
-    ZeichneKurve(bild, {aufgabe.Typ, aufgabe.Parameter, aufgabe.Abschnitte, false}, Qt::black, 1);
-    return bild != leer;
+    Trefferziel ziel;
+    TasteAb({aufgabe.Typ, aufgabe.Parameter, aufgabe.Abschnitte, false}, ziel);
+    return ziel.Getroffen();
 }
 
 void pruefeSchaubild(const Dateiaufgabe& aufgabe, Protokoll& protokoll)
@@ -135,8 +149,10 @@ void pruefeAufgabe(const Dateiaufgabe& aufgabe, const Typliste& erlaubteTypen, P
 {
     for (const Ersatzwert& notiz : aufgabe.Ersetzt)
         protokoll.Melde(Art::Warnung, ersatztext(notiz, aufgabe, protokoll));
+    // Every box a task line brings up starts with "Fehler!" and interrupts
+    // the pupils: a teacher must not take such a file for sound.
     for (const Meldung& meldung : aufgabe.Meldungen)
-        protokoll.Melde(Art::Warnung, QStringLiteral("Das Programm meldet ") + inAnfuehrung(meldung.text));
+        protokoll.Melde(Art::Fehler, QStringLiteral("Das Programm meldet ") + inAnfuehrung(meldung.text));
     if (!IstTyp(aufgabe.Typ)) {
         protokoll.Melde(Art::Fehler,
                         QStringLiteral("Die Typnummer ist nicht 1 bis 7; das Programm zeigt kein Schaubild."));

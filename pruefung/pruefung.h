@@ -16,8 +16,9 @@
 
 // One thing the checker found.
 struct Befund {
-    // A Fehler: the file would not load, or a task would show no graph.
-    // A Warnung: everything else a teacher should look at.
+    // A Fehler: the file would not load, a task would show no graph, or
+    // the program would show the pupils a box starting with "Fehler!".
+    // A Warnung: what the program takes silently.
     enum class Art { Fehler, Warnung };
     int zeile; // counted from 1; 0 for the file as a whole
     Art art;

@@ -2,6 +2,8 @@
 // are refused, and what the program does with them.
 
 #include "app/befehlszeile.h"
+#include "pruefung/pruefung.h"
+#include "tasks/dateiinhalt.h"
 #include "programmlauf.h"
 #include "testhilfe.h"
 
@@ -34,6 +36,12 @@ Blattauftrag zufall(int anzahl, Typliste typen, int stufe, std::optional<std::ui
     return a;
 }
 
+Blattauftrag reihe(Blattauftrag a)
+{
+    a.Reihe = true;
+    return a;
+}
+
 struct Blattaufruf {
     const char* name;
     QStringList argumente;
@@ -55,6 +63,10 @@ const Blattaufruf Blattaufrufe[] = {
     {"GroessteSaat",
      {"--arbeitsblatt", "--zufall", "2", "--saat", "2147483647"},
      zufall(2, AlleTypen, Normal, 2147483647U, "arbeitsblatt.pdf")},
+    {"ReiheMitAllem",
+     {"--reihe", "--zufall", "12", "--typen", "3,5", "--stufe", "1", "--saat", "4", "-o", "r.sba"},
+     reihe(zufall(12, {Parabel2, Sinus}, Leicht, 4, "r.sba"))},
+    {"ReiheVorgaben", {"--zufall", "3", "--reihe"}, reihe(zufall(3, AlleTypen, Normal, std::nullopt, "reihe.sba"))},
 };
 
 class BlattaufrufTest : public ::testing::TestWithParam<Blattaufruf> {};
@@ -62,7 +74,8 @@ class BlattaufrufTest : public ::testing::TestWithParam<Blattaufruf> {};
 TEST_P(BlattaufrufTest, WirdGelesen)
 {
     const Auftrag auftrag = LiesBefehlszeile(QStringList{QStringLiteral("kurvix")} + GetParam().argumente);
-    ASSERT_EQ(auftrag.art, Auftrag::Art::Arbeitsblatt) << auftrag.Text.toStdString();
+    ASSERT_EQ(auftrag.art, GetParam().auftrag.Reihe ? Auftrag::Art::Reihe : Auftrag::Art::Arbeitsblatt)
+        << auftrag.Text.toStdString();
     EXPECT_EQ(auftrag.Status, 0);
     EXPECT_TRUE(auftrag.Blatt == GetParam().auftrag);
     EXPECT_EQ(auftrag.Blatt.Datei, GetParam().auftrag.Datei);
@@ -80,9 +93,9 @@ struct Fehlaufruf {
 
 const Fehlaufruf Fehlaufrufe[] = {
     {"ZufallOhneBlatt", {"--zufall", "3"},
-     "kurvix: Die Optionen -o, --zufall, --typen, --stufe und --saat gelten nur mit --arbeitsblatt."},
+     "kurvix: Die Optionen -o, --zufall, --typen, --stufe und --saat gelten nur mit --arbeitsblatt oder --reihe."},
     {"AusgabeOhneBlatt", {"k.sba", "-o", "b.pdf"},
-     "kurvix: Die Optionen -o, --zufall, --typen, --stufe und --saat gelten nur mit --arbeitsblatt."},
+     "kurvix: Die Optionen -o, --zufall, --typen, --stufe und --saat gelten nur mit --arbeitsblatt oder --reihe."},
     {"NichtsFuersBlatt", {"--arbeitsblatt"}, "kurvix: Für das Arbeitsblatt fehlt die Aufgabendatei oder --zufall N."},
     {"NurAusgabe", {"--arbeitsblatt", "-o", "b.pdf"}, "kurvix: Für das Arbeitsblatt fehlt die Aufgabendatei oder --zufall N."},
     {"DateiUndZufall", {"--arbeitsblatt", "k.sba", "--zufall", "2"},
@@ -111,6 +124,11 @@ const Fehlaufruf Fehlaufrufe[] = {
      "kurvix: --saat erwartet eine ganze Zahl von 0 bis 2147483647, nicht „-1“."},
     {"SaatZuGross", {"--arbeitsblatt", "--zufall", "2", "--saat", "2147483648"},
      "kurvix: --saat erwartet eine ganze Zahl von 0 bis 2147483647, nicht „2147483648“."},
+    {"ReiheUndBlatt", {"--reihe", "--arbeitsblatt", "--zufall", "2"}, "kurvix: --reihe und --arbeitsblatt gehen nicht zusammen."},
+    {"ReiheOhneZufall", {"--reihe", "-o", "r.sba"},
+     "kurvix: --reihe schreibt Zufallsaufgaben: Es braucht --zufall N und keine Aufgabendatei."},
+    {"ReiheAusDatei", {"--reihe", "k.sba", "--zufall", "2"},
+     "kurvix: --reihe schreibt Zufallsaufgaben: Es braucht --zufall N und keine Aufgabendatei."},
 };
 
 class FehlaufrufTest : public ::testing::TestWithParam<Fehlaufruf> {};
@@ -192,6 +210,24 @@ TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
     EXPECT_TRUE(text.contains(QStringLiteral("f(x) = 2·(x + 1)²"))) << text.toStdString();
 }
 
+// The first tasks are those the worksheet with the same seed and options
+// shows: 1,5·sin(2·(x + 4)) - 4 and -sin(2·(x + 1)) + 1.
+TEST_F(BlattlaufTest, ReiheSchreibtDieAufgabenDesBlattsAlsAufgabendatei)
+{
+    const QStringList aufruf = {"--reihe", "--zufall", "12", "--typen", "3,5", "--saat", "4", "-o", "r.sba"};
+    const Programmlauf lauf = StarteProgramm(aufruf, ordner.path(), QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(lauf.status, 0) << lauf.fehlerausgabe.toStdString();
+    EXPECT_EQ(lauf.ausgabe, QStringLiteral("Aufgabendatei geschrieben: r.sba (Saat 4)\n"));
+    const QByteArray bytes = LiesDateiinhalt(pfad("r.sba"));
+    EXPECT_TRUE(bytes.startsWith("* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von "
+                                 "Talvenhorn *\r\n\xDC" "bung: Gib zu jedem Schaubild die Funktionsgleichung an!\r\n"
+                                 "3 5\r\n5 1,5 2 4 -4\r\n5 -1 2 1 1\r\n")) << bytes.toStdString();
+    EXPECT_EQ(bytes.count("\r\n") * 2, bytes.count('\r') + bytes.count('\n'));
+    const Pruefung pruefung = PruefeAufgabendatei(bytes, QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(pruefung.Aufgaben, 12);
+    EXPECT_TRUE(pruefung.Befunde.empty());
+}
+
 struct Fehllauf {
     const char* name;
     QStringList argumente;
@@ -205,6 +241,8 @@ const Fehllauf Fehllaeufe[] = {
      "kurvix: Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (1. Zeile ist unkorrekt)."},
     {"OrdnerFehlt", {"--arbeitsblatt", "--zufall", "1", "-o", "fehlt/a.pdf"}, 1, "kurvix: Die Datei „fehlt/a.pdf“"},
     {"FalscherAufruf", {"--arbeitsblatt", "--zufall", "x"}, 2, "kurvix: --zufall erwartet"},
+    {"ReiheOrdnerFehlt", {"--reihe", "--zufall", "1", "-o", "fehlt/r.sba"}, 1,
+     "kurvix: Die Datei „fehlt/r.sba“ kann nicht gespeichert werden: "},
 };
 
 class FehllaufTest : public BlattlaufTest, public ::testing::WithParamInterface<Fehllauf> {};

@@ -28,9 +28,9 @@ const Aufruffall Aufruffaelle[] = {
      0},
     {"FehlerhafteDateiUndOrdner",
      {"--pruefe", "kaputt.sba", ".", "sinus.sba"},
-     {"kaputt.sba:4: Warnung: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
+     {"kaputt.sba:4: Fehler: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
       "kaputt.sba:5: Fehler: Das vorgegebene Schaubild ist in der Zeichenfläche nicht zu sehen.",
-      "kaputt.sba: 2 Aufgaben, 1 Fehler, 1 Warnung",
+      "kaputt.sba: 2 Aufgaben, 2 Fehler, 0 Warnungen",
       ".: Fehler: Die Datei „.“ kann nicht geöffnet werden: Das ist keine gewöhnliche Datei, sondern zum Beispiel "
       "ein Ordner oder ein Gerät.",
       ".: 0 Aufgaben, 1 Fehler, 0 Warnungen", Sinus},

@@ -20,14 +20,14 @@ const QByteArray Kopf = "* Aufgabendatei f\xFCr Programm zum Verschieben und Str
 // settings the tests run under play no part.
 const std::vector<std::pair<const char*, QByteArray>> Dateien = {
     {"gut.sba", Kopf + "3 1 -2 1\r\n1 2 -3\r\n"},
-    {"warnung.sba", Kopf + "3 1\r\n"},
+    {"warnung.sba", Kopf + "5 1 1 0 0\r\n"},
     {"fehler.sba", Kopf + "1 0 100\r\n7 1 -2 0\r\n"},
     {"kopf.sba", "Aufgaben\r\nKommentar\r\n1\r\n1 1 0\r\n"},
 };
 
 const char* const Gut = "gut.sba: 2 Aufgaben, 0 Fehler, 0 Warnungen";
-const char* const Warnung1 = "warnung.sba:4: Warnung: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile "
-                             "fehlen Daten!“";
+const char* const Warnung1 = "warnung.sba:4: Warnung: Typ 5 (Sinusfunktion) steht nicht in der Typenzeile; die "
+                             "Aufgabe lässt sich nur überspringen.";
 const char* const Warnung2 = "warnung.sba: 1 Aufgabe, 0 Fehler, 1 Warnung";
 
 // The files checked in order, what is printed and the exit status.

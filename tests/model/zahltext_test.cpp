@@ -65,25 +65,6 @@ TEST(Zahltext, UnendlichUndNaNBleibenLesbar)
     EXPECT_EQ(Zahltext(std::numeric_limits<double>::quiet_NaN(), Deutsch), QStringLiteral("NaN"));
 }
 
-struct KurzeZahl {
-    double wert;
-    const char* text;
-};
-
-// Every value reads back exactly (the property test of the task series
-// tries 10,000 series); these pin the form.
-const KurzeZahl KurzeZahlen[] = {
-    {0.3, "0,3"},       {0.1 + 0.2, "0,30000000000000004"}, {-0.0, "-0"},       {0.33333, "0,33333"},
-    {1500, "1500"},     {1e-5, "1E-5"},                     {1e20, "1E20"},     {-1.5e20, "-1,5E20"},
-    {1e-4, "1E-4"},     {123456, "123456"},                 {1e5, "1E5"},       {2.5e-300, "2,5E-300"},
-};
-
-TEST(KuerzesterZahltext, SchreibtDieKuerzesteFormDieDenWertBehaelt)
-{
-    for (const auto& [wert, text] : KurzeZahlen)
-        EXPECT_EQ(KuerzesterZahltext(wert, u","), QString::fromUtf8(text)) << wert;
-}
-
 struct Vorzeichen {
     double wert;
     const char* text;

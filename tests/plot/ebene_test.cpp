@@ -1,12 +1,15 @@
 #include "plot/ebene.h"
 
 #include "plot/geometrie.h"
+#include "plot/leinwand.h"
 
 #include "testhilfe.h"
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -337,6 +340,23 @@ TEST_F(KurveTest, RechenfehlerLaesstDieLeereEbene)
     const QImage ebene = zeichne().copy();
     EXPECT_THROW(ZeichneKurve(bild, {Exponential, {{1, -2, 0}}, {}, false}, Farbe(0xFF0000), 1), Rechenfehler);
     EXPECT_EQ(bild, ebene);
+}
+
+// The checker asks whether a line would set a pixel instead of drawing it:
+// short lines about a small image, and some steep ones from far outside.
+TEST(LinieTrifftBild, GenauWennLeinwandEinenBildpunktSetzt)
+{
+    std::mt19937 zufall(7);
+    std::uniform_int_distribution<int> nah(-12, 52);
+    QImage weiss(40, 30, QImage::Format_RGB32);
+    weiss.fill(Qt::white);
+    for (int n = 0; n < 20000; ++n) {
+        const QPoint von(nah(zufall), nah(zufall) - 5);
+        const QPoint bis(nah(zufall), n % 10 ? nah(zufall) - 5 : 100000);
+        QImage bild = weiss.copy();
+        Leinwand(bild).Linie(von, bis);
+        ASSERT_EQ(LinieTrifftBild(von, bis, weiss.size()), bild != weiss) << n;
+    }
 }
 
 // The axis numbers are whole numbers: under German settings they carry no

@@ -73,12 +73,12 @@ const Prueffall Prueffaelle[] = {
     // Task lines: the program's messages, each at its line.
     {"ZeilennummernZaehlenJedeZeile",
      crlf({Kopfzeile, "*", "Kommentar", "", "1 2 3 4 5 6 7", "* x", "2 1", "   ", "3 1 0 0", "1 2 -3 4"}),
-     {"a.sba:7: Warnung: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
-      "a.sba:10: Warnung: Das Programm meldet „Fehler! Bereichswahl in der aktuellen Aufgabenzeile fehlerhaft!“",
-      "a.sba: 3 Aufgaben, 0 Fehler, 2 Warnungen"}},
+     {"a.sba:7: Fehler: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
+      "a.sba:10: Fehler: Das Programm meldet „Fehler! Bereichswahl in der aktuellen Aufgabenzeile fehlerhaft!“",
+      "a.sba: 3 Aufgaben, 2 Fehler, 0 Warnungen"}},
     {"NurCrAlsZeilenende", QByteArray(Kopfzeile + "\rKommentar\r1\r1 1\r"),
-     {"a.sba:4: Warnung: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
-      "a.sba: 1 Aufgabe, 0 Fehler, 1 Warnung"}},
+     {"a.sba:4: Fehler: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
+      "a.sba: 1 Aufgabe, 1 Fehler, 0 Warnungen"}},
     // Numbers that silently take their fallback.
     {"PunktStattKomma", mitAllenTypen({"3 0.5 1 2"}),
      {"a.sba:4: Warnung: „0.5“ ist keine Zahl (Dezimaltrenner „,“); das Programm setzt ohne Meldung a auf 1.",
@@ -98,8 +98,8 @@ const Prueffall Prueffaelle[] = {
       "a.sba: 1 Aufgabe, 0 Fehler, 2 Warnungen"}},
     {"ErsatzUndFehlendeDaten", mitAllenTypen({"5 x 1"}),
      {"a.sba:4: Warnung: „x“ ist keine Zahl (Dezimaltrenner „,“); das Programm setzt ohne Meldung a auf 1.",
-      "a.sba:4: Warnung: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
-      "a.sba: 1 Aufgabe, 0 Fehler, 2 Warnungen"}},
+      "a.sba:4: Fehler: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
+      "a.sba: 1 Aufgabe, 1 Fehler, 1 Warnung"}},
     // Types.
     {"TypNichtInDerTypzeile", crlf({Kopfzeile, "Kommentar", "1 3", "3 1 0 0", "5 1 1 0 0"}),
      {"a.sba:5: Warnung: Typ 5 (Sinusfunktion) steht nicht in der Typenzeile; die Aufgabe lässt sich nur überspringen.",
@@ -172,22 +172,19 @@ TEST(Pruefung, LiestZahlenMitDemTrennerDerRegion)
 TEST(Pruefung, PrueftEineAufgabenzeileAllein)
 {
     const std::vector<Befund> erwartet = {
-        {9, Befund::Art::Warnung,
-         QStringLiteral("„x“ ist keine Zahl (Dezimaltrenner „,“); das Programm setzt ohne Meldung a auf 1.")},
-        {9, Befund::Art::Warnung,
-         QStringLiteral("Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“")},
-        {9, Befund::Art::Warnung,
-         QStringLiteral("Typ 5 (Sinusfunktion) steht nicht in der Typenzeile; die Aufgabe lässt sich nur überspringen.")}};
-    EXPECT_EQ(PruefeAufgabenzeile(u"  5 x 1", 9, {0, 2}, Deutsch), erwartet);
-    EXPECT_TRUE(PruefeAufgabenzeile(u"* 5 x 1", 9, {0, 2}, Deutsch).empty());
+        {9, Befund::Art::Fehler, QStringLiteral("Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“")},
+        {9, Befund::Art::Warnung, QStringLiteral("Typ 3 (Parabel) steht nicht in der Typenzeile; die Aufgabe lässt sich nur "
+                                                 "überspringen.")}};
+    EXPECT_EQ(PruefeAufgabenzeile(u"  3 1", 9, {0, 4}, Deutsch), erwartet);
+    EXPECT_TRUE(PruefeAufgabenzeile(u"* 3 1", 9, {0, 4}, Deutsch).empty());
 }
 
 TEST(Pruefung, ZaehltFehlerUndWarnungen)
 {
     const Pruefung pruefung = PruefeAufgabendatei(mitAllenTypen({"9 1", "3 1", "1 0 100", "1 x 0"}), Deutsch);
     EXPECT_EQ(pruefung.Aufgaben, 4);
-    EXPECT_EQ(pruefung.Anzahl(Befund::Art::Fehler), 2);
-    EXPECT_EQ(pruefung.Anzahl(Befund::Art::Warnung), 2);
+    EXPECT_EQ(pruefung.Anzahl(Befund::Art::Fehler), 3);
+    EXPECT_EQ(pruefung.Anzahl(Befund::Art::Warnung), 1);
 }
 
 TEST(Pruefung, UnlesbareDateiIstEinFehler)
