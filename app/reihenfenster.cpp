@@ -179,6 +179,8 @@ void TReihenfenster::baueListe(QBoxLayout* spalte)
                                [this] { m_reihe.Stapel().undo(); });
     QPushButton* vor = knopf(unten, "BWiederholen", QStringLiteral("&Wiederholen"),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { m_reihe.Stapel().redo(); });
+    rueck->setEnabled(false); // the stack starts empty
+    vor->setEnabled(false);
     connect(&m_reihe.Stapel(), &QUndoStack::canUndoChanged, rueck, &QPushButton::setEnabled);
     connect(&m_reihe.Stapel(), &QUndoStack::canRedoChanged, vor, &QPushButton::setEnabled);
     baueKnoepfe(unten);

@@ -53,6 +53,7 @@ TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible() && editor->isWindow());
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt[*]"));
+    EXPECT_FALSE(teil<QPushButton>("BRueckgaengig")->isEnabled() || teil<QPushButton>("BWiederholen")->isEnabled());
     for (QWidget* w : editor->findChildren<QWidget*>()) {
         const bool steuer = w->focusPolicy() != Qt::NoFocus && !w->objectName().startsWith(QLatin1String("qt_"))
                             && w->parent() != editor->LAufgaben && w->parent() != editor->LBefunde;
