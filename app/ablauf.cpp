@@ -3,6 +3,7 @@
 #include "model/urteil.h"
 
 #include <algorithm>
+#include <utility>
 
 QString Beschriftung(Knopftext text)
 {
@@ -65,8 +66,18 @@ void Ablauf::DateiEinlesen(const std::optional<QString>& pfad)
 {
     ZeigeGrundzustand();
     std::optional<Aufgabendatei> datei = m_umgebung.OeffneAufgabendatei(pfad);
-    if (!datei)
-        return;
+    if (datei)
+        beginneReihe(std::move(datei));
+}
+
+void Ablauf::DateiEinlesen(Aufgabendatei datei)
+{
+    ZeigeGrundzustand();
+    beginneReihe(std::move(datei));
+}
+
+void Ablauf::beginneReihe(std::optional<Aufgabendatei> datei)
+{
     m_erlaubteTypen = datei->Kopf().ErlaubteTypen;
     m_umgebung.ZeigeMeldungen(datei->Kopf().Meldungen);
     if (!datei->Kopf().Gelesen)

@@ -109,6 +109,8 @@ public:
     void UebungOderTest(Modus modus);
     // Without a path the user chooses the file.
     void DateiEinlesen(const std::optional<QString>& pfad = std::nullopt);
+    // A task file held in memory, run exactly as one read from disk.
+    void DateiEinlesen(Aufgabendatei datei);
     void TypAngeklickt(int Typ);
     void ZeichnenGeklickt();
     void Eingabetaste();
@@ -133,6 +135,7 @@ private:
     bool imTest() const { return m_modus == Modus::Test; }
     void ZeigeGrundzustand();
     void NeueAufgabe();
+    void beginneReihe(std::optional<Aufgabendatei> datei);
     bool stelleDateiaufgabe();
     void stelleZufallsaufgabe();
     void FunktionAuswaehlen(int Typ);

@@ -30,7 +30,9 @@ int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
     QtDialoge dialoge;
     Zufallsgenerator zufall;
     TForm1 fenster(dialoge, zufall);
-    fenster.show();
+    // The editor comes alone; its trial shows the main window.
+    if (auftrag.art == Auftrag::Art::Fenster)
+        fenster.show();
     OeffneBeimStart(fenster, auftrag);
     return QApplication::exec();
 }
@@ -39,6 +41,12 @@ int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
 
 void OeffneBeimStart(TForm1& fenster, const Auftrag& auftrag)
 {
+    if (auftrag.art == Auftrag::Art::Bearbeiten) {
+        const std::optional<QString> pfad =
+            auftrag.Dateien.isEmpty() ? std::nullopt : std::optional<QString>(auftrag.Dateien.first());
+        QMetaObject::invokeMethod(&fenster, [&fenster, pfad] { fenster.BearbeiteReihe(pfad); }, Qt::QueuedConnection);
+        return;
+    }
     if (auftrag.Dateien.isEmpty())
         return;
     QMetaObject::invokeMethod(
@@ -63,6 +71,10 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
                                      QStringLiteral("prüft die genannten Aufgabendateien, ohne ein Fenster zu öffnen, "
                                                     "und meldet jeden Fehler mit seiner Zeile"));
     parser.addOption(pruefen);
+    const QCommandLineOption bearbeiten(QStringLiteral("bearbeite"),
+                                        QStringLiteral("öffnet das Fenster „Aufgabenreihe bearbeiten“, mit der "
+                                                       "genannten Aufgabendatei oder einer neuen Reihe"));
+    parser.addOption(bearbeiten);
     const Blattoptionen blatt(parser);
     parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
                                  QStringLiteral("[Aufgabendatei]"));
@@ -74,6 +86,8 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
         return Ausgabe(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion()));
     const QStringList dateien = parser.positionalArguments();
+    if (parser.isSet(bearbeiten) && (parser.isSet(pruefen) || blatt.Gefragt(parser)))
+        return Fehlaufruf(QStringLiteral("--bearbeite geht nicht zusammen mit --pruefe oder --arbeitsblatt."));
     if (blatt.Gefragt(parser) && parser.isSet(pruefen))
         return Fehlaufruf(QStringLiteral("--pruefe und --arbeitsblatt gehen nicht zusammen."));
     if (blatt.Gefragt(parser)) {
@@ -88,7 +102,7 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
                                  : Auftrag{Auftrag::Art::Pruefen, dateien, {}, 0};
     if (dateien.size() > 1)
         return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
-    return {Auftrag::Art::Fenster, dateien, {}, 0};
+    return {parser.isSet(bearbeiten) ? Auftrag::Art::Bearbeiten : Auftrag::Art::Fenster, dateien, {}, 0};
 }
 
 int Starte(int argc, char* argv[])
@@ -105,6 +119,7 @@ int Starte(int argc, char* argv[])
         return PruefeDateien(auftrag.Dateien, aus);
     }
     case Auftrag::Art::Fenster:
+    case Auftrag::Art::Bearbeiten:
         kern.reset(); // one application at a time
         return ZeigeFenster(argc, argv, auftrag);
     case Auftrag::Art::Arbeitsblatt:

@@ -15,6 +15,7 @@ struct Auftrag {
         Pruefen, // the task files in Dateien are checked and reported, without a window
         Arbeitsblatt, // the worksheet of Blatt is written, without a window
         Reihe, // the random tasks of Blatt are written as a task file
+        Bearbeiten, // the series editor, with the task file in Dateien opened if one is named
     };
     Art art = Art::Fenster;
     QStringList Dateien;
@@ -36,7 +37,8 @@ class TForm1;
 
 // Opens the task file named on the command line, if any, once the event
 // loop runs: then the window is shown, and a file that cannot be read is
-// reported through the window's error boundary as from the menu item.
+// reported through the window's error boundary as from the menu item. For
+// the series editor, opens the editor (with the file) instead.
 void OeffneBeimStart(TForm1& fenster, const Auftrag& auftrag);
 
 // The whole program: reads the command line under a QCoreApplication, so

@@ -1,15 +1,18 @@
 #include "app/hauptfenster.h"
 
+#include "app/reihenfenster.h"
 #include "dialogs/dialoge.h"
 #include "plot/zeichenflaeche.h"
 #include "tasks/zufall.h"
 #include "term/bausteine.h"
 #include "term/vorlesetexte.h"
 
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -126,6 +129,35 @@ void TForm1::MemEinfachesZeichnenClick() { Ereignis([this] { m_ablauf.EinfachesZ
 void TForm1::MenTestUebungClick(::Modus modus) { Ereignis([this, modus] { m_ablauf.UebungOderTest(modus); }); }
 void TForm1::MenDateiEinlesenClick() { Ereignis([this] { m_ablauf.DateiEinlesen(); }); }
 void TForm1::OeffneDatei(const QString& pfad) { Ereignis([this, &pfad] { m_ablauf.DateiEinlesen(pfad); }); }
+void TForm1::BearbeiteReihe(const std::optional<QString>& pfad)
+{
+    if (m_reihenfenster == nullptr) {
+        m_reihenfenster = new TReihenfenster(m_dialoge, m_zufall, this);
+        m_reihenfenster->Ausprobieren = [this](const QByteArray& inhalt) { ProbiereAus(inhalt); };
+    }
+    m_reihenfenster->show();
+    m_reihenfenster->raise();
+    m_reihenfenster->activateWindow();
+    if (pfad)
+        m_reihenfenster->Oeffne(*pfad);
+}
+
+void TForm1::ProbiereAus(const QByteArray& inhalt)
+{
+    show();
+    raise();
+    activateWindow();
+    Ereignis([this, &inhalt] { m_ablauf.DateiEinlesen(Aufgabendatei(inhalt, QLocale().decimalPoint())); });
+}
+
+void TForm1::closeEvent(QCloseEvent* ereignis)
+{
+    if (m_reihenfenster != nullptr && m_reihenfenster->isVisible() && !m_reihenfenster->close())
+        ereignis->ignore();
+    else
+        ereignis->accept();
+}
+
 void TForm1::RadioClick(int Typ) { Ereignis([this, Typ] { m_ablauf.TypAngeklickt(Typ); }); }
 void TForm1::TermAngeklickt(int Typ) { RadioClick(Typ); }
 void TForm1::BZeichnenClick() { Ereignis([this] { m_ablauf.ZeichnenGeklickt(); }); }

@@ -24,6 +24,7 @@ class QRadioButton;
 class QWidget;
 class TAuswahlBox;
 class TInfoBox;
+class TReihenfenster;
 class Zeichenflaeche;
 class Zufall;
 
@@ -65,6 +66,14 @@ public:
     // Opens a task file as if it had been chosen in the file dialog.
     void OeffneDatei(const QString& pfad);
 
+    // Shows the series editor, with the task file at the path opened.
+    void BearbeiteReihe(const std::optional<QString>& pfad = std::nullopt);
+    // Runs a series handed over by the editor exactly as the task file of
+    // these bytes would run when opened, and brings the window to the front.
+    void ProbiereAus(const QByteArray& inhalt);
+    // The series editor; nothing before its first use.
+    TReihenfenster* Reihenfenster() const { return m_reihenfenster; }
+
     // Runs a handler through the window's error boundary.
     void Behandle(const std::function<void()>& handler);
 
@@ -92,6 +101,10 @@ public:
     std::array<TFunktionsTerm*, 3 * AnzahlTypen> Terme{};
     int TermBreite = 0;
     Anzeigeoptionen Anzeige;
+
+protected:
+    // Quitting with unsaved changes in the series editor asks first.
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     void baueFenster();
@@ -156,4 +169,5 @@ private:
     QAction* Men05Raster = nullptr;
     QColor m_farbwahl = Farbe(0x000000); // the chooser keeps its colour between uses
     TInfoBox* InfoBox = nullptr;         // built on first use, so start-up stays quick
+    TReihenfenster* m_reihenfenster = nullptr;
 };

@@ -184,6 +184,9 @@ void TForm1::baueMenue()
     Verbinde(m_bericht, uebung, &QAction::triggered, this, [this] { MenTestUebungClick(Modus::Uebung); });
     Verbinde(m_bericht, test, &QAction::triggered, this, [this] { MenTestUebungClick(Modus::Test); });
     Verbinde(m_bericht, datei, &QAction::triggered, this, [this] { MenDateiEinlesenClick(); });
+    MenAufgabe->addSeparator();
+    QAction* reihe = eintrag(MenAufgabe, "MenReiheBearbeiten", QStringLiteral("Aufgabenreihe bearbeiten …"));
+    Verbinde(m_bericht, reihe, &QAction::triggered, this, [this] { BearbeiteReihe(); });
 
     QMenu* optionen = menue(leiste, "MenOptionen", QStringLiteral(" Optionen "));
     QMenu* achsen = menue(optionen, "MenAchsen", QStringLiteral("Koordinatenachsen"));

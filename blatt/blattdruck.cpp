@@ -1,7 +1,7 @@
 #include "blatt/blattdruck.h"
 
 #include "blatt/blattmasse.h"
-#include "blatt/loesung.h"
+#include "term/loesung.h"
 #include "blatt/papierkurve.h"
 #include "model/zahltext.h"
 #include "plot/anzeige.h"

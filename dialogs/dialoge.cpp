@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -38,6 +39,39 @@ std::optional<QString> QtDialoge::DateiDialog(QWidget* eltern, const QString& fi
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFiles().value(0);
+}
+
+std::optional<QString> QtDialoge::SpeicherDialog(QWidget* eltern, const QString& filter, const QString& endung,
+                                                 const QString& vorschlag)
+{
+    QFileDialog dialog(eltern, QString(), vorschlag.isEmpty() ? QDir::currentPath() : vorschlag, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(endung);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFiles().value(0);
+}
+
+bool QtDialoge::Frage(QWidget* eltern, const QString& titel, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern);
+    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole));
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
+Dialoge::Speicherantwort QtDialoge::FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::NoButton, eltern);
+    QPushButton* speichern = box.addButton(QStringLiteral("&Speichern"), QMessageBox::AcceptRole);
+    QPushButton* verwerfen = box.addButton(QStringLiteral("&Verwerfen"), QMessageBox::DestructiveRole);
+    box.setEscapeButton(box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole));
+    box.setDefaultButton(speichern);
+    box.exec();
+    if (box.clickedButton() == speichern)
+        return Speicherantwort::Speichern;
+    return box.clickedButton() == verwerfen ? Speicherantwort::Verwerfen : Speicherantwort::Abbrechen;
 }
 
 std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farbe)

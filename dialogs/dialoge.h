@@ -30,6 +30,18 @@ public:
     // without one. The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) = 0;
 
+    // The save-file dialog, started at vorschlag (a file or a folder), with
+    // the filter and suffix as above. The chosen path, or nothing when the
+    // user cancels.
+    virtual std::optional<QString> SpeicherDialog(QWidget* eltern, const QString& filter, const QString& endung,
+                                                  const QString& vorschlag) = 0;
+    // A question with "Ja" and "Nein"; true for "Ja".
+    virtual bool Frage(QWidget* eltern, const QString& titel, const QString& text) = 0;
+    // Whether to save changes before they would be lost: "Speichern",
+    // "Verwerfen" or "Abbrechen" (also Escape and the close box).
+    enum class Speicherantwort { Speichern, Verwerfen, Abbrechen };
+    virtual Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) = 0;
+
     // The colour chooser, opened at farbe: the chosen colour, or nothing
     // when the user cancels.
     virtual std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) = 0;
@@ -44,6 +56,10 @@ public:
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
     void Auswahl(TAuswahlBox& box) override;
     std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
+    std::optional<QString> SpeicherDialog(QWidget* eltern, const QString& filter, const QString& endung,
+                                          const QString& vorschlag) override;
+    bool Frage(QWidget* eltern, const QString& titel, const QString& text) override;
+    Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) override;
     std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
     void ZeigeModal(QDialog& fenster) override;
 };

@@ -3,6 +3,7 @@
 #include "basis/aussehen.h"
 #include "model/zahltext.h"
 #include "term/bausteine.h"
+#include "term/parameterfeld.h"
 #include "term/parametereingabe.h"
 #include "term/vorlesetexte.h"
 
@@ -69,10 +70,6 @@ void setzeSchrift(QLabel* label, int pixel, bool fett, int oben)
 }
 
 void setzeLinks(QWidget* w, int links) { w->move(links, w->y()); }
-
-// The locale's separators are single characters in every locale a school
-// uses; a longer one takes no part in typing.
-QChar zeichen(const QString& trenner) { return trenner.size() == 1 ? trenner.front() : QChar(); }
 
 } // namespace
 
@@ -358,7 +355,7 @@ bool TFunktionsTerm::eventFilter(QObject* objekt, QEvent* ereignis)
     case QEvent::KeyPress:
         return ParameterTaste(eingabe, static_cast<QKeyEvent*>(ereignis));
     case QEvent::InputMethod:
-        filtereEingabemethode(eingabe, static_cast<QInputMethodEvent*>(ereignis));
+        FiltereEingabemethode(static_cast<QInputMethodEvent*>(ereignis), MinusErlaubt(Typ, index(eingabe)));
         return false;
     case QEvent::FocusIn:
     case QEvent::MouseButtonRelease:
@@ -377,43 +374,7 @@ bool TFunktionsTerm::ParameterTaste(QLineEdit* Sender, const QKeyEvent* Key)
         m_umgebung.EingabetasteGedrueckt();
         return false;
     }
-    // Shortcuts type nothing: copy, paste, undo and select all keep working
-    // whatever character a platform attaches to them. Ctrl with Alt is AltGr,
-    // which types characters.
-    const Qt::KeyboardModifiers tasten = Key->modifiers();
-    if (tasten & (Qt::ControlModifier | Qt::MetaModifier) && !(tasten & Qt::AltModifier))
-        return false;
-    const QString gefiltert = filtere(Key->text(), Sender);
-    if (gefiltert == Key->text())
-        return false;
-    if (!gefiltert.isEmpty()) // inserting nothing would still delete a selection
-        Sender->insert(gefiltert);
-    return true;
-}
-
-// A character composed through an input method obeys the same rules as a
-// typed one.
-void TFunktionsTerm::filtereEingabemethode(QLineEdit* Sender, QInputMethodEvent* ereignis) const
-{
-    const QString text = ereignis->commitString();
-    const QString gefiltert = filtere(text, Sender);
-    if (gefiltert != text)
-        ereignis->setCommitString(gefiltert, ereignis->replacementStart(), ereignis->replacementLength());
-}
-
-QString TFunktionsTerm::filtere(const QString& text, QLineEdit* Sender) const
-{
-    const QLocale locale;
-    const QChar dezimal = zeichen(locale.decimalPoint());
-    const QChar tausender = zeichen(locale.groupSeparator());
-    const bool minus = MinusErlaubt(Typ, index(Sender));
-    QString gefiltert;
-    for (const QChar taste : text) {
-        const QChar erlaubt = GefilterteTaste(taste, minus, dezimal, tausender);
-        if (!erlaubt.isNull())
-            gefiltert += erlaubt;
-    }
-    return gefiltert;
+    return FiltereTaste(Sender, Key, MinusErlaubt(Typ, index(Sender)));
 }
 
 // A box selects its whole text when it receives the focus, so a new value

@@ -10,7 +10,6 @@
 #include <array>
 
 class Figur;
-class QInputMethodEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -91,8 +90,6 @@ protected:
 
 private:
     bool ParameterTaste(QLineEdit* Sender, const QKeyEvent* Key);
-    void filtereEingabemethode(QLineEdit* Sender, QInputMethodEvent* ereignis) const;
-    QString filtere(const QString& text, QLineEdit* Sender) const;
     void markiereBeimFokus(QLineEdit* Sender, QEvent* ereignis);
     int index(const QObject* eingabe) const;
     void legeEingabenAn();

@@ -105,6 +105,41 @@ std::optional<QString> AufzeichnendeDialoge::DateiDialog(QWidget*, const QString
     return dateiAntwort;
 }
 
+std::optional<QString> AufzeichnendeDialoge::SpeicherDialog(QWidget*, const QString&, const QString&,
+                                                            const QString& vorschlag)
+{
+    speicherVorschlaege << vorschlag;
+    return speicherAntwort;
+}
+
+namespace {
+
+template <typename Antwort>
+Antwort naechsteAntwort(std::deque<Antwort>& antworten, Antwort abbrechen)
+{
+    if (antworten.empty()) {
+        ADD_FAILURE() << "a question was asked unexpectedly";
+        return abbrechen;
+    }
+    const Antwort antwort = antworten.front();
+    antworten.pop_front();
+    return antwort;
+}
+
+} // namespace
+
+bool AufzeichnendeDialoge::Frage(QWidget*, const QString& titel, const QString& text)
+{
+    boxen.push_back({Art::Meldung, titel, text});
+    return naechsteAntwort(frageAntworten, false);
+}
+
+Dialoge::Speicherantwort AufzeichnendeDialoge::FrageSpeichern(QWidget*, const QString& titel, const QString& text)
+{
+    boxen.push_back({Art::Meldung, titel, text});
+    return naechsteAntwort(speicherfrageAntworten, Speicherantwort::Abbrechen);
+}
+
 std::optional<QColor> AufzeichnendeDialoge::WaehleFarbe(QWidget*, const QColor& farbe)
 {
     farbvorgaben.push_back(farbe);

@@ -94,6 +94,13 @@ public:
     void ZeigeModal(QDialog& fenster) override;
     // Records the filter and suffix, and answers with dateiAntwort.
     std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
+    // Records the suggestion, and answers with speicherAntwort.
+    std::optional<QString> SpeicherDialog(QWidget* eltern, const QString& filter, const QString& endung,
+                                          const QString& vorschlag) override;
+    // Both record the question as a Meldung box and answer from their queue;
+    // a question beyond it fails the test and cancels.
+    bool Frage(QWidget* eltern, const QString& titel, const QString& text) override;
+    Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) override;
 
     std::deque<AuswahlAntwort> auswahlAntworten;
     std::vector<AuswahlBeimOeffnen> auswahlGeoeffnet;
@@ -103,6 +110,10 @@ public:
     };
     std::vector<DateiFrage> dateiFragen;
     std::optional<QString> dateiAntwort; // nothing: the user cancels
+    std::optional<QString> speicherAntwort;
+    QStringList speicherVorschlaege;
+    std::deque<bool> frageAntworten;
+    std::deque<Speicherantwort> speicherfrageAntworten;
     std::vector<Box> boxen;
     std::deque<std::optional<QColor>> farbantworten; // nullopt cancels
     std::vector<QColor> farbvorgaben;

@@ -158,6 +158,7 @@ const Menueeintrag Menueeintraege[] = {
     {"MenUebung", "MenAufgabe", "Übung"},
     {"MenTest", "MenAufgabe", "Test"},
     {"MenDateiEinlesen", "MenAufgabe", "Aufgabendatei einlesen"},
+    {"MenReiheBearbeiten", "MenAufgabe", "Aufgabenreihe bearbeiten …"},
     {"MenAchsenDuenn", "MenAchsen", "dünne Linien"},
     {"MenAchsenDick", "MenAchsen", "dicke Linien"},
     {"MenAchsenFarbe", "MenAchsen", "Farbe..."},

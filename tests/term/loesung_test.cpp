@@ -1,4 +1,4 @@
-#include "blatt/loesung.h"
+#include "term/loesung.h"
 
 #include "testhilfe.h"
 

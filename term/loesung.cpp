@@ -1,4 +1,4 @@
-#include "blatt/loesung.h"
+#include "term/loesung.h"
 
 #include "term/termaufbau.h"
 
@@ -51,12 +51,12 @@ QString rechteSeite(int Typ, const Wertanzeige& a)
 
 } // namespace
 
-QString Loesungstext(int Typ, const ParameterSatz& P)
+QString Loesungstext(int Typ, const ParameterSatz& P, const QLocale& locale)
 {
     if (!IstTyp(Typ))
         return QStringLiteral("kein Schaubild vorgegeben");
     ParameterSatz werte = P;
-    const Wertanzeige a = WerteAnzeigen(Typ, werte, QLocale(QLocale::German));
+    const Wertanzeige a = WerteAnzeigen(Typ, werte, locale);
     // simplified() closes the gap a hidden piece leaves: "= - 3", not "=  - 3".
     return (QStringLiteral("f(x) = ") + rechteSeite(Typ, a)).simplified();
 }

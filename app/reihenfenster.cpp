@@ -1,0 +1,567 @@
+#include "app/reihenfenster.h"
+
+#include "dialogs/auswahlbox.h"
+#include "dialogs/dialoge.h"
+#include "model/zahltext.h"
+#include "plot/zeichenflaeche.h"
+#include "tasks/dateiinhalt.h"
+#include "tasks/zufall.h"
+#include "term/loesung.h"
+#include "term/parametereingabe.h"
+#include "term/parameterfeld.h"
+#include "term/termaufbau.h"
+#include "term/vorlesetexte.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+const QString Titel = QStringLiteral("Aufgabenreihe bearbeiten");
+const QString Filter = QStringLiteral("Aufgabendatei (*.sba)");
+
+// Gives a control its name for tests and for screen readers.
+template <typename Steuer>
+Steuer* benannt(Steuer* steuer, const char* name, const QString& vorgelesen)
+{
+    steuer->setObjectName(QLatin1String(name));
+    steuer->setAccessibleName(vorgelesen);
+    return steuer;
+}
+
+QLabel* beschriftung(const QString& text, QWidget* fuer)
+{
+    auto* label = new QLabel(text);
+    label->setBuddy(fuer);
+    return label;
+}
+
+QTreeWidget* tabelle(const QStringList& spalten)
+{
+    auto* liste = new QTreeWidget;
+    liste->setHeaderLabels(spalten);
+    liste->setRootIsDecorated(false);
+    liste->setUniformRowHeights(true);
+    liste->header()->setStretchLastSection(true);
+    return liste;
+}
+
+QString abschnittstext(const Abschnitte& abschnitte)
+{
+    QStringList texte;
+    for (int n = 0; n < abschnitte.Anzahl; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        texte << QStringLiteral("(%1;%2)").arg(Zahltext(abschnitte.Von[i]), Zahltext(abschnitte.Bis[i]));
+    }
+    return texte.join(QLatin1Char(' '));
+}
+
+// The remark lines of the box: a line that is neither empty nor starts
+// with "*" becomes a remark all the same, so that it never turns into a task.
+QStringList bemerkungszeilen(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList zeilen = text.split(QLatin1Char('\n'));
+    for (QString& zeile : zeilen) {
+        if (!zeile.isEmpty() && !zeile.startsWith(QLatin1Char('*')))
+            zeile.prepend(QLatin1Char('*'));
+    }
+    return zeilen;
+}
+
+// A box shows a value anew only when its text means another one, so that
+// a typed "1/3" stays while it is worth 0,33333.
+void zeigeWert(QLineEdit* box, double wert)
+{
+    if (box->text().isEmpty() || Parameterwert(box->text(), QLocale().decimalPoint()) != wert)
+        box->setText(Zahltext(wert));
+}
+
+} // namespace
+
+TReihenfenster::TReihenfenster(Dialoge& dialoge, Zufall& zufall, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_dialoge(dialoge)
+    , m_zufall(zufall)
+    , m_bericht(dialoge, this)
+{
+    setObjectName(QStringLiteral("Reihenfenster"));
+    setAccessibleName(Titel);
+    auto* spalten = new QHBoxLayout(this);
+    auto* links = new QVBoxLayout;
+    auto* rechts = new QVBoxLayout;
+    spalten->addLayout(links, 1);
+    spalten->addLayout(rechts);
+    baueKopf(links);
+    baueListe(links);
+    baueAufgabe(rechts);
+    m_reihe.Beobachter = [this](const Reihenaenderung& aenderung) { geaendert(aenderung); };
+    connect(&m_reihe.Stapel(), &QUndoStack::cleanChanged, this, [this] { zeigeTitel(); });
+    m_reihe.Neu();
+    zeigeTitel();
+}
+
+void TReihenfenster::baueKopf(QBoxLayout* spalte)
+{
+    EKommentar = benannt(new QLineEdit, "EKommentar", QStringLiteral("Kommentar"));
+    EKommentar->installEventFilter(this);
+    spalte->addWidget(beschriftung(QStringLiteral("&Kommentar (sehen die Schülerinnen und Schüler beim Öffnen):"),
+                                   EKommentar));
+    spalte->addWidget(EKommentar);
+    Verbinde(m_bericht, EKommentar, &QLineEdit::textEdited, this,
+             [this] { m_reihe.SetzeKommentar(EKommentar->text()); });
+
+    auto* typen = benannt(new QGroupBox(QStringLiteral("Erlaubte Typen")), "GBTypen", QStringLiteral("Erlaubte Typen"));
+    auto* raster = new QGridLayout(typen);
+    for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
+        QCheckBox* box = new QCheckBox(QStringLiteral("&%1 %2").arg(Typ + 1).arg(Typname(Typ)));
+        CTyp[static_cast<std::size_t>(Typ)] =
+            benannt(box, QStringLiteral("CTyp%1").arg(Typ + 1).toLatin1().constData(),
+                    QStringLiteral("%1 erlaubt").arg(Typname(Typ)));
+        raster->addWidget(box, Typ / 4, Typ % 4);
+        Verbinde(m_bericht, box, &QCheckBox::clicked, this,
+                 [this, box, Typ] { m_reihe.SetzeTypErlaubt(Typ, box->isChecked()); });
+    }
+    spalte->addWidget(typen);
+}
+
+void TReihenfenster::baueListe(QBoxLayout* spalte)
+{
+    LAufgaben = benannt(tabelle({QStringLiteral("Nr."), QStringLiteral("Typ"), QStringLiteral("Gleichung"),
+                                 QStringLiteral("Abschnitte")}),
+                        "LAufgaben", QStringLiteral("Aufgaben"));
+    LAufgaben->setMinimumWidth(520);
+    for (const auto& [spalte, breite] : {std::pair{0, 36}, std::pair{1, 110}, std::pair{2, 250}})
+        LAufgaben->setColumnWidth(spalte, breite);
+    spalte->addWidget(beschriftung(QStringLiteral("&Aufgaben:"), LAufgaben));
+    spalte->addWidget(LAufgaben, 2);
+    Verbinde(m_bericht, LAufgaben, &QTreeWidget::currentItemChanged, this, [this] {
+        if (m_zeigt)
+            return;
+        m_reihe.Waehle(LAufgaben->indexOfTopLevelItem(LAufgaben->currentItem()));
+        zeigeAufgabe();
+    });
+    auto* zeile = new QHBoxLayout;
+    knopf(zeile, "BNeu", QStringLiteral("&Neue Aufgabe"), QKeySequence(Qt::CTRL | Qt::Key_N),
+          [this] { m_reihe.NeueAufgabe(); });
+    knopf(zeile, "BZufall", QStringLiteral("&Zufallsaufgabe …"), {}, [this] { zufallsaufgabe(); });
+    knopf(zeile, "BLoeschen", QStringLiteral("&Löschen"), {}, [this] { m_reihe.Loesche(); });
+    knopf(zeile, "BHoch", QStringLiteral("Nach &oben"), QKeySequence(Qt::ALT | Qt::Key_Up),
+          [this] { m_reihe.Verschiebe(-1); });
+    knopf(zeile, "BRunter", QStringLiteral("Nach un&ten"), QKeySequence(Qt::ALT | Qt::Key_Down),
+          [this] { m_reihe.Verschiebe(1); });
+    spalte->addLayout(zeile);
+
+    LBefunde = benannt(tabelle({QStringLiteral("Zeile"), QStringLiteral("Art"), QStringLiteral("Befund")}), "LBefunde",
+                       QStringLiteral("Befunde der Prüfung"));
+    spalte->addWidget(beschriftung(QStringLiteral("&Befunde der Prüfung (ein Klick wählt die Aufgabe):"), LBefunde));
+    spalte->addWidget(LBefunde, 1);
+    Verbinde(m_bericht, LBefunde, &QTreeWidget::itemActivated, this, [this] { befundGeklickt(); });
+    Verbinde(m_bericht, LBefunde, &QTreeWidget::itemClicked, this, [this] { befundGeklickt(); });
+
+    auto* unten = new QHBoxLayout;
+    QPushButton* rueck = knopf(unten, "BRueckgaengig", QStringLiteral("&Rückgängig"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                               [this] { m_reihe.Stapel().undo(); });
+    QPushButton* vor = knopf(unten, "BWiederholen", QStringLiteral("&Wiederholen"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { m_reihe.Stapel().redo(); });
+    rueck->setEnabled(false); // the stack starts empty
+    vor->setEnabled(false);
+    connect(&m_reihe.Stapel(), &QUndoStack::canUndoChanged, rueck, &QPushButton::setEnabled);
+    connect(&m_reihe.Stapel(), &QUndoStack::canRedoChanged, vor, &QPushButton::setEnabled);
+    baueKnoepfe(unten);
+    spalte->addLayout(unten);
+}
+
+void TReihenfenster::baueKnoepfe(QBoxLayout* zeile)
+{
+    knopf(zeile, "BOeffnen", QStringLiteral("Ö&ffnen …"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { oeffnen(); });
+    knopf(zeile, "BSpeichern", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { speichern(); });
+    knopf(zeile, "BSpeichernUnter", QStringLiteral("Speichern &unter …"), {}, [this] { speichernUnter(); });
+    knopf(zeile, "BAusprobieren", QStringLiteral("Aus&probieren"), {}, [this] { probiereAus(); });
+}
+
+void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
+{
+    auto* gruppe = benannt(new QGroupBox(QStringLiteral("Gewählte Aufgabe")), "GBAufgabe",
+                           QStringLiteral("Gewählte Aufgabe"));
+    auto* raster = new QGridLayout(gruppe);
+    CBTyp = benannt(new QComboBox, "CBTyp", QStringLiteral("Typ der Aufgabe"));
+    for (int Typ = 0; Typ < AnzahlTypen; ++Typ)
+        CBTyp->addItem(QStringLiteral("%1 %2").arg(Typ + 1).arg(Typname(Typ)));
+    raster->addWidget(beschriftung(QStringLiteral("T&yp:"), CBTyp), 0, 0);
+    raster->addWidget(CBTyp, 0, 1, 1, 7);
+    Verbinde(m_bericht, CBTyp, &QComboBox::activated, this, [this] { m_reihe.SetzeTyp(CBTyp->currentIndex()); });
+    for (int i = 0; i < 4; ++i) {
+        auto* box = benannt(new QLineEdit, QStringLiteral("EParameter%1").arg(i + 1).toLatin1().constData(),
+                            QStringLiteral("Parameter %1").arg(i + 1));
+        box->installEventFilter(this);
+        EParameter[static_cast<std::size_t>(i)] = box;
+        LParameter[static_cast<std::size_t>(i)] = beschriftung(QString(), box);
+        raster->addWidget(LParameter[static_cast<std::size_t>(i)], 1, 2 * i, Qt::AlignRight);
+        raster->addWidget(box, 1, 2 * i + 1);
+        Verbinde(m_bericht, box, &QLineEdit::textEdited, this, [this, i] { parameterGetippt(i); });
+    }
+    const QStringList namen{QStringLiteral("Anfang des 1. Abschnitts"), QStringLiteral("Ende des 1. Abschnitts"),
+                            QStringLiteral("Anfang des 2. Abschnitts"), QStringLiteral("Ende des 2. Abschnitts")};
+    const QStringList texte{QStringLiteral("1. Abschnitt &von"), QStringLiteral("bis"),
+                            QStringLiteral("2. Abs&chnitt von"), QStringLiteral("bis")};
+    for (int i = 0; i < 4; ++i) {
+        auto* box = benannt(new QLineEdit, QStringLiteral("EAbschnitt%1").arg(i + 1).toLatin1().constData(),
+                            namen[i]);
+        box->installEventFilter(this);
+        EAbschnitt[static_cast<std::size_t>(i)] = box;
+        raster->addWidget(beschriftung(texte[i], box), 2, 2 * i, Qt::AlignRight);
+        raster->addWidget(box, 2, 2 * i + 1);
+        Verbinde(m_bericht, box, &QLineEdit::textEdited, this, [this] { abschnittGetippt(); });
+    }
+    EBemerkungen = benannt(new QPlainTextEdit, "EBemerkungen", QStringLiteral("Bemerkungszeilen vor der Aufgabe"));
+    EBemerkungen->setTabChangesFocus(true);
+    EBemerkungen->setFixedHeight(60);
+    EBemerkungen->installEventFilter(this);
+    raster->addWidget(beschriftung(QStringLiteral("Be&merkungen davor (Zeilen mit *):"), EBemerkungen), 3, 0, 1, 8);
+    raster->addWidget(EBemerkungen, 4, 0, 1, 8);
+    connect(EBemerkungen, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_zeigt)
+            m_bericht.Ausfuehren([this] { bemerkungenGetippt(); });
+    });
+    spalte->addWidget(gruppe);
+
+    IVorschau = new Zeichenflaeche(this);
+    benannt(IVorschau, "IVorschau", QStringLiteral("Vorschau des vorgegebenen Schaubildes"));
+    spalte->addWidget(IVorschau);
+    LVorschauMeldung = benannt(new QLabel, "LVorschauMeldung", QStringLiteral("Meldung der Vorschau"));
+    LVorschauMeldung->setWordWrap(true);
+    spalte->addWidget(LVorschauMeldung);
+    spalte->addStretch();
+}
+
+QPushButton* TReihenfenster::knopf(QBoxLayout* zeile, const char* name, const QString& text,
+                                   const QKeySequence& taste, const std::function<void()>& handler)
+{
+    auto* k = benannt(new QPushButton(text), name, QString(text).remove(QLatin1Char('&')));
+    k->setAutoDefault(false);
+    zeile->addWidget(k);
+    Verbinde(m_bericht, k, &QPushButton::clicked, this, handler);
+    if (!taste.isEmpty()) {
+        auto* aktion = new QAction(this);
+        aktion->setShortcut(taste);
+        addAction(aktion);
+        Verbinde(m_bericht, aktion, &QAction::triggered, this, handler);
+        k->setToolTip(taste.toString(QKeySequence::NativeText));
+    }
+    return k;
+}
+
+// The boxes of numbers take the pupil's keys; every box leaves undo and
+// redo to the window, which undoes the whole series.
+bool TReihenfenster::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::ShortcutOverride) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        return taste->matches(QKeySequence::Undo) || taste->matches(QKeySequence::Redo)
+               || taste->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z);
+    }
+    auto* box = qobject_cast<QLineEdit*>(objekt);
+    const auto parameter = std::find(EParameter.begin(), EParameter.end(), box);
+    const bool zahl = box != nullptr && box != EKommentar;
+    // Sections may lie left of 0; a value only where its type allows it.
+    const bool minus = parameter == EParameter.end() || m_reihe.Gewaehlte() == nullptr
+                       || MinusErlaubt(m_reihe.Gewaehlte()->Typ, static_cast<int>(parameter - EParameter.begin()));
+    if (zahl && ereignis->type() == QEvent::KeyPress)
+        return FiltereTaste(box, static_cast<QKeyEvent*>(ereignis), minus);
+    if (zahl && ereignis->type() == QEvent::InputMethod)
+        FiltereEingabemethode(static_cast<QInputMethodEvent*>(ereignis), minus);
+    return false;
+}
+
+void TReihenfenster::geaendert(const Reihenaenderung& aenderung)
+{
+    switch (aenderung.art) {
+    case Reihenaenderung::Art::Kopf:
+        zeigeKopf();
+        break;
+    case Reihenaenderung::Art::Aufgabe:
+        zeigeZeile(aenderung.Index);
+        break;
+    case Reihenaenderung::Art::Struktur:
+        zeigeKopf();
+        zeigeListe();
+        break;
+    }
+    zeigeAufgabe();
+    zeigeBefunde();
+}
+
+void TReihenfenster::zeigeKopf()
+{
+    const Aufgabenreihe& reihe = m_reihe.Reihe();
+    if (EKommentar->text() != reihe.Kommentar)
+        EKommentar->setText(reihe.Kommentar);
+    for (int Typ = 0; Typ < AnzahlTypen; ++Typ)
+        CTyp[static_cast<std::size_t>(Typ)]->setChecked(std::ranges::find(reihe.ErlaubteTypen, Typ)
+                                                        != reihe.ErlaubteTypen.end());
+}
+
+void TReihenfenster::zeigeListe()
+{
+    m_zeigt = true;
+    LAufgaben->clear();
+    QList<QTreeWidgetItem*> zeilen;
+    for (int i = 0; i < m_reihe.Anzahl(); ++i)
+        zeilen << new QTreeWidgetItem;
+    LAufgaben->addTopLevelItems(zeilen);
+    for (int i = 0; i < m_reihe.Anzahl(); ++i)
+        zeigeZeile(i);
+    m_zeigt = false;
+}
+
+void TReihenfenster::zeigeZeile(int index)
+{
+    QTreeWidgetItem* zeile = LAufgaben->topLevelItem(index);
+    const Reihenaufgabe& aufgabe = m_reihe.Reihe().Aufgaben[static_cast<std::size_t>(index)].Aufgabe;
+    zeile->setText(0, Zahltext(index + 1));
+    zeile->setText(1, IstTyp(aufgabe.Typ) ? Typname(aufgabe.Typ) : QStringLiteral("ungültig"));
+    zeile->setText(2, Loesungstext(aufgabe.Typ, aufgabe.Parameter, QLocale()));
+    zeile->setText(3, abschnittstext(aufgabe.Abschnitte));
+}
+
+void TReihenfenster::zeigeAufgabe()
+{
+    m_zeigt = true;
+    const Reihenaufgabe* aufgabe = m_reihe.Gewaehlte();
+    LAufgaben->setCurrentItem(aufgabe != nullptr ? LAufgaben->topLevelItem(m_reihe.Auswahl()) : nullptr);
+    for (QWidget* feld : std::initializer_list<QWidget*>{CBTyp, EBemerkungen})
+        feld->setEnabled(aufgabe != nullptr);
+    for (QLineEdit* box : EAbschnitt)
+        box->setEnabled(aufgabe != nullptr);
+    if (aufgabe != nullptr) {
+        CBTyp->setCurrentIndex(IstTyp(aufgabe->Typ) ? aufgabe->Typ : -1);
+        zeigeParameter(*aufgabe);
+        zeigeAbschnitte(aufgabe->Abschnitte);
+        const QString bemerkungen =
+            m_reihe.Reihe().Aufgaben[static_cast<std::size_t>(m_reihe.Auswahl())].Bemerkungen.join(QLatin1Char('\n'));
+        if (bemerkungszeilen(EBemerkungen->toPlainText()).join(QLatin1Char('\n')) != bemerkungen)
+            EBemerkungen->setPlainText(bemerkungen);
+    } else {
+        zeigeParameter({});
+    }
+    zeigeVorschau();
+    m_zeigt = false;
+}
+
+void TReihenfenster::zeigeParameter(const Reihenaufgabe& aufgabe)
+{
+    const int anzahl = IstTyp(aufgabe.Typ) ? AnzahlParameter(aufgabe.Typ) : 0;
+    for (int i = 0; i < 4; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        const bool da = i < anzahl;
+        LParameter[n]->setVisible(da);
+        EParameter[n]->setVisible(da);
+        if (!da)
+            continue;
+        LParameter[n]->setText(QStringLiteral("%1 =").arg(Buchstabe(aufgabe.Typ, i)));
+        EParameter[n]->setAccessibleName(ParameterName(aufgabe.Typ, i));
+        zeigeWert(EParameter[n], aufgabe.Parameter[i]);
+    }
+}
+
+void TReihenfenster::zeigeAbschnitte(const Abschnitte& abschnitte)
+{
+    for (int n = 0; n < 2; ++n) {
+        QLineEdit* von = EAbschnitt[static_cast<std::size_t>(2 * n)];
+        QLineEdit* bis = EAbschnitt[static_cast<std::size_t>(2 * n + 1)];
+        if (n < abschnitte.Anzahl) {
+            zeigeWert(von, abschnitte.Von[static_cast<std::size_t>(n)]);
+            zeigeWert(bis, abschnitte.Bis[static_cast<std::size_t>(n)]);
+        } else if (!von->text().isEmpty() && !bis->text().isEmpty()) {
+            von->clear();
+            bis->clear();
+        }
+    }
+}
+
+void TReihenfenster::zeigeBefunde()
+{
+    LBefunde->clear();
+    QList<QTreeWidgetItem*> zeilen;
+    for (const Befund& befund : m_reihe.Befunde()) {
+        auto* zeile = new QTreeWidgetItem;
+        zeile->setText(0, befund.zeile > 0 ? Zahltext(befund.zeile) : QString());
+        zeile->setData(0, Qt::UserRole, befund.zeile);
+        zeile->setText(1, befund.art == Befund::Art::Fehler ? QStringLiteral("Fehler") : QStringLiteral("Warnung"));
+        zeile->setText(2, befund.text);
+        zeile->setToolTip(2, befund.text);
+        zeilen << zeile;
+    }
+    LBefunde->addTopLevelItems(zeilen);
+}
+
+void TReihenfenster::zeigeVorschau()
+{
+    const std::optional<QString> meldung = m_vorschau.Zeichne(IVorschau->Bild(), m_reihe.Gewaehlte());
+    IVorschau->update();
+    LVorschauMeldung->setText(meldung ? QStringLiteral("Beim Zeichnen meldet das Programm: ") + *meldung : QString());
+}
+
+void TReihenfenster::zeigeTitel()
+{
+    const QString name = m_pfad.isEmpty() ? QStringLiteral("unbenannt") : QFileInfo(m_pfad).fileName();
+    setWindowTitle(Titel + QStringLiteral(" – ") + name + QStringLiteral("[*]"));
+    setWindowModified(m_reihe.Geaendert());
+}
+
+void TReihenfenster::parameterGetippt(int i)
+{
+    m_reihe.SetzeParameter(i, Parameterwert(EParameter[static_cast<std::size_t>(i)]->text(),
+                                            QLocale().decimalPoint()));
+}
+
+// A section counts when both its bounds are filled in; the second only
+// after the first.
+void TReihenfenster::abschnittGetippt()
+{
+    Abschnitte abschnitte;
+    for (int n = 0; n < 2; ++n) {
+        const QString von = EAbschnitt[static_cast<std::size_t>(2 * n)]->text();
+        const QString bis = EAbschnitt[static_cast<std::size_t>(2 * n + 1)]->text();
+        if (von.isEmpty() || bis.isEmpty())
+            break;
+        abschnitte.Von[static_cast<std::size_t>(n)] = Parameterwert(von, QLocale().decimalPoint());
+        abschnitte.Bis[static_cast<std::size_t>(n)] = Parameterwert(bis, QLocale().decimalPoint());
+        abschnitte.Anzahl = n + 1;
+    }
+    m_reihe.SetzeAbschnitte(abschnitte);
+}
+
+void TReihenfenster::bemerkungenGetippt() { m_reihe.SetzeBemerkungen(bemerkungszeilen(EBemerkungen->toPlainText())); }
+
+void TReihenfenster::befundGeklickt()
+{
+    const QTreeWidgetItem* zeile = LBefunde->currentItem();
+    if (zeile == nullptr)
+        return;
+    const int aufgabe = m_reihe.AufgabeInZeile(zeile->data(0, Qt::UserRole).toInt());
+    if (aufgabe < 0)
+        return;
+    m_reihe.Waehle(aufgabe);
+    zeigeAufgabe();
+    LAufgaben->setFocus();
+}
+
+// Types and difficulty chosen as before an exercise, the task drawn by the
+// exercise's rules.
+void TReihenfenster::zufallsaufgabe()
+{
+    if (m_auswahl == nullptr)
+        m_auswahl = new TAuswahlBox(m_dialoge, m_bericht, this);
+    m_auswahl->SetzeSchwierigkeitsgrad(Normal);
+    m_dialoge.Auswahl(*m_auswahl);
+    if (!m_auswahl->Bestaetigt)
+        return;
+    const int Typ = ZieheTyp(m_auswahl->ErlaubteTypen, m_zufall);
+    m_reihe.FuegeEin({Typ, ZieheParameter(Typ, m_auswahl->Schwierigkeitsgrad(), m_zufall), {}});
+}
+
+void TReihenfenster::Oeffne(const QString& pfad)
+{
+    m_bericht.Ausfuehren([this, &pfad] {
+        if (!aenderungenGesichert())
+            return;
+        const QByteArray inhalt = LiesDateiinhalt(pfad);
+        m_pfad = pfad;
+        for (const Meldung& meldung : m_reihe.Oeffne(inhalt)) {
+            if (meldung.art != Meldung::Art::Hinweis)
+                m_dialoge.Fehler(this, Titel, meldung.text);
+        }
+        zeigeTitel();
+    });
+}
+
+void TReihenfenster::oeffnen()
+{
+    if (!aenderungenGesichert())
+        return;
+    if (const std::optional<QString> pfad = m_dialoge.DateiDialog(this, Filter, QStringLiteral("sba")))
+        Oeffne(*pfad);
+}
+
+bool TReihenfenster::speichern() { return m_pfad.isEmpty() ? speichernUnter() : schreibe(m_pfad); }
+
+bool TReihenfenster::speichernUnter()
+{
+    const std::optional<QString> pfad = m_dialoge.SpeicherDialog(this, Filter, QStringLiteral("sba"), m_pfad);
+    return pfad && schreibe(*pfad);
+}
+
+// A series with a Fehler is saved only when the teacher confirms it; a
+// failed save keeps the series and the old file.
+bool TReihenfenster::schreibe(const QString& pfad)
+{
+    const std::variant<QByteArray, QString> bytes = m_reihe.Bytes();
+    if (const QString* fehler = std::get_if<QString>(&bytes)) {
+        m_dialoge.Fehler(this, Titel, *fehler);
+        return false;
+    }
+    const std::vector<Befund> befunde = m_reihe.Befunde();
+    const auto ersterFehler = std::ranges::find(befunde, Befund::Art::Fehler, &Befund::art);
+    if (ersterFehler != befunde.end()
+        && !m_dialoge.Frage(this, Titel,
+                            QStringLiteral("Die Reihe hat einen Fehler in Zeile %1: %2\nTrotzdem speichern?")
+                                .arg(Zahltext(ersterFehler->zeile), ersterFehler->text)))
+        return false;
+    if (const std::optional<QString> fehler = SchreibeDateiinhalt(pfad, std::get<QByteArray>(bytes))) {
+        m_dialoge.Fehler(this, Titel, *fehler);
+        return false;
+    }
+    m_pfad = pfad;
+    m_reihe.Gespeichert();
+    zeigeTitel();
+    return true;
+}
+
+void TReihenfenster::probiereAus()
+{
+    const std::variant<QByteArray, QString> bytes = m_reihe.Bytes();
+    if (const QString* fehler = std::get_if<QString>(&bytes))
+        m_dialoge.Fehler(this, Titel, *fehler);
+    else if (Ausprobieren)
+        Ausprobieren(std::get<QByteArray>(bytes));
+}
+
+bool TReihenfenster::aenderungenGesichert()
+{
+    if (!m_reihe.Geaendert())
+        return true;
+    const QString name = m_pfad.isEmpty() ? QStringLiteral("unbenannt") : QFileInfo(m_pfad).fileName();
+    switch (m_dialoge.FrageSpeichern(this, Titel, QStringLiteral("Änderungen an „%1“ speichern?").arg(name))) {
+    case Dialoge::Speicherantwort::Speichern:
+        return speichern();
+    case Dialoge::Speicherantwort::Verwerfen:
+        return true;
+    case Dialoge::Speicherantwort::Abbrechen:
+        return false;
+    }
+    return false;
+}
+
+void TReihenfenster::closeEvent(QCloseEvent* ereignis)
+{
+    bool schliessen = false;
+    m_bericht.Ausfuehren([this, &schliessen] { schliessen = aenderungenGesichert(); });
+    ereignis->setAccepted(schliessen);
+}

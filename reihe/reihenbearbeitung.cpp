@@ -1,0 +1,446 @@
+#include "reihe/reihenbearbeitung.h"
+
+#include <QUndoCommand>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The fields of a task that a keystroke changes; a keystroke in the same
+// field of the same task as the step before merges into that step.
+enum Feld : int {
+    FeldParameter = 0, // .. 3: the values P1..P4
+    FeldTyp = 10,
+    FeldAbschnitte = 11,
+    FeldBemerkungen = 12,
+};
+
+bool tippbar(int feld) { return feld != FeldTyp; }
+
+// The comment and the type line: the comment's keystrokes merge.
+class Kopfbefehl : public QUndoCommand {
+public:
+    Kopfbefehl(Reihenbearbeitung& reihe, Reihenbearbeitung::Kopf neu, bool kommentar)
+        : QUndoCommand(kommentar ? QStringLiteral("Kommentar ändern") : QStringLiteral("Typen ändern"))
+        , m_reihe(reihe)
+        , m_alt(reihe.LiesKopf())
+        , m_neu(std::move(neu))
+        , m_kommentar(kommentar)
+    {
+    }
+    void redo() override { m_reihe.SchreibeKopf(m_neu); }
+    void undo() override { m_reihe.SchreibeKopf(m_alt); }
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* anderer) override
+    {
+        const auto* befehl = static_cast<const Kopfbefehl*>(anderer);
+        if (!m_kommentar || !befehl->m_kommentar)
+            return false;
+        m_neu = befehl->m_neu;
+        return true;
+    }
+
+private:
+    Reihenbearbeitung& m_reihe;
+    Reihenbearbeitung::Kopf m_alt, m_neu;
+    bool m_kommentar;
+};
+
+class Eintragsbefehl : public QUndoCommand {
+public:
+    Eintragsbefehl(Reihenbearbeitung& reihe, int index, int feld, Reiheneintrag neu)
+        : QUndoCommand(QStringLiteral("Aufgabe ändern"))
+        , m_reihe(reihe)
+        , m_index(index)
+        , m_feld(feld)
+        , m_alt(reihe.Reihe().Aufgaben[static_cast<std::size_t>(index)])
+        , m_neu(std::move(neu))
+    {
+    }
+    void redo() override { m_reihe.SchreibeEintrag(m_index, m_neu); }
+    void undo() override { m_reihe.SchreibeEintrag(m_index, m_alt); }
+    int id() const override { return 2; }
+    bool mergeWith(const QUndoCommand* anderer) override
+    {
+        const auto* befehl = static_cast<const Eintragsbefehl*>(anderer);
+        if (befehl->m_index != m_index || befehl->m_feld != m_feld || !tippbar(m_feld))
+            return false;
+        m_neu = befehl->m_neu;
+        return true;
+    }
+
+private:
+    Reihenbearbeitung& m_reihe;
+    int m_index, m_feld;
+    Reiheneintrag m_alt, m_neu;
+};
+
+// Inserting a task, or with einfuegen false removing it: one is the undo of
+// the other.
+class Einfuegebefehl : public QUndoCommand {
+public:
+    Einfuegebefehl(Reihenbearbeitung& reihe, int index, Reiheneintrag eintrag, bool einfuegen)
+        : QUndoCommand(einfuegen ? QStringLiteral("Aufgabe einfügen") : QStringLiteral("Aufgabe löschen"))
+        , m_reihe(reihe)
+        , m_index(index)
+        , m_eintrag(std::move(eintrag))
+        , m_einfuegen(einfuegen)
+    {
+    }
+    void redo() override { fuehreAus(m_einfuegen); }
+    void undo() override { fuehreAus(!m_einfuegen); }
+
+private:
+    void fuehreAus(bool einfuegen)
+    {
+        if (einfuegen)
+            m_reihe.Einfuegen(m_index, m_eintrag);
+        else
+            m_reihe.Entfernen(m_index);
+    }
+
+    Reihenbearbeitung& m_reihe;
+    int m_index;
+    Reiheneintrag m_eintrag;
+    bool m_einfuegen;
+};
+
+// Swaps the tasks at index and index + 1, its own undo.
+class Tauschbefehl : public QUndoCommand {
+public:
+    Tauschbefehl(Reihenbearbeitung& reihe, int index, int auswahl)
+        : QUndoCommand(QStringLiteral("Aufgabe verschieben"))
+        , m_reihe(reihe)
+        , m_index(index)
+        , m_auswahl(auswahl)
+    {
+    }
+    void redo() override { tausche(m_auswahl == m_index ? m_index + 1 : m_index); }
+    void undo() override { tausche(m_auswahl); }
+
+private:
+    void tausche(int auswahl) { m_reihe.Tausche(m_index, auswahl); }
+
+    Reihenbearbeitung& m_reihe;
+    int m_index, m_auswahl;
+};
+
+// Why the writer refuses a series, if it does.
+std::optional<QString> verweigert(const Aufgabenreihe& reihe, QStringView dezimaltrenner)
+{
+    const std::variant<QByteArray, QString> bytes = SchreibeAufgabenreihe(reihe, dezimaltrenner);
+    const QString* grund = std::get_if<QString>(&bytes);
+    return grund != nullptr ? std::optional<QString>(*grund) : std::nullopt;
+}
+
+// A series of that one task, for the writer to write its line.
+Aufgabenreihe einzeln(const Reiheneintrag& eintrag)
+{
+    Aufgabenreihe reihe;
+    reihe.Kommentar = QStringLiteral("-");
+    reihe.ErlaubteTypen = {Gerade};
+    reihe.Aufgaben.push_back({{}, eintrag.Aufgabe, eintrag.Urtext});
+    return reihe;
+}
+
+// The last line of a file's bytes, without its line end.
+QString letzteZeile(const QByteArray& bytes)
+{
+    const QByteArray ohneEnde = bytes.chopped(2);
+    return QString::fromLatin1(ohneEnde.mid(ohneEnde.lastIndexOf('\n') + 1));
+}
+
+constexpr int Kopfzeilen = 1; // the header line
+
+} // namespace
+
+Reihenbearbeitung::Reihenbearbeitung(const QLocale& locale)
+    : m_locale(locale)
+{
+    Neu();
+}
+
+void Reihenbearbeitung::Neu()
+{
+    m_stapel.clear();
+    m_reihe = {};
+    for (int Typ = 0; Typ < AnzahlTypen; ++Typ)
+        m_reihe.ErlaubteTypen.push_back(Typ);
+    m_auswahl = -1;
+    pruefeAlle();
+    melde(Reihenaenderung::Art::Struktur, -1);
+}
+
+std::vector<Meldung> Reihenbearbeitung::Oeffne(const QByteArray& inhalt)
+{
+    GeleseneReihe gelesen = LiesAufgabenreihe(inhalt, m_locale.decimalPoint());
+    m_stapel.clear();
+    m_reihe = std::move(gelesen.Reihe);
+    m_auswahl = m_reihe.Aufgaben.empty() ? -1 : 0;
+    pruefeAlle();
+    melde(Reihenaenderung::Art::Struktur, -1);
+    return gelesen.Meldungen;
+}
+
+std::variant<QByteArray, QString> Reihenbearbeitung::Bytes() const
+{
+    return SchreibeAufgabenreihe(m_reihe, m_locale.decimalPoint());
+}
+
+void Reihenbearbeitung::Waehle(int index)
+{
+    m_auswahl = m_reihe.Aufgaben.empty() ? -1 : std::clamp(index, 0, Anzahl() - 1);
+}
+
+const Reihenaufgabe* Reihenbearbeitung::Gewaehlte() const
+{
+    return m_auswahl < 0 ? nullptr : &m_reihe.Aufgaben[static_cast<std::size_t>(m_auswahl)].Aufgabe;
+}
+
+void Reihenbearbeitung::SetzeKommentar(const QString& kommentar)
+{
+    if (kommentar == m_reihe.Kommentar)
+        return;
+    Kopf kopf = LiesKopf();
+    kopf.Kommentar = kommentar;
+    kopf.KommentarUrtext.reset();
+    m_stapel.push(new Kopfbefehl(*this, std::move(kopf), true));
+}
+
+// The types keep the order 1 to 7 when one is added.
+void Reihenbearbeitung::SetzeTypErlaubt(int Typ, bool erlaubt)
+{
+    Kopf kopf = LiesKopf();
+    Typliste& typen = kopf.ErlaubteTypen;
+    const bool drin = std::ranges::find(typen, Typ) != typen.end();
+    if (!IstTyp(Typ) || drin == erlaubt)
+        return;
+    if (erlaubt)
+        typen.insert(std::ranges::upper_bound(typen, Typ), Typ);
+    else
+        std::erase(typen, Typ);
+    kopf.TypenUrtext.reset();
+    m_stapel.push(new Kopfbefehl(*this, std::move(kopf), false));
+}
+
+void Reihenbearbeitung::aendereGewaehlte(int feld, const std::function<void(Reiheneintrag&)>& aenderung)
+{
+    if (m_auswahl < 0)
+        return;
+    Reiheneintrag eintrag = m_reihe.Aufgaben[static_cast<std::size_t>(m_auswahl)];
+    const Reihenaufgabe vorher = eintrag.Aufgabe;
+    const QStringList bemerkungenVorher = eintrag.Bemerkungen;
+    aenderung(eintrag);
+    const Reihenaufgabe& nachher = eintrag.Aufgabe;
+    const bool aufgabeGleich = nachher.Typ == vorher.Typ && nachher.Parameter == vorher.Parameter
+                               && nachher.Abschnitte.Anzahl == vorher.Abschnitte.Anzahl
+                               && nachher.Abschnitte.Von == vorher.Abschnitte.Von
+                               && nachher.Abschnitte.Bis == vorher.Abschnitte.Bis;
+    if (aufgabeGleich && eintrag.Bemerkungen == bemerkungenVorher)
+        return;
+    if (!aufgabeGleich)
+        eintrag.Urtext.reset();
+    m_stapel.push(new Eintragsbefehl(*this, m_auswahl, feld, std::move(eintrag)));
+}
+
+void Reihenbearbeitung::SetzeTyp(int Typ)
+{
+    aendereGewaehlte(FeldTyp, [Typ](Reiheneintrag& e) {
+        if (e.Aufgabe.Typ != Typ)
+            e.Aufgabe.Parameter = Startwerte(Typ);
+        e.Aufgabe.Typ = Typ;
+    });
+}
+
+void Reihenbearbeitung::SetzeParameter(int i, double wert)
+{
+    aendereGewaehlte(FeldParameter + i, [i, wert](Reiheneintrag& e) { e.Aufgabe.Parameter[i] = wert; });
+}
+
+void Reihenbearbeitung::SetzeAbschnitte(const Abschnitte& abschnitte)
+{
+    aendereGewaehlte(FeldAbschnitte, [&abschnitte](Reiheneintrag& e) { e.Aufgabe.Abschnitte = abschnitte; });
+}
+
+void Reihenbearbeitung::SetzeBemerkungen(const QStringList& bemerkungen)
+{
+    aendereGewaehlte(FeldBemerkungen, [&bemerkungen](Reiheneintrag& e) { e.Bemerkungen = bemerkungen; });
+}
+
+void Reihenbearbeitung::FuegeEin(const Reihenaufgabe& aufgabe)
+{
+    m_stapel.push(new Einfuegebefehl(*this, m_auswahl + 1, {{}, aufgabe, std::nullopt}, true));
+}
+
+void Reihenbearbeitung::NeueAufgabe()
+{
+    const Reihenaufgabe* gewaehlt = Gewaehlte();
+    FuegeEin(gewaehlt != nullptr ? *gewaehlt : Reihenaufgabe{Parabel2, Startwerte(Parabel2), {}});
+}
+
+void Reihenbearbeitung::Loesche()
+{
+    if (m_auswahl < 0)
+        return;
+    m_stapel.push(new Einfuegebefehl(*this, m_auswahl, m_reihe.Aufgaben[static_cast<std::size_t>(m_auswahl)], false));
+}
+
+void Reihenbearbeitung::Verschiebe(int richtung)
+{
+    const int ziel = m_auswahl + richtung;
+    if (m_auswahl < 0 || ziel < 0 || ziel >= Anzahl())
+        return;
+    m_stapel.push(new Tauschbefehl(*this, std::min(m_auswahl, ziel), m_auswahl));
+}
+
+Reihenbearbeitung::Kopf Reihenbearbeitung::LiesKopf() const
+{
+    return {m_reihe.Kommentar, m_reihe.ErlaubteTypen, m_reihe.KommentarUrtext, m_reihe.TypenUrtext};
+}
+
+void Reihenbearbeitung::SchreibeKopf(const Kopf& kopf)
+{
+    const bool typenGleich = kopf.ErlaubteTypen == m_reihe.ErlaubteTypen;
+    m_reihe.Kommentar = kopf.Kommentar;
+    m_reihe.ErlaubteTypen = kopf.ErlaubteTypen;
+    m_reihe.KommentarUrtext = kopf.KommentarUrtext;
+    m_reihe.TypenUrtext = kopf.TypenUrtext;
+    // Whether a task's type is allowed is one of its findings.
+    if (typenGleich)
+        pruefeKopf();
+    else
+        pruefeAlle();
+    melde(Reihenaenderung::Art::Kopf, -1);
+}
+
+void Reihenbearbeitung::SchreibeEintrag(int index, const Reiheneintrag& eintrag)
+{
+    m_reihe.Aufgaben[static_cast<std::size_t>(index)] = eintrag;
+    m_auswahl = index;
+    pruefeAufgabe(index);
+    melde(Reihenaenderung::Art::Aufgabe, index);
+}
+
+void Reihenbearbeitung::Einfuegen(int index, const Reiheneintrag& eintrag)
+{
+    m_reihe.Aufgaben.insert(m_reihe.Aufgaben.begin() + index, eintrag);
+    m_aufgabenbefunde.insert(m_aufgabenbefunde.begin() + index, std::vector<Befund>());
+    m_auswahl = index;
+    pruefeAufgabe(index);
+    melde(Reihenaenderung::Art::Struktur, index);
+}
+
+void Reihenbearbeitung::Entfernen(int index)
+{
+    m_reihe.Aufgaben.erase(m_reihe.Aufgaben.begin() + index);
+    m_aufgabenbefunde.erase(m_aufgabenbefunde.begin() + index);
+    Waehle(index);
+    melde(Reihenaenderung::Art::Struktur, m_auswahl);
+}
+
+void Reihenbearbeitung::Tausche(int index, int auswahl)
+{
+    const auto i = static_cast<std::size_t>(index);
+    std::swap(m_reihe.Aufgaben[i], m_reihe.Aufgaben[i + 1]);
+    std::swap(m_aufgabenbefunde[i], m_aufgabenbefunde[i + 1]);
+    m_auswahl = auswahl;
+    melde(Reihenaenderung::Art::Struktur, auswahl);
+}
+
+int Reihenbearbeitung::typzeile() const
+{
+    return Kopfzeilen + static_cast<int>(m_reihe.VorKommentar.size()) + 1 + static_cast<int>(m_reihe.VorTypen.size())
+           + 1;
+}
+
+int Reihenbearbeitung::Zeilennummer(int index) const
+{
+    int zeile = typzeile();
+    for (int i = 0; i <= index; ++i)
+        zeile += static_cast<int>(m_reihe.Aufgaben[static_cast<std::size_t>(i)].Bemerkungen.size()) + 1;
+    return zeile;
+}
+
+int Reihenbearbeitung::AufgabeInZeile(int zeile) const
+{
+    int letzte = typzeile();
+    for (int i = 0; i < Anzahl(); ++i) {
+        letzte += static_cast<int>(m_reihe.Aufgaben[static_cast<std::size_t>(i)].Bemerkungen.size()) + 1;
+        if (zeile <= letzte)
+            return zeile <= typzeile() ? -1 : i;
+    }
+    return -1;
+}
+
+std::vector<Befund> Reihenbearbeitung::Befunde() const
+{
+    std::vector<Befund> alle = m_kopfbefunde;
+    int zeile = typzeile();
+    for (std::size_t i = 0; i < m_aufgabenbefunde.size(); ++i) {
+        zeile += static_cast<int>(m_reihe.Aufgaben[i].Bemerkungen.size()) + 1;
+        for (Befund befund : m_aufgabenbefunde[i]) {
+            befund.zeile = zeile;
+            alle.push_back(std::move(befund));
+        }
+    }
+    if (m_reihe.Aufgaben.empty())
+        alle.push_back({0, Befund::Art::Warnung, QStringLiteral("Die Reihe enthält keine Aufgabe.")});
+    return alle;
+}
+
+// The head as the file's checker sees it: the series without its tasks,
+// followed by a remark line, so that the type line is not the file's last.
+// What the writer refuses stands at the comment, or else at the type line.
+void Reihenbearbeitung::pruefeKopf()
+{
+    Aufgabenreihe kopf;
+    kopf.Kommentar = m_reihe.Kommentar;
+    kopf.ErlaubteTypen = m_reihe.ErlaubteTypen;
+    kopf.VorKommentar = m_reihe.VorKommentar;
+    kopf.VorTypen = m_reihe.VorTypen;
+    kopf.KommentarUrtext = m_reihe.KommentarUrtext;
+    kopf.TypenUrtext = m_reihe.TypenUrtext;
+    kopf.Schluss = QStringList{QStringLiteral("*")};
+    Aufgabenreihe nurKommentar = kopf;
+    nurKommentar.ErlaubteTypen = {Gerade};
+    nurKommentar.TypenUrtext.reset();
+    m_kopfbefunde.clear();
+    const QStringView trenner = m_locale.decimalPoint();
+    if (const std::optional<QString> grund = verweigert(nurKommentar, trenner))
+        m_kopfbefunde.push_back({typzeile() - 1 - static_cast<int>(m_reihe.VorTypen.size()), Befund::Art::Fehler, *grund});
+    else if (const std::optional<QString> grund = verweigert(kopf, trenner))
+        m_kopfbefunde.push_back({typzeile(), Befund::Art::Fehler, *grund});
+    else
+        for (const Befund& befund : PruefeAufgabendatei(std::get<QByteArray>(SchreibeAufgabenreihe(kopf, trenner)), m_locale).Befunde) {
+            if (befund.zeile > 0 && befund.zeile <= typzeile())
+                m_kopfbefunde.push_back(befund);
+        }
+}
+
+// The task's line as the writer writes it, checked on its own; a task the
+// writer refuses is a Fehler of its own.
+void Reihenbearbeitung::pruefeAufgabe(int index)
+{
+    const Reiheneintrag& eintrag = m_reihe.Aufgaben[static_cast<std::size_t>(index)];
+    std::vector<Befund>& befunde = m_aufgabenbefunde[static_cast<std::size_t>(index)];
+    const std::variant<QByteArray, QString> bytes = SchreibeAufgabenreihe(einzeln(eintrag), m_locale.decimalPoint());
+    if (const QString* grund = std::get_if<QString>(&bytes))
+        befunde = {{0, Befund::Art::Fehler, *grund}};
+    else
+        befunde = PruefeAufgabenzeile(letzteZeile(std::get<QByteArray>(bytes)), 0, m_reihe.ErlaubteTypen, m_locale);
+}
+
+void Reihenbearbeitung::pruefeAlle()
+{
+    pruefeKopf();
+    m_aufgabenbefunde.assign(m_reihe.Aufgaben.size(), {});
+    for (int i = 0; i < Anzahl(); ++i)
+        pruefeAufgabe(i);
+}
+
+void Reihenbearbeitung::melde(Reihenaenderung::Art art, int index)
+{
+    if (Beobachter)
+        Beobachter({art, index});
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+// The task series a teacher edits, free of any widget: the series, the
+// selected task, every change as a command on Qt's undo stack, and the
+// checker's findings, renewed for what a change touched. The editor window
+// is a thin view of it.
+
+#include "pruefung/pruefung.h"
+#include "tasks/aufgabenreihe.h"
+
+#include <QLocale>
+#include <QUndoStack>
+
+#include <functional>
+#include <optional>
+#include <variant>
+#include <vector>
+
+// What a change touched, so that a view renews only that.
+struct Reihenaenderung {
+    enum class Art {
+        Kopf,     // the comment or the allowed types
+        Aufgabe,  // the task at Index: its type, values, sections or remarks
+        Struktur, // tasks were added, removed or moved
+    };
+    Art art;
+    int Index = -1;
+};
+
+class Reihenbearbeitung {
+public:
+    // Numbers are read and written with the decimal separator of the locale.
+    explicit Reihenbearbeitung(const QLocale& locale = QLocale());
+
+    // A new series: no comment, all seven types, no task.
+    void Neu();
+    // Reads a task file's bytes with the program's own reader. Returns the
+    // reader's messages; a faulty head leaves the head fields empty and
+    // keeps the task lines.
+    std::vector<Meldung> Oeffne(const QByteArray& inhalt);
+    // The bytes of the task file, or the writer's sentence why it cannot be
+    // written.
+    std::variant<QByteArray, QString> Bytes() const;
+    // The series as it stands is the one on disk.
+    void Gespeichert() { m_stapel.setClean(); }
+    bool Geaendert() const { return !m_stapel.isClean(); }
+
+    const Aufgabenreihe& Reihe() const { return m_reihe; }
+    int Anzahl() const { return static_cast<int>(m_reihe.Aufgaben.size()); }
+    // The selected task; -1 when the series has none.
+    int Auswahl() const { return m_auswahl; }
+    void Waehle(int index);
+    const Reihenaufgabe* Gewaehlte() const;
+    QUndoStack& Stapel() { return m_stapel; }
+
+    // Each change is one step on the undo stack; a keystroke in the same box
+    // as the step before merges into it.
+    void SetzeKommentar(const QString& kommentar);
+    void SetzeTypErlaubt(int Typ, bool erlaubt);
+    // The selected task: its type (values reset to the type's basic
+    // function), one value, its sections, its remark lines.
+    void SetzeTyp(int Typ);
+    void SetzeParameter(int i, double wert);
+    void SetzeAbschnitte(const Abschnitte& abschnitte);
+    void SetzeBemerkungen(const QStringList& bemerkungen);
+    // Inserts a task after the selected one (at the start of an empty
+    // series) and selects it.
+    void FuegeEin(const Reihenaufgabe& aufgabe);
+    // A copy of the selected task; the basic parabola in an empty series.
+    void NeueAufgabe();
+    void Loesche();
+    // Moves the selected task one place up (-1) or down (+1).
+    void Verschiebe(int richtung);
+
+    // The findings of the whole series in the order of the file, each with
+    // its line.
+    std::vector<Befund> Befunde() const;
+    // The line of the task at index, counted from 1 as in the file.
+    int Zeilennummer(int index) const;
+    // The task whose line or remark lines hold the line; -1 for the head.
+    int AufgabeInZeile(int zeile) const;
+
+    // Called after every change, undo and redo included.
+    std::function<void(const Reihenaenderung&)> Beobachter;
+
+    // For the undo commands.
+    struct Kopf {
+        QString Kommentar;
+        Typliste ErlaubteTypen;
+        std::optional<QString> KommentarUrtext, TypenUrtext;
+    };
+    Kopf LiesKopf() const;
+    void SchreibeKopf(const Kopf& kopf);
+    void SchreibeEintrag(int index, const Reiheneintrag& eintrag);
+    void Einfuegen(int index, const Reiheneintrag& eintrag);
+    void Entfernen(int index);
+    // Swaps the tasks at index and index + 1 and selects auswahl.
+    void Tausche(int index, int auswahl);
+
+private:
+    void aendereGewaehlte(int feld, const std::function<void(Reiheneintrag&)>& aenderung);
+    void pruefeKopf();
+    void pruefeAufgabe(int index);
+    void pruefeAlle();
+    int typzeile() const;
+    void melde(Reihenaenderung::Art art, int index);
+
+    QLocale m_locale;
+    Aufgabenreihe m_reihe;
+    int m_auswahl = -1;
+    QUndoStack m_stapel;
+    std::vector<Befund> m_kopfbefunde;                  // with their lines
+    std::vector<std::vector<Befund>> m_aufgabenbefunde; // by task, lines filled in when asked
+};

@@ -1,0 +1,17 @@
+#include "reihe/vorschau.h"
+
+#include "tasks/aufgabenreihe.h"
+
+std::optional<QString> Vorschau::Zeichne(QImage& bild, const Reihenaufgabe* aufgabe)
+{
+    m_ebene.Zeichne(bild, m_anzeige);
+    if (aufgabe == nullptr)
+        return std::nullopt;
+    try {
+        ZeichneKurve(bild, {aufgabe->Typ, aufgabe->Parameter, aufgabe->Abschnitte, false}, m_anzeige.VorgFarbe,
+                     m_anzeige.SchaubildDicke);
+    } catch (const Rechenfehler& fehler) {
+        return QString::fromUtf8(fehler.what());
+    }
+    return std::nullopt;
+}

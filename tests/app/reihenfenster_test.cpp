@@ -1,0 +1,143 @@
+#include "app/reihenfenster.h"
+
+#include "fenstertest.h"
+#include "tasks/dateiinhalt.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QMenu>
+#include <QTreeWidget>
+
+namespace {
+
+class ReihenfensterTest : public FensterTest {
+protected:
+    ReihenfensterTest()
+    {
+        menue("MenReiheBearbeiten");
+        editor = form.Reihenfenster();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor)); // its shortcuts work in the active window
+    }
+
+    template <typename W = QWidget>
+    W* teil(const char* name) const
+    {
+        auto* w = editor->findChild<W*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    void drueckeIn(const char* name, const char* tasten)
+    {
+        auto* box = teil<QLineEdit>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromUtf8(tasten));
+    }
+
+    QString zeile(int i, int spalte) const { return editor->LAufgaben->topLevelItem(i)->text(spalte); }
+    QString pfad(const char* name) const { return ordner.filePath(QLatin1String(name)); }
+
+    TReihenfenster* editor = nullptr;
+};
+
+// A teacher builds a series of three tasks, saves it and tries it out: the
+// main window runs it as the task file.
+TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
+{
+    QMenu* aufgaben = kind<QMenu>("MenAufgabe");
+    ASSERT_GE(aufgaben->actions().size(), 2);
+    EXPECT_EQ(aufgaben->actions().last()->objectName(), QStringLiteral("MenReiheBearbeiten"));
+    EXPECT_TRUE(aufgaben->actions()[aufgaben->actions().size() - 2]->isSeparator());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible() && editor->isWindow());
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt[*]"));
+    EXPECT_FALSE(teil<QPushButton>("BRueckgaengig")->isEnabled() || teil<QPushButton>("BWiederholen")->isEnabled());
+    for (QWidget* w : editor->findChildren<QWidget*>()) {
+        const bool steuer = w->focusPolicy() != Qt::NoFocus && !w->objectName().startsWith(QLatin1String("qt_"))
+                            && w->parent() != editor->LAufgaben && w->parent() != editor->LBefunde;
+        EXPECT_TRUE(!steuer || !w->accessibleName().isEmpty()) << w->metaObject()->className();
+    }
+
+    drueckeIn("EKommentar", "Drei Aufgaben");
+    for (int Typ : {Gerade, Betrag, Parabel3, Exponential})
+        teil<QCheckBox>(QStringLiteral("CTyp%1").arg(Typ + 1).toLatin1().constData())->click();
+    QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
+    drueckeIn("EParameter1", "x-0.5");
+    drueckeIn("EParameter2", "1/4");
+    QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
+    teil<QComboBox>("CBTyp")->setCurrentIndex(Sinus);
+    emit teil<QComboBox>("CBTyp")->activated(Sinus);
+    drueckeIn("EParameter2", "-2"); // k takes no minus
+    drueckeIn("EAbschnitt1", "-4");
+    drueckeIn("EAbschnitt2", "2");
+    QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
+    teil<QComboBox>("CBTyp")->setCurrentIndex(Hyperbel);
+    emit teil<QComboBox>("CBTyp")->activated(Hyperbel);
+    EXPECT_TRUE(editor->isWindowModified());
+    EXPECT_EQ(zeile(0, 2), MitTrenner("f(x) = -0,5·(x + 0,25)²"));
+    EXPECT_EQ(zeile(1, 1), QStringLiteral("Sinusfunktion"));
+    EXPECT_EQ(zeile(1, 2), QStringLiteral("f(x) = sin(2·x)")); // a new type starts at its basic function
+    EXPECT_EQ(zeile(1, 3), QStringLiteral("(-4;2)"));
+    EXPECT_EQ(zeile(2, 2), QStringLiteral("f(x) = 1/x"));
+    EXPECT_EQ(editor->LBefunde->topLevelItemCount(), 0);
+
+    dialoge.speicherAntwort = pfad("reihe.sba");
+    QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(editor->isWindowModified());
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – reihe.sba[*]"));
+    EXPECT_EQ(LiesDateiinhalt(pfad("reihe.sba")),
+              "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n"
+              "Drei Aufgaben\r\n3 5 6\r\n"
+                  + MitTrenner("3 -0,5 0,25 0\r\n").toLatin1() + "5 1 2 0 0 (-4;2)\r\n6 1 0 0 (-4;2)\r\n");
+
+    QTest::mouseClick(teil<QPushButton>("BAusprobieren"), Qt::LeftButton);
+    EXPECT_EQ(form.Ablauf().Modus(), Modus::Datei);
+    EXPECT_EQ(aufgabe().VorgTyp, Parabel2);
+    ASSERT_FALSE(dialoge.boxen.empty());
+    EXPECT_EQ(dialoge.boxen.back().text, QStringLiteral("Drei Aufgaben"));
+}
+
+// Nothing is lost: the question before closing, a failed save keeps the
+// series, a Fehler is named before saving, and undo takes back every step.
+TEST_F(ReihenfensterTest, NichtsGehtVerloren)
+{
+    drueckeIn("EKommentar", "K");
+    QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
+    QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
+    editor->LAufgaben->setCurrentItem(editor->LAufgaben->topLevelItem(0));
+    drueckeIn("EParameter3", "99");
+    ASSERT_EQ(editor->LBefunde->topLevelItemCount(), 1);
+    EXPECT_EQ(editor->LBefunde->topLevelItem(0)->text(0), QStringLiteral("4"));
+    EXPECT_EQ(editor->LBefunde->topLevelItem(0)->text(1), QStringLiteral("Fehler"));
+
+    dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Abbrechen};
+    form.close();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(dialoge.boxen.back().text, QStringLiteral("Änderungen an „unbenannt“ speichern?"));
+
+    dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Speichern};
+    dialoge.frageAntworten = {true};
+    dialoge.speicherAntwort = ordner.path(); // a folder: saving fails
+    EXPECT_FALSE(editor->close());
+    EXPECT_TRUE(dialoge.boxen[dialoge.boxen.size() - 2].text.startsWith(QStringLiteral("Die Reihe hat einen Fehler in Zeile 4: ")));
+    EXPECT_EQ(dialoge.boxen.back().art, AufzeichnendeDialoge::Art::Fehler);
+    EXPECT_TRUE(editor->isWindowModified());
+    EXPECT_EQ(editor->Reihe().Reihe().Aufgaben.at(0).Aufgabe.Parameter[2], 99);
+
+    editor->LAufgaben->setCurrentItem(editor->LAufgaben->topLevelItem(1));
+    editor->LBefunde->setCurrentItem(editor->LBefunde->topLevelItem(0));
+    emit editor->LBefunde->itemClicked(editor->LBefunde->topLevelItem(0), 0);
+    EXPECT_EQ(editor->LAufgaben->currentItem(), editor->LAufgaben->topLevelItem(0));
+    QTest::keyClick(teil<QLineEdit>("EParameter3"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(teil<QLineEdit>("EParameter3")->text(), QStringLiteral("0"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editor->LAufgaben->topLevelItemCount(), 0);
+    EXPECT_FALSE(editor->isWindowModified());
+    EXPECT_TRUE(editor->close());
+}
+
+} // namespace

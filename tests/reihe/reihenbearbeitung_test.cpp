@@ -1,0 +1,191 @@
+#include "reihe/reihenbearbeitung.h"
+
+#include "tasks/dateiinhalt.h"
+#include "testhilfe.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QLocale Deutsch(QLocale::German);
+
+QByteArray datei(const char* zeilen)
+{
+    return QByteArray("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n")
+           + QByteArray(zeilen).replace("\n", "\r\n");
+}
+
+QByteArray bytes(const Reihenbearbeitung& reihe) { return std::get<QByteArray>(reihe.Bytes()); }
+
+bool gleicheAbschnitte(const Abschnitte& a, const Abschnitte& b)
+{
+    return a.Anzahl == b.Anzahl && a.Von == b.Von && a.Bis == b.Bis;
+}
+
+// Field by field, the line texts kept from the file included.
+void erwarteGleich(const Aufgabenreihe& a, const Aufgabenreihe& b)
+{
+    EXPECT_EQ(a.Kommentar, b.Kommentar);
+    EXPECT_EQ(a.ErlaubteTypen, b.ErlaubteTypen);
+    EXPECT_EQ(a.KommentarUrtext, b.KommentarUrtext);
+    EXPECT_EQ(a.TypenUrtext, b.TypenUrtext);
+    EXPECT_EQ(a.VorKommentar, b.VorKommentar);
+    EXPECT_EQ(a.VorTypen, b.VorTypen);
+    EXPECT_EQ(a.Schluss, b.Schluss);
+    ASSERT_EQ(a.Aufgaben.size(), b.Aufgaben.size());
+    for (std::size_t i = 0; i < a.Aufgaben.size(); ++i) {
+        const Reiheneintrag& x = a.Aufgaben[i];
+        const Reiheneintrag& y = b.Aufgaben[i];
+        EXPECT_EQ(x.Bemerkungen, y.Bemerkungen) << i;
+        EXPECT_EQ(x.Urtext, y.Urtext) << i;
+        EXPECT_EQ(x.Aufgabe.Typ, y.Aufgabe.Typ) << i;
+        EXPECT_EQ(x.Aufgabe.Parameter, y.Aufgabe.Parameter) << i;
+        EXPECT_TRUE(gleicheAbschnitte(x.Aufgabe.Abschnitte, y.Aufgabe.Abschnitte)) << i;
+    }
+}
+
+TEST(Reihenbearbeitung, BeispieleUnveraendertGespeichertGebenDieselbenBytes)
+{
+    const QDir ordner(QStringLiteral(KURVIX_BEISPIELE));
+    const QStringList namen = ordner.entryList({QStringLiteral("*.sba")}, QDir::Files);
+    ASSERT_GE(namen.size(), 3);
+    for (const QString& name : namen) {
+        const QByteArray inhalt = LiesDateiinhalt(ordner.filePath(name));
+        Reihenbearbeitung reihe(Deutsch);
+        reihe.Oeffne(inhalt);
+        EXPECT_FALSE(reihe.Geaendert()) << name.toStdString();
+        EXPECT_EQ(bytes(reihe), inhalt) << name.toStdString();
+    }
+}
+
+// Twenty edits of every kind, then undo back to the start: the opened
+// series exactly, and redo brings the edited one back.
+TEST(Reihenbearbeitung, RueckgaengigNach20AenderungenGibtDieGeoeffneteReihe)
+{
+    const QByteArray inhalt = datei("* Kopf\nKommentar\n3  1 5\n* vor 1\n3 1  -2 1\n\n1 0,50 -3 (-4;-1)\n6 2 1 0\n");
+    Reihenbearbeitung reihe(Deutsch);
+    reihe.Oeffne(inhalt);
+    const Aufgabenreihe geoeffnet = reihe.Reihe();
+    reihe.SetzeKommentar(QStringLiteral("K"));
+    reihe.SetzeKommentar(QStringLiteral("Kü"));
+    reihe.SetzeTypErlaubt(Sinus, true);
+    reihe.SetzeTypErlaubt(Parabel2, false);
+    reihe.Waehle(1);
+    reihe.SetzeParameter(0, 2);
+    reihe.SetzeParameter(1, -1.5);
+    reihe.SetzeAbschnitte({2, {-3, 1}, {0, 4}});
+    reihe.SetzeBemerkungen({QStringLiteral("* neu"), QString()});
+    reihe.SetzeTyp(Sinus);
+    reihe.NeueAufgabe();
+    reihe.SetzeParameter(3, 1);
+    reihe.Verschiebe(-1);
+    reihe.Verschiebe(-1);
+    reihe.FuegeEin({Exponential, {{1, 3, 0}}, {}});
+    reihe.Loesche();
+    reihe.Waehle(3);
+    reihe.Loesche();
+    reihe.Verschiebe(1);
+    reihe.SetzeTyp(Gerade);
+    reihe.SetzeKommentar(QStringLiteral("Neu"));
+    const QByteArray bearbeitet = bytes(reihe);
+    EXPECT_NE(bearbeitet, inhalt);
+    EXPECT_TRUE(reihe.Geaendert());
+    while (reihe.Stapel().canUndo())
+        reihe.Stapel().undo();
+    erwarteGleich(reihe.Reihe(), geoeffnet);
+    EXPECT_EQ(bytes(reihe), inhalt);
+    EXPECT_FALSE(reihe.Geaendert());
+    while (reihe.Stapel().canRedo())
+        reihe.Stapel().redo();
+    EXPECT_EQ(bytes(reihe), bearbeitet);
+}
+
+// Keystrokes in one box are one step; a changed task is written anew, the
+// others as they stood.
+TEST(Reihenbearbeitung, TastenInEinemFeldSindEinSchrittUndNurDieGeaenderteZeileWirdNeuGeschrieben)
+{
+    Reihenbearbeitung reihe(Deutsch);
+    reihe.Oeffne(datei("K\n3\n3 1  -2 1\n3 1,50 0 0\n"));
+    reihe.Waehle(1);
+    for (const double wert : {2.0, 2.5, 2.75})
+        reihe.SetzeParameter(0, wert);
+    reihe.SetzeParameter(2, -1);
+    reihe.SetzeParameter(2, -1); // no change, no step
+    EXPECT_EQ(reihe.Stapel().count(), 2);
+    EXPECT_EQ(bytes(reihe), datei("K\n3\n3 1  -2 1\n3 2,75 0 -1\n"));
+    reihe.Stapel().undo();
+    EXPECT_EQ(reihe.Reihe().Aufgaben[1].Aufgabe.Parameter, (ParameterSatz{{2.75, 0, 0}}));
+}
+
+struct Schritt {
+    const char* was;
+    int auswahlDanach;
+    const char* typenDanach; // the type numbers of the tasks in order
+};
+
+// Insert, delete and move keep the selection on the task they act on.
+TEST(Reihenbearbeitung, EinfuegenLoeschenVerschiebenFolgenDerAuswahl)
+{
+    Reihenbearbeitung reihe(Deutsch);
+    reihe.Oeffne(datei("K\n1 2 3\n1 1 0\n2 1 0 0\n3 1 0 0\n"));
+    const Schritt schritte[] = {
+        {"hoch", 0, "123"},  {"runter", 1, "213"}, {"runter", 2, "231"}, {"runter", 2, "231"},
+        {"neu", 3, "2311"},  {"loesche", 2, "231"}, {"loesche", 1, "23"}, {"undo", 2, "231"},
+        {"erste", 0, "231"}, {"neu", 1, "2231"},
+    };
+    for (const Schritt& s : schritte) {
+        const QString was = QString::fromLatin1(s.was);
+        if (was == QLatin1String("hoch"))
+            reihe.Verschiebe(-1);
+        else if (was == QLatin1String("runter"))
+            reihe.Verschiebe(1);
+        else if (was == QLatin1String("neu"))
+            reihe.NeueAufgabe();
+        else if (was == QLatin1String("loesche"))
+            reihe.Loesche();
+        else if (was == QLatin1String("undo"))
+            reihe.Stapel().undo();
+        else
+            reihe.Waehle(0);
+        QString typen;
+        for (const Reiheneintrag& e : reihe.Reihe().Aufgaben)
+            typen += QString::number(e.Aufgabe.Typ + 1);
+        EXPECT_EQ(typen, QString::fromLatin1(s.typenDanach)) << s.was;
+        EXPECT_EQ(reihe.Auswahl(), s.auswahlDanach) << s.was;
+    }
+}
+
+// The findings follow every change with the right line; a click on a
+// finding's line finds its task.
+TEST(Reihenbearbeitung, BefundeFolgenDerAenderungMitIhrerZeile)
+{
+    Reihenbearbeitung reihe(Deutsch);
+    reihe.Oeffne(datei("K\n3\n* a\n3 1 0 0\n1 1 0\n"));
+    auto zeilen = [&reihe](Befund::Art art) {
+        std::vector<int> z;
+        for (const Befund& b : reihe.Befunde())
+            if (b.art == art)
+                z.push_back(b.zeile);
+        return z;
+    };
+    EXPECT_EQ(zeilen(Befund::Art::Warnung), std::vector<int>{6}); // type 1 not in the type line
+    EXPECT_EQ(reihe.AufgabeInZeile(6), 1);
+    EXPECT_EQ(reihe.AufgabeInZeile(4), 0); // the remark before task 1
+    EXPECT_EQ(reihe.AufgabeInZeile(3), -1);
+    reihe.Waehle(0);
+    reihe.SetzeBemerkungen({QStringLiteral("* a"), QStringLiteral("* b")});
+    reihe.SetzeParameter(2, 50); // out of sight
+    EXPECT_EQ(zeilen(Befund::Art::Fehler), std::vector<int>{6});
+    EXPECT_EQ(zeilen(Befund::Art::Warnung), std::vector<int>{7});
+    reihe.SetzeTypErlaubt(Gerade, true);
+    EXPECT_EQ(zeilen(Befund::Art::Warnung), std::vector<int>{});
+    reihe.SetzeKommentar(QStringLiteral("Preis in \u20ac, \u0394x")); // Δ is no Windows-1252 character
+    ASSERT_FALSE(reihe.Befunde().empty());
+    EXPECT_EQ(reihe.Befunde().front().zeile, 2);
+    EXPECT_EQ(reihe.Befunde().front().art, Befund::Art::Fehler);
+    EXPECT_TRUE(std::holds_alternative<QString>(reihe.Bytes()));
+}
+
+} // namespace
