@@ -13,6 +13,7 @@ PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
 # The installation test checks the installed tree with the desktop's own tools;
 # the start test looks at the real windows on a virtual X server.
 TEST_PAKETE=(libgtest-dev libbenchmark-dev locales desktop-file-utils libxml2-utils shared-mime-info groff-base
+    appstream dpkg-dev
     xvfb xauth xdotool x11-utils
     clang-14 libclang-rt-14-dev poppler-utils)
 # cpack's DEB generator calls `file` and dpkg-shlibdeps; the package is then
