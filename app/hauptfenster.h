@@ -103,6 +103,7 @@ private:
     void zeichneNeu();
     void FormCreate();
     void legeTypAn(int Typ);
+    void RichteEingabeEin(int Typ);
     void zentriere();
     TAuswahlBox& AuswahlBox();
 
