@@ -13,9 +13,12 @@ PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
 # The installation test checks the installed tree with the desktop's own tools;
 # the start test looks at the real windows on a virtual X server.
 TEST_PAKETE=(libgtest-dev libbenchmark-dev locales desktop-file-utils libxml2-utils shared-mime-info groff-base
+    appstream dpkg-dev
     xvfb xauth xdotool x11-utils
     clang-14 libclang-rt-14-dev poppler-utils)
-PAKET_PAKETE=(dpkg-dev)
+# cpack's DEB generator calls `file` and dpkg-shlibdeps; the package is then
+# checked as a software centre and Debian see it.
+PAKET_PAKETE=(dpkg-dev file appstream lintian)
 REGIONEN=(de_DE.UTF-8 en_US.UTF-8 C)
 
 als_root() {
@@ -108,6 +111,9 @@ deb)
     installiere "${PROGRAMM_PAKETE[@]}" "${PAKET_PAKETE[@]}"
     baue build/release -DCMAKE_BUILD_TYPE=Release -DKURVIX_TESTS=OFF -DKURVIX_BENCHMARKS=OFF
     (cd build/release && cpack -G DEB)
+    echo "== appstreamcli validate and lintian"
+    appstreamcli validate --no-net build/release/desktop/*.metainfo.xml
+    lintian --fail-on error,warning build/release/kurvix_*.deb
     ;;
 *)
     echo "Usage: $0 run | test | deb" >&2

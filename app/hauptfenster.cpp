@@ -79,16 +79,29 @@ void TForm1::legeTypAn(int Typ)
     for (int Rolle = RolleListe; Rolle <= RolleAnzeige; ++Rolle) {
         auto* term = new TFunktionsTerm(this, centralWidget(), *this);
         term->Tafel->setObjectName(QStringLiteral("Terme%1").arg(Typ * 3 + Rolle));
-        if (Rolle == RolleAnzeige)
-            term->Vorbereiten(Typ, Rolle); // laid out when the type is chosen
-        else
+        if (Rolle == RolleListe)
             term->Einrichten(Typ, Rolle);
+        else if (Rolle == RolleAnzeige)
+            term->Vorbereiten(Typ, Rolle); // laid out by the Darstellen that shows it
+        else
+            term->Tafel->hide(); // built by RichteEingabeEin
         Terme[Typ * 3 + Rolle] = term;
     }
-    SchliesseAnzeigeAn(Typ);
     QWidget* liste = Terme[Typ * 3]->Tafel;
     liste->move(liste->x(), Typ * 49 + 118);
     liste->show();
+}
+
+// The edit boxes are the dearest part of the start, so an input equation
+// is built when its type is first chosen, and its value equation placed
+// beside it.
+void TForm1::RichteEingabeEin(int Typ)
+{
+    TFunktionsTerm* eingabe = Terme[Typ * 3 + RolleEingabe];
+    if (eingabe->Eingaben[0] != nullptr)
+        return;
+    eingabe->Einrichten(Typ, RolleEingabe);
+    SchliesseAnzeigeAn(Typ);
 }
 
 void TForm1::SchliesseAnzeigeAn(int Typ)

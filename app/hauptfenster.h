@@ -116,6 +116,7 @@ private:
     void zeichneNeu();
     void FormCreate();
     void legeTypAn(int Typ);
+    void RichteEingabeEin(int Typ);
     void zentriere();
     TAuswahlBox& AuswahlBox();
 

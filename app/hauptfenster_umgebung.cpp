@@ -44,7 +44,11 @@ void TForm1::SetzeUserParameter(int Typ, int i, double wert)
     ZeigeUserWerte(Typ);
 }
 
-void TForm1::ZeigeUserWerte(int Typ) { Terme[Typ * 3 + RolleAnzeige]->Darstellen(Typ, RolleAnzeige, true); }
+void TForm1::ZeigeUserWerte(int Typ)
+{
+    RichteEingabeEin(Typ);
+    Terme[Typ * 3 + RolleAnzeige]->Darstellen(Typ, RolleAnzeige, true);
+}
 
 void TForm1::SetzeTypZurueck(int Typ)
 {

@@ -63,6 +63,11 @@ TEST_F(EingabeTest, AnzeigeZeigtWinzigeWerteInExponentform)
 
 TEST_F(EingabeTest, OhneGewaehltenTypWirdNichtsGespeichert)
 {
+    menue("MemEinfachesZeichnen");
+    for (int typ = 0; typ < AnzahlTypen; ++typ)
+        waehle(typ); // builds its boxes
+    zufall.zuege = {0, 7, 1, 18};
+    starte(Modus::Uebung, {0, 1, 2, 3, 4, 5, 6}); // a new task, no type chosen
     for (int typ = 0; typ < AnzahlTypen; ++typ)
         tippe(typ, 0, "5");
     for (int typ = 0; typ < AnzahlTypen; ++typ)

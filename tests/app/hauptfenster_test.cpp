@@ -219,6 +219,7 @@ TEST_F(HauptfensterTest, GrundzustandNachDemStart)
         EXPECT_TRUE(tafel(Typ, RolleListe)->isVisible());
         EXPECT_FALSE(tafel(Typ, RolleEingabe)->isVisible());
         EXPECT_FALSE(tafel(Typ, RolleAnzeige)->isVisible());
+        EXPECT_EQ(form.Terme[Typ * 3 + RolleEingabe]->Eingaben[0], nullptr) << "built when the type is chosen";
         EXPECT_FALSE(form.Terme[Typ * 3]->Klickbild->Klickbar());
         EXPECT_EQ(form.Terme[Typ * 3]->Texte[0]->palette().color(QPalette::WindowText), Farbe(0x808080));
     }
@@ -251,7 +252,9 @@ TEST_F(HauptfensterTest, TyplisteAusKnoepfenUndGleichungen)
 
 TEST_F(HauptfensterTest, WerteGleichungSchliesstAnDieEingabeAn)
 {
+    menue("MemEinfachesZeichnen");
     for (int Typ = 0; Typ < AnzahlTypen; ++Typ) {
+        waehle(Typ);
         const TFunktionsTerm* eingabe = form.Terme[Typ * 3 + RolleEingabe];
         const QLineEdit* letzte = eingabe->Eingaben[AnzahlParameter(Typ) - 1];
         const int inhaltsende = eingabe->Tafel->x() + letzte->x() + letzte->width();

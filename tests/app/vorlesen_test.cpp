@@ -57,6 +57,8 @@ TEST_P(TypansageTest, KnopfUndEingabenSagenIhrenTyp)
     QRadioButton* knopf = form.TypKnopf[a.typ];
     EXPECT_EQ(knopf->text(), QStringLiteral("awefgdkja"));
     EXPECT_EQ(vorgelesen(knopf, QAccessible::Name), QString::fromUtf8(a.knopf));
+    menue("MemEinfachesZeichnen");
+    waehle(a.typ);
     const TFunktionsTerm* eingabe = form.Terme[a.typ * 3 + RolleEingabe];
     for (std::size_t i = 0; i < 4; ++i) {
         const QString erwartet = i < a.parameter.size() ? QString::fromUtf8(a.parameter[i]) : QString();

@@ -45,6 +45,14 @@ QByteArray inhalt(const QString& pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
+// A gzipped file unpacked beside itself, without the ".gz".
+QString entpackt(const QString& pfad)
+{
+    const Lauf gzip = starte(QStringLiteral("gzip"), {QStringLiteral("-dkf"), pfad});
+    EXPECT_EQ(gzip.status, 0) << gzip.ausgabe.toStdString();
+    return pfad.chopped(3);
+}
+
 // One installation for all tests of the process.
 class InstallationTest : public ::testing::Test {
 protected:
@@ -72,7 +80,9 @@ const char* const Beispiele[] = {"geraden_und_parabeln.sba", "hyperbel_und_expon
 TEST_F(InstallationTest, GenauDieseDateien)
 {
     QStringList erwartet{"bin/kurvix", "share/applications/kurvix.desktop", "share/mime/packages/kurvix.xml",
-                         "share/man/man1/kurvix.1"};
+                         "share/man/man1/kurvix.1.gz", "share/metainfo/de.kurvix.Kurvix.metainfo.xml",
+                         "share/doc/kurvix/copyright", "share/doc/kurvix/changelog.Debian.gz",
+                         "share/lintian/overrides/kurvix"};
     for (const char* groesse : Symbolgroessen)
         erwartet << QStringLiteral("share/icons/hicolor/%1x%1/apps/kurvix.png").arg(QLatin1String(groesse));
     for (const char* name : Beispiele)
@@ -147,12 +157,66 @@ TEST_F(InstallationTest, MenueeintragIstGueltig)
 
 TEST_F(InstallationTest, HandbuchseiteOhneWarnung)
 {
-    const QString seite = pfad(QStringLiteral("share/man/man1/kurvix.1"));
+    const QString seite = entpackt(pfad(QStringLiteral("share/man/man1/kurvix.1.gz")));
     const Lauf groff = starte(QStringLiteral("groff"), {QStringLiteral("-k"), QStringLiteral("-man"), QStringLiteral("-ww"),
                                                         QStringLiteral("-z"), seite});
     EXPECT_EQ(groff.status, 0);
     EXPECT_EQ(groff.ausgabe, QString());
     EXPECT_TRUE(inhalt(seite).contains(".TH KURVIX 1 \"\" \"Kurvix " KURVIX_VERSION_ERWARTET "\""));
+}
+
+// gzip -n: no name and no time in the head, so every build gives the same
+// bytes, as Debian wants.
+TEST_F(InstallationTest, GepacktOhneNamenUndZeit)
+{
+    for (const char* datei : {"share/man/man1/kurvix.1.gz", "share/doc/kurvix/changelog.Debian.gz"}) {
+        const QByteArray kopf = inhalt(pfad(QLatin1String(datei))).left(8);
+        EXPECT_EQ(kopf.toHex(), QByteArray("1f8b080000000000")) << datei;
+    }
+}
+
+TEST_F(InstallationTest, ChangelogNenntDieVersion)
+{
+    const QString changelog = entpackt(pfad(QStringLiteral("share/doc/kurvix/changelog.Debian.gz")));
+    const Lauf version = starte(QStringLiteral("dpkg-parsechangelog"),
+                                {QStringLiteral("-l"), changelog, QStringLiteral("-S"), QStringLiteral("Version")});
+    EXPECT_EQ(version.ausgabe, QStringLiteral(KURVIX_VERSION_ERWARTET "-1\n"));
+}
+
+// Kurvix's own paragraph, then the bundled face's licence, without the
+// paragraph about the font package's Debian files.
+TEST_F(InstallationTest, CopyrightMaschinenlesbar)
+{
+    const QString copyright = QString::fromUtf8(inhalt(pfad(QStringLiteral("share/doc/kurvix/copyright"))));
+    EXPECT_TRUE(copyright.startsWith(
+        QStringLiteral("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\nUpstream-Name: Kurvix\n")));
+    EXPECT_TRUE(copyright.contains(QStringLiteral("\n\nFiles: app/schriften/*\nCopyright:\n")));
+    EXPECT_TRUE(copyright.endsWith(QStringLiteral("\n DEALINGS IN THE FONT SOFTWARE.\n")));
+    EXPECT_FALSE(copyright.contains(QStringLiteral("debian/")));
+}
+
+// What a software centre reads: valid for appstreamcli, and naming the
+// installed menu entry and file type.
+TEST_F(InstallationTest, MetainfoFuerDasSoftwarecenter)
+{
+    const QString metainfo = pfad(QStringLiteral("share/metainfo/de.kurvix.Kurvix.metainfo.xml"));
+    const Lauf pruefung =
+        starte(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    EXPECT_EQ(pruefung.status, 0) << pruefung.ausgabe.toStdString();
+    const QString text = QString::fromUtf8(inhalt(metainfo));
+    const char* const angaben[] = {
+        "<id>de.kurvix.Kurvix</id>",
+        "<launchable type=\"desktop-id\">kurvix.desktop</launchable>",
+        "<mediatype>application/x-kurvix-aufgabendatei</mediatype>",
+        "<category>Education</category>",
+        "<category>Math</category>",
+        "<summary xml:lang=\"de\">",
+        "/docs/hauptfenster.png</image>",
+        "<content_rating type=\"oars-1.1\"/>",
+        "<release version=\"" KURVIX_VERSION_ERWARTET "\"",
+    };
+    for (const char* angabe : angaben)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(angabe))) << angabe;
 }
 
 class SymbolTest : public InstallationTest, public ::testing::WithParamInterface<const char*> {};
