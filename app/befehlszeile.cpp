@@ -4,6 +4,7 @@
 #include "app/hauptfenster.h"
 #include "app/pruefbefehl.h"
 #include "dialogs/dialoge.h"
+#include "model/zahltext.h"
 #include "tasks/zufall.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@
 
 namespace {
 
-Auftrag Ausgabe(const QString& text, int status = 0) { return {Auftrag::Art::Ausgabe, {}, text, status}; }
+Auftrag Ausgabe(const QString& text, int status = 0) { return {Auftrag::Art::Ausgabe, {}, text, status, {}, {}}; }
 
 Auftrag Fehlaufruf(const QString& fehler)
 {
@@ -63,6 +64,11 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
                                      QStringLiteral("prüft die genannten Aufgabendateien, ohne ein Fenster zu öffnen, "
                                                     "und meldet jeden Fehler mit seiner Zeile"));
     parser.addOption(pruefen);
+    const QCommandLineOption groesse(
+        QStringLiteral("groesse"),
+        QStringLiteral("zeigt das Fenster in dieser Größe, 100 bis 300 (für den Beamer etwa 175)"),
+        QStringLiteral("Prozent"));
+    parser.addOption(groesse);
     const Blattoptionen blatt(parser);
     parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
                                  QStringLiteral("[Aufgabendatei]"));
@@ -73,6 +79,13 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
     if (parser.isSet(version))
         return Ausgabe(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion()));
+    std::optional<int> prozent;
+    if (parser.isSet(groesse)) {
+        prozent = Ganzzahlwert(parser.value(groesse));
+        if (!prozent || *prozent < KleinsteGroesse || *prozent > GroessteGroesse)
+            return Fehlaufruf(QStringLiteral("--groesse erwartet eine ganze Zahl von 100 bis 300, nicht „%1“.")
+                                  .arg(parser.value(groesse)));
+    }
     const QStringList dateien = parser.positionalArguments();
     if (blatt.Gefragt(parser) && parser.isSet(pruefen))
         return Fehlaufruf(QStringLiteral("--pruefe und --arbeitsblatt gehen nicht zusammen."));
@@ -80,14 +93,14 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
         const std::variant<Blattauftrag, QString> gelesen = blatt.Lies(parser, dateien);
         if (const QString* fehler = std::get_if<QString>(&gelesen))
             return Fehlaufruf(*fehler);
-        return {Auftrag::Art::Arbeitsblatt, {}, {}, 0, std::get<Blattauftrag>(gelesen)};
+        return {Auftrag::Art::Arbeitsblatt, {}, {}, 0, std::get<Blattauftrag>(gelesen), {}};
     }
     if (parser.isSet(pruefen))
         return dateien.isEmpty() ? Fehlaufruf(QStringLiteral("--pruefe braucht mindestens eine Aufgabendatei."))
-                                 : Auftrag{Auftrag::Art::Pruefen, dateien, {}, 0};
+                                 : Auftrag{Auftrag::Art::Pruefen, dateien, {}, 0, {}, {}};
     if (dateien.size() > 1)
         return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
-    return {Auftrag::Art::Fenster, dateien, {}, 0};
+    return {Auftrag::Art::Fenster, dateien, {}, 0, {}, prozent};
 }
 
 int Starte(int argc, char* argv[])
@@ -105,6 +118,8 @@ int Starte(int argc, char* argv[])
     }
     case Auftrag::Art::Fenster:
         kern.reset(); // one application at a time
+        if (auftrag.Groesse)
+            SetzeGroesse(*auftrag.Groesse);
         return ZeigeFenster(argc, argv, auftrag);
     case Auftrag::Art::Arbeitsblatt:
         kern.reset();

@@ -140,6 +140,10 @@ TEST_F(InstallationTest, MenueeintragIstGueltig)
         "Icon=kurvix",
         "Categories=Education;Math;",
         "MimeType=application/x-kurvix-aufgabendatei;",
+        "Actions=Beamer;",
+        "[Desktop Action Beamer]",
+        "Name=Kurvix groß (für den Beamer)",
+        "Exec=kurvix --groesse 175",
     };
     for (const char* zeile : schluessel)
         EXPECT_TRUE(zeilen.contains(QString::fromUtf8(zeile))) << zeile;
