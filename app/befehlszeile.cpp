@@ -16,7 +16,7 @@
 
 namespace {
 
-Auftrag Ausgabe(const QString& text, int status = 0) { return {Auftrag::Art::Ausgabe, {}, text, status, {}, {}}; }
+Auftrag Ausgabe(const QString& text, int status = 0) { return {Auftrag::Art::Ausgabe, {}, text, status}; }
 
 Auftrag Fehlaufruf(const QString& fehler)
 {
@@ -93,11 +93,11 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
         const std::variant<Blattauftrag, QString> gelesen = blatt.Lies(parser, dateien);
         if (const QString* fehler = std::get_if<QString>(&gelesen))
             return Fehlaufruf(*fehler);
-        return {Auftrag::Art::Arbeitsblatt, {}, {}, 0, std::get<Blattauftrag>(gelesen), {}};
+        return {Auftrag::Art::Arbeitsblatt, {}, {}, 0, std::get<Blattauftrag>(gelesen)};
     }
     if (parser.isSet(pruefen))
         return dateien.isEmpty() ? Fehlaufruf(QStringLiteral("--pruefe braucht mindestens eine Aufgabendatei."))
-                                 : Auftrag{Auftrag::Art::Pruefen, dateien, {}, 0, {}, {}};
+                                 : Auftrag{Auftrag::Art::Pruefen, dateien, {}, 0};
     if (dateien.size() > 1)
         return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
     return {Auftrag::Art::Fenster, dateien, {}, 0, {}, prozent};

@@ -22,7 +22,7 @@ struct Auftrag {
     QString Text;
     int Status = 0; // not 0: a wrong call, and Text goes to the error output
     Blattauftrag Blatt = {};
-    std::optional<int> Groesse; // the window's size in percent, when asked for
+    std::optional<int> Groesse = {}; // the window's size in percent, when asked for
 };
 
 // The exit status of a call the program does not understand; 1 is left to

@@ -160,11 +160,16 @@ void Leinwand::setzeStreifen(QPoint von, QPoint bis)
 }
 
 // Sets the device pixels whose centres lie within half the stroke's width
-// of the segment between the centres of von and of the thin line's last
-// point (bis itself for a wide pen).
+// of the segment between the centres of von and bis. On the plot's own
+// raster a thin line stops at its last point, one step before bis; on a
+// finer raster that step is less than a device pixel and the run's next
+// segment starts at bis anyway, so the segment is drawn whole and the runs
+// meet without a notch. Across the segment the band is half open, so that
+// a centre line on a row of pixel centres still gives the width exactly;
+// the round ends leave out what lies exactly on their rim, for the same reason.
 void Leinwand::setzeStrich(QPoint von, QPoint bis)
 {
-    if (m_breite <= 1) {
+    if (m_breite <= 1 && m_feinheit == 1) {
         if (von == bis)
             return;
         bis = letzterPunkt(von, bis);
@@ -175,16 +180,24 @@ void Leinwand::setzeStrich(QPoint von, QPoint bis)
     const double dx = mitte(bis.x()) - ax;
     const double dy = mitte(bis.y()) - ay;
     const double laenge2 = dx * dx + dy * dy;
+    const double band = halb * std::sqrt(laenge2);
     const auto [links, rechts] = pixelspanne(ax, ax + dx, halb, m_bild.width());
     const auto [oben, unten] = pixelspanne(ay, ay + dy, halb, m_bild.height());
     for (int y = oben; y <= unten; ++y) {
         for (int x = links; x <= rechts; ++x) {
             const double px = x + 0.5 - ax;
             const double py = y + 0.5 - ay;
-            const double t = laenge2 > 0 ? std::clamp((px * dx + py * dy) / laenge2, 0.0, 1.0) : 0.0;
-            const double ex = px - t * dx;
-            const double ey = py - t * dy;
-            if (ex * ex + ey * ey <= halb * halb)
+            const double projektion = px * dx + py * dy;
+            bool drin = false;
+            if (projektion > 0 && projektion < laenge2) {
+                const double kreuz = px * dy - py * dx;
+                drin = -band < kreuz && kreuz <= band;
+            } else {
+                const double ex = projektion <= 0 ? px : px - dx;
+                const double ey = projektion <= 0 ? py : py - dy;
+                drin = ex * ex + ey * ey < halb * halb;
+            }
+            if (drin)
                 setze(x, y);
         }
     }
