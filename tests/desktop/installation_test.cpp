@@ -140,8 +140,6 @@ TEST_F(InstallationTest, MenueeintragIstGueltig)
         "Icon=kurvix",
         "Categories=Education;Math;",
         "MimeType=application/x-kurvix-aufgabendatei;",
-        "Actions=Beamer;",
-        "[Desktop Action Beamer]",
         "Name=Kurvix groß (für den Beamer)",
         "Exec=kurvix --groesse 175",
     };
