@@ -26,9 +26,10 @@
 // On an image with a device pixel ratio above 1 everything lands on the
 // device's own pixels: the points handed in are pixels of the plot, or of a
 // raster `feinheit` times finer; a line is its width in whole device pixels
-// (at least one), set in the full colour between the centres of the first
-// and last point the thin line covers, with round ends; text is set in a
-// face scaled to the device, its cell on whole device pixels.
+// (at least one), set in the full colour around the segment between the
+// centres of its points, with round ends (a thin line on the plot's own
+// raster still stops one point before its end); text is set in a face
+// scaled to the device, its cell on whole device pixels.
 class Leinwand : public Zeichenziel {
 public:
     explicit Leinwand(QImage& bild, int feinheit = 1);
