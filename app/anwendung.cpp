@@ -8,6 +8,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <array>
+#include <charconv>
+
 void RichteKernEin(QCoreApplication& anwendung)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Kurvix"));
@@ -32,6 +35,13 @@ void RichteAnwendungEin(QApplication& anwendung)
     for (const int groesse : {16, 32, 48})
         symbol.addFile(QStringLiteral(":/bilder/symbol%1.png").arg(groesse));
     QApplication::setWindowIcon(symbol);
+}
+
+void SetzeGroesse(int prozent)
+{
+    std::array<char, 16> text{};
+    const auto ende = std::to_chars(text.data(), text.data() + text.size() - 1, prozent / 100.0).ptr;
+    qputenv("QT_SCALE_FACTOR", QByteArray(text.data(), ende - text.data()));
 }
 
 void SchreibeKonsole(std::FILE* ziel, const QString& text)

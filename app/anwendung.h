@@ -17,5 +17,9 @@ void LadeSchriften();
 // the bundled face, one style on every desktop and the window icon.
 void RichteAnwendungEin(QApplication& anwendung);
 
+// Has every window drawn at this size in percent (100 is the screen's own),
+// through Qt's scale factor; it must be set before the QApplication exists.
+void SetzeGroesse(int prozent);
+
 // Writes a text to the console (stdout or stderr) in the console's encoding.
 void SchreibeKonsole(std::FILE* ziel, const QString& text);

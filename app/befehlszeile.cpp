@@ -4,6 +4,7 @@
 #include "app/hauptfenster.h"
 #include "app/pruefbefehl.h"
 #include "dialogs/dialoge.h"
+#include "model/zahltext.h"
 #include "tasks/zufall.h"
 
 #include <QApplication>
@@ -75,6 +76,11 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
                                         QStringLiteral("öffnet das Fenster „Aufgabenreihe bearbeiten“, mit der "
                                                        "genannten Aufgabendatei oder einer neuen Reihe"));
     parser.addOption(bearbeiten);
+    const QCommandLineOption groesse(
+        QStringLiteral("groesse"),
+        QStringLiteral("zeigt das Fenster in dieser Größe, 100 bis 300 (für den Beamer etwa 175)"),
+        QStringLiteral("Prozent"));
+    parser.addOption(groesse);
     const Blattoptionen blatt(parser);
     parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
                                  QStringLiteral("[Aufgabendatei]"));
@@ -85,6 +91,13 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
     if (parser.isSet(version))
         return Ausgabe(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion()));
+    std::optional<int> prozent;
+    if (parser.isSet(groesse)) {
+        prozent = Ganzzahlwert(parser.value(groesse));
+        if (!prozent || *prozent < KleinsteGroesse || *prozent > GroessteGroesse)
+            return Fehlaufruf(QStringLiteral("--groesse erwartet eine ganze Zahl von 100 bis 300, nicht „%1“.")
+                                  .arg(parser.value(groesse)));
+    }
     const QStringList dateien = parser.positionalArguments();
     if (parser.isSet(bearbeiten) && (parser.isSet(pruefen) || blatt.Gefragt(parser)))
         return Fehlaufruf(QStringLiteral("--bearbeite geht nicht zusammen mit --pruefe oder --arbeitsblatt."));
@@ -102,7 +115,7 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
                                  : Auftrag{Auftrag::Art::Pruefen, dateien, {}, 0};
     if (dateien.size() > 1)
         return Fehlaufruf(QStringLiteral("Es kann nur eine Aufgabendatei geöffnet werden."));
-    return {parser.isSet(bearbeiten) ? Auftrag::Art::Bearbeiten : Auftrag::Art::Fenster, dateien, {}, 0};
+    return {parser.isSet(bearbeiten) ? Auftrag::Art::Bearbeiten : Auftrag::Art::Fenster, dateien, {}, 0, {}, prozent};
 }
 
 int Starte(int argc, char* argv[])
@@ -121,6 +134,8 @@ int Starte(int argc, char* argv[])
     case Auftrag::Art::Fenster:
     case Auftrag::Art::Bearbeiten:
         kern.reset(); // one application at a time
+        if (auftrag.Groesse)
+            SetzeGroesse(*auftrag.Groesse);
         return ZeigeFenster(argc, argv, auftrag);
     case Auftrag::Art::Arbeitsblatt:
         kern.reset();

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 struct Auftrag {
     enum class Art {
         Fenster, // the main window, with the task file in Dateien opened if one is named
@@ -22,11 +24,16 @@ struct Auftrag {
     QString Text;
     int Status = 0; // not 0: a wrong call, and Text goes to the error output
     Blattauftrag Blatt = {};
+    std::optional<int> Groesse = {}; // the window's size in percent, when asked for
 };
 
 // The exit status of a call the program does not understand; 1 is left to
 // jobs that find a fault in what they were given.
 inline constexpr int FalscherAufruf = 2;
+
+// The sizes --groesse accepts, in percent.
+inline constexpr int KleinsteGroesse = 100;
+inline constexpr int GroessteGroesse = 300;
 
 // Reads the arguments as QCoreApplication::arguments() gives them, the
 // program's own path first. The texts of the standard options are German

@@ -17,7 +17,7 @@ void TForm1::ZeichneKoordinatensystem()
 {
     IEbene->update();
     IEbene->setAccessibleDescription(Ebenenbeschreibung(m_ablauf.Modus(), m_ablauf.Aufgabe().VorgTyp));
-    m_ebene.Zeichne(IEbene->Bild(), Anzeige);
+    m_ebene.Zeichne(IEbene->NeuesBild(), Anzeige);
 }
 
 void TForm1::ZeichneVorgGraph(const Aufgabe& aufgabe)

@@ -3,9 +3,18 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+
 namespace {
 
-QImage neuesBild() { return QImage(BildBreite, BildHoehe, QImage::Format_RGB32); }
+// The plot at the given percentage of device pixels per point.
+QImage neuesBild(std::int64_t prozent = 100)
+{
+    const double massstab = static_cast<double>(prozent) / 100;
+    QImage bild(Geraetegroesse(massstab), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(massstab);
+    return bild;
+}
 
 Anzeigeoptionen anzeige(const benchmark::State& state)
 {
@@ -30,7 +39,7 @@ void BM_Weiss(benchmark::State& state)
 // cleared, grid, axes, ticks, numbers, names.
 void BM_Ebene(benchmark::State& state)
 {
-    QImage bild = neuesBild();
+    QImage bild = neuesBild(state.range(1));
     const Anzeigeoptionen a = anzeige(state);
     for (auto _ : state) {
         ZeichneEbene(bild, a);
@@ -39,10 +48,10 @@ void BM_Ebene(benchmark::State& state)
 }
 
 // What every redraw does: the kept plane, a given parabola and the pupil's
-// hyperbola with its jump test.
+// hyperbola with its jump test; on a scaled screen on its device pixels.
 void BM_VollerDurchlauf(benchmark::State& state)
 {
-    QImage bild = neuesBild();
+    QImage bild = neuesBild(state.range(1));
     const Anzeigeoptionen a = anzeige(state);
     Ebenenvorlage ebene;
     const Kurve vorgabe{Parabel2, {{-0.5, 1, 3}}, {}, false};
@@ -56,7 +65,13 @@ void BM_VollerDurchlauf(benchmark::State& state)
 }
 
 BENCHMARK(BM_Weiss)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Ebene)->Arg(1)->Arg(3)->ArgName("Dicke")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_VollerDurchlauf)->Arg(1)->Arg(3)->ArgName("Dicke")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Ebene)
+    ->ArgsProduct({{1, 3}, {100, 150, 200}})
+    ->ArgNames({"Dicke", "Prozent"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VollerDurchlauf)
+    ->ArgsProduct({{1, 3}, {100, 150, 200}})
+    ->ArgNames({"Dicke", "Prozent"})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -92,8 +92,9 @@ void ZeichneEbene(QImage& bild, const Anzeigeoptionen& anzeige)
 void Ebenenvorlage::Zeichne(QImage& bild, const Anzeigeoptionen& anzeige)
 {
     if (m_vorlage.isNull() || m_vorlage.size() != bild.size() || m_vorlage.format() != bild.format()
-        || !(m_anzeige == anzeige)) {
+        || m_vorlage.devicePixelRatio() != bild.devicePixelRatio() || !(m_anzeige == anzeige)) {
         m_vorlage = QImage(bild.size(), bild.format());
+        m_vorlage.setDevicePixelRatio(bild.devicePixelRatio());
         ZeichneEbene(m_vorlage, anzeige);
         m_anzeige = anzeige;
     }
@@ -103,7 +104,10 @@ void Ebenenvorlage::Zeichne(QImage& bild, const Anzeigeoptionen& anzeige)
 
 void ZeichneKurve(QImage& bild, const Kurve& kurve, const QColor& farbe, int dicke)
 {
-    Leinwand leinwand(bild);
+    // Sampled once per device column or finer, so that a steep or curved
+    // stretch shows no stairs of whole plot pixels.
+    const int feinheit = Feinheit(bild.devicePixelRatio());
+    Leinwand leinwand(bild, feinheit);
     leinwand.SetzeStift(farbe, dicke);
-    TasteAb(kurve, leinwand);
+    TasteAb(kurve, leinwand, Feinraster(feinheit));
 }

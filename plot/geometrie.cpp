@@ -15,3 +15,15 @@ int Raster::YZuZeile(double y) const
     const double zeile = UrsprungY - std::nearbyint(ProEinheit * y);
     return static_cast<int>(std::clamp(zeile, -double{Zeilengrenze}, double{Zeilengrenze}));
 }
+
+int Feinheit(double geraetepunkteProPunkt)
+{
+    // A ratio a rounding error above a whole number takes that number.
+    return std::max(1, static_cast<int>(std::ceil(geraetepunkteProPunkt - 1E-6)));
+}
+
+QSize Geraetegroesse(double geraetepunkteProPunkt)
+{
+    return {static_cast<int>(std::lround(BildBreite * geraetepunkteProPunkt)),
+            static_cast<int>(std::lround(BildHoehe * geraetepunkteProPunkt))};
+}

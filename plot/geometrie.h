@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 // The plot's fixed raster: 576 × 432 pixels, 36 pixels per unit, the origin
 // one pixel left of and above the arithmetical centre. The two mappings
 // below are the only way any drawing turns units into pixels and back.
@@ -38,3 +40,20 @@ inline double SpalteZuX(int spalte) { return Bildschirmraster.SpalteZuX(spalte);
 
 // row = 215 - round(36·y) on the screen's raster.
 inline int YZuZeile(double y) { return Bildschirmraster.YZuZeile(y); }
+
+// How many raster columns (and rows) a graph takes per pixel of the plot on
+// a screen with this many device pixels per pixel: the whole number at
+// least as large, so that every column of the plot is a column of the finer
+// raster too and a pole that breaks the graph at one density breaks it at
+// every density.
+int Feinheit(double geraetepunkteProPunkt);
+
+// The screen's raster with `feinheit` columns and rows for each pixel of
+// the plot: column feinheit·c is column c of the plot.
+constexpr Raster Feinraster(int feinheit)
+{
+    return {ProEinheit * feinheit, UrsprungX * feinheit, UrsprungY * feinheit, BildBreite * feinheit};
+}
+
+// The plot's size in device pixels.
+QSize Geraetegroesse(double geraetepunkteProPunkt);

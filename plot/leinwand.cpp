@@ -1,8 +1,10 @@
 #include "plot/leinwand.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -12,6 +14,27 @@ std::int64_t gerundetGeteilt(std::int64_t a, std::int64_t n)
 {
     const std::int64_t betrag = (2 * std::abs(a) + n) / (2 * n);
     return a < 0 ? -betrag : betrag;
+}
+
+// The last point a thin line from von to bis sets: one step before bis
+// along the longer axis; von != bis.
+QPoint letzterPunkt(QPoint von, QPoint bis)
+{
+    const std::int64_t dx = bis.x() - von.x();
+    const std::int64_t dy = bis.y() - von.y();
+    const std::int64_t schritte = std::max(std::abs(dx), std::abs(dy));
+    return von
+           + QPoint(static_cast<int>(gerundetGeteilt((schritte - 1) * dx, schritte)),
+                    static_cast<int>(gerundetGeteilt((schritte - 1) * dy, schritte)));
+}
+
+// The range of device pixels whose centres lie within rand of a..b, kept
+// within 0..anzahl-1.
+std::pair<int, int> pixelspanne(double a, double b, double rand, int anzahl)
+{
+    const double erster = std::floor(std::min(a, b) - rand);
+    const double letzter = std::ceil(std::max(a, b) + rand);
+    return {static_cast<int>(std::max(erster, 0.0)), static_cast<int>(std::min(letzter, anzahl - 1.0))};
 }
 
 // Steps along the longer axis from von up to, not including, bis; the other
@@ -44,15 +67,27 @@ void duenneLinie(QPoint von, QPoint bis, QSize bild, Besuch besuche)
 
 } // namespace
 
-Leinwand::Leinwand(QImage& bild)
+Leinwand::Leinwand(QImage& bild, int feinheit)
     : m_bild(bild)
+    , m_massstab(bild.devicePixelRatio())
+    , m_feinheit(feinheit)
 {
+}
+
+double Leinwand::mitte(int punkt) const { return (static_cast<double>(punkt) / m_feinheit + 0.5) * m_massstab; }
+
+int Leinwand::geraetepunkt(int punkt) const
+{
+    return static_cast<int>(std::lround(static_cast<double>(punkt) * m_massstab / m_feinheit));
 }
 
 QPainter& Leinwand::painter()
 {
     if (!m_painter) {
-        m_painter.emplace(&m_bild);
+        // The same pixels seen at one device pixel per point, so that the
+        // painter does not scale what is already in device pixels.
+        m_geraet = QImage(m_bild.bits(), m_bild.width(), m_bild.height(), m_bild.bytesPerLine(), m_bild.format());
+        m_painter.emplace(&m_geraet);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
     }
     return *m_painter;
@@ -73,7 +108,9 @@ void Leinwand::LinieBis(int spalte, int zeile)
 {
     const QPoint ziel(spalte, zeile);
     m_painter.reset(); // pixels go straight into the image
-    if (m_breite <= 1)
+    if (!punktgenau())
+        setzeStrich(m_position, ziel);
+    else if (m_breite <= 1)
         setzePunkte(m_position, ziel);
     else
         setzeStreifen(m_position, ziel);
@@ -138,6 +175,50 @@ void Leinwand::setzeStreifen(QPoint von, QPoint bis)
     }
 }
 
+// Sets the device pixels whose centres lie within half the stroke's width
+// of the segment between the centres of von and bis. On the plot's own
+// raster a thin line stops at its last point, one step before bis; on a
+// finer raster that step is less than a device pixel and the run's next
+// segment starts at bis anyway, so the segment is drawn whole and the runs
+// meet without a notch. Across the segment the band is half open, so that
+// a centre line on a row of pixel centres still gives the width exactly;
+// the round ends leave out what lies exactly on their rim, for the same reason.
+void Leinwand::setzeStrich(QPoint von, QPoint bis)
+{
+    if (m_breite <= 1 && m_feinheit == 1) {
+        if (von == bis)
+            return;
+        bis = letzterPunkt(von, bis);
+    }
+    const double halb = static_cast<double>(std::max(1L, std::lround(m_breite * m_massstab))) / 2;
+    const double ax = mitte(von.x());
+    const double ay = mitte(von.y());
+    const double dx = mitte(bis.x()) - ax;
+    const double dy = mitte(bis.y()) - ay;
+    const double laenge2 = dx * dx + dy * dy;
+    const double band = halb * std::sqrt(laenge2);
+    const auto [links, rechts] = pixelspanne(ax, ax + dx, halb, m_bild.width());
+    const auto [oben, unten] = pixelspanne(ay, ay + dy, halb, m_bild.height());
+    for (int y = oben; y <= unten; ++y) {
+        for (int x = links; x <= rechts; ++x) {
+            const double px = x + 0.5 - ax;
+            const double py = y + 0.5 - ay;
+            const double projektion = px * dx + py * dy;
+            bool drin = false;
+            if (projektion > 0 && projektion < laenge2) {
+                const double kreuz = px * dy - py * dx;
+                drin = -band < kreuz && kreuz <= band;
+            } else {
+                const double ex = projektion <= 0 ? px : px - dx;
+                const double ey = projektion <= 0 ? py : py - dy;
+                drin = ex * ex + ey * ey < halb * halb;
+            }
+            if (drin)
+                setze(x, y);
+        }
+    }
+}
+
 void Leinwand::setze(std::int64_t spalte, std::int64_t zeile)
 {
     reinterpret_cast<QRgb*>(m_bild.bits() + zeile * m_bild.bytesPerLine())[spalte] = m_farbe.rgb();
@@ -145,13 +226,17 @@ void Leinwand::setze(std::int64_t spalte, std::int64_t zeile)
 
 void Leinwand::Weiss(const QRect& rechteck)
 {
-    painter().fillRect(rechteck, Qt::white);
+    painter().fillRect(QRect(QPoint(geraetepunkt(rechteck.left()), geraetepunkt(rechteck.top())),
+                             QPoint(geraetepunkt(rechteck.right() + 1) - 1, geraetepunkt(rechteck.bottom() + 1) - 1)),
+                       Qt::white);
 }
 
 void Leinwand::SetzeSchrift(const QFont& schrift, const QColor& farbe)
 {
     m_schrift = schrift;
-    m_schriftmasse.emplace(schrift);
+    if (!punktgenau())
+        m_schrift.setPixelSize(static_cast<int>(std::lround(schrift.pixelSize() * m_massstab)));
+    m_schriftmasse.emplace(m_schrift);
     m_schriftfarbe = farbe;
 }
 
@@ -162,6 +247,7 @@ void Leinwand::Text(QPoint obenLinks, const QString& text)
     // painter, so the painter only knows the face from here.
     p.setFont(m_schrift);
     const QFontMetrics& masse = m_schriftmasse.value();
+    obenLinks = {geraetepunkt(obenLinks.x()), geraetepunkt(obenLinks.y())};
     p.fillRect(QRect(obenLinks, QSize(masse.horizontalAdvance(text), masse.height())), Qt::white);
     p.setPen(m_schriftfarbe);
     p.drawText(obenLinks + QPoint(0, masse.ascent()), text);

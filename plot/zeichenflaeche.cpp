@@ -4,14 +4,32 @@
 
 #include <QPainter>
 
+namespace {
+
+QImage leeresBild(double geraetepunkteProPunkt)
+{
+    QImage bild(Geraetegroesse(geraetepunkteProPunkt), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(geraetepunkteProPunkt);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+} // namespace
+
 Zeichenflaeche::Zeichenflaeche(QWidget* parent)
     : QWidget(parent)
-    , m_bild(BildBreite, BildHoehe, QImage::Format_RGB32)
+    , m_bild(leeresBild(devicePixelRatioF()))
 {
-    m_bild.fill(Qt::white);
     setFixedSize(BildBreite, BildHoehe);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Koordinatensystem"));
+}
+
+QImage& Zeichenflaeche::NeuesBild()
+{
+    if (m_bild.devicePixelRatio() != devicePixelRatioF())
+        m_bild = leeresBild(devicePixelRatioF());
+    return m_bild;
 }
 
 void Zeichenflaeche::paintEvent(QPaintEvent*)

@@ -1,5 +1,6 @@
 // The command line: what a start of the program is asked to do.
 
+#include "app/anwendung.h"
 #include "app/befehlszeile.h"
 #include "testhilfe.h"
 
@@ -46,6 +47,7 @@ const Aufruf Aufrufe[] = {
       "  --arbeitsblatt         schreibt ein Arbeitsblatt mit Lösungen als PDF",
       "  --reihe                schreibt Zufallsaufgaben als Aufgabendatei",
       "  -o, --ausgabe <Datei>  die PDF-Datei, mit --reihe die Aufgabendatei (.sba)",
+      "  --groesse <Prozent>    zeigt das Fenster in dieser Größe, 100 bis 300 (für",
       "Argumente:",
       "  Aufgabendatei          die zu öffnende Aufgabendatei (.sba)"}},
     {"HilfeKurzGehtEinerDateiVor", {"a.sba", "-h"}, Auftrag::Art::Ausgabe, {}, 0, {"Optionen:"}},
@@ -94,6 +96,18 @@ TEST_P(BefehlszeileTest, WirdGelesen)
 
 INSTANTIATE_TEST_SUITE_P(Aufrufe, BefehlszeileTest, ::testing::ValuesIn(Aufrufe),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The window's size in percent, 100 to 300; Qt's scale factor follows it.
+TEST(Befehlszeile, GroesseInProzent)
+{
+    const std::pair<const char*, int> faelle[] = {{"100", 100}, {"300", 300}, {"99", 0}, {"301", 0}, {"1,5", 0}};
+    for (const auto& [wert, prozent] : faelle)
+        EXPECT_EQ(LiesBefehlszeile({"kurvix", "--groesse", wert}).Groesse.value_or(0), prozent) << wert;
+    EXPECT_TRUE(LiesBefehlszeile({"kurvix", "--groesse", "350"}).Text.contains("von 100 bis 300, nicht „350“"));
+    SetzeGroesse(175);
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray("1.75"));
+    qunsetenv("QT_SCALE_FACTOR");
+}
 
 TEST(Befehlszeile, HilfeNenntDenAufruf)
 {

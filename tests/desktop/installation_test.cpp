@@ -150,6 +150,8 @@ TEST_F(InstallationTest, MenueeintragIstGueltig)
         "Icon=kurvix",
         "Categories=Education;Math;",
         "MimeType=application/x-kurvix-aufgabendatei;",
+        "Name=Kurvix groß (für den Beamer)",
+        "Exec=kurvix --groesse 175",
     };
     for (const char* zeile : schluessel)
         EXPECT_TRUE(zeilen.contains(QString::fromUtf8(zeile))) << zeile;

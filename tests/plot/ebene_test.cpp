@@ -218,7 +218,7 @@ const Textzelle Textzellen[] = {
     {"x", {566, 223}, true},   {"y", {267, 0}, true},
 };
 
-class TextzellenTest : public EbeneTest, public ::testing::WithParamInterface<Textzelle> {};
+class TextzellenTest : public EbeneTest, public ::testing::WithParamInterface<std::tuple<Textzelle, int>> {};
 
 // The first pixel in which two images of the same size differ, or "".
 std::string ersterUnterschied(const QImage& ist, const QImage& soll)
@@ -237,12 +237,14 @@ std::string ersterUnterschied(const QImage& ist, const QImage& soll)
 // top-left corner is the given point. The cell hides the grid beneath it.
 TEST_P(TextzellenTest, GleichtDerVorlage)
 {
-    const Textzelle& zelle = GetParam();
+    const auto& [zelle, massstab] = GetParam();
+    bild = QImage(BildBreite * massstab, BildHoehe * massstab, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(massstab);
     zeichne();
     const QString text = QString::fromLatin1(zelle.text);
-    const QFont schrift = Schrift(13, zelle.fett);
+    const QFont schrift = Schrift(13 * massstab, zelle.fett);
     const QFontMetrics masse(schrift);
-    const QRect feld(zelle.obenLinks, QSize(masse.horizontalAdvance(text), masse.height()));
+    const QRect feld(zelle.obenLinks * massstab, QSize(masse.horizontalAdvance(text), masse.height()));
     QImage vorlage(bild.size(), bild.format());
     vorlage.fill(Qt::white);
     {
@@ -254,7 +256,8 @@ TEST_P(TextzellenTest, GleichtDerVorlage)
     EXPECT_EQ(ersterUnterschied(bild.copy(feld), vorlage.copy(feld)), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Achsen, TextzellenTest, ::testing::ValuesIn(Textzellen));
+INSTANTIATE_TEST_SUITE_P(Achsen, TextzellenTest,
+                         ::testing::Combine(::testing::ValuesIn(Textzellen), ::testing::Values(1, 2)));
 
 TEST_F(EbeneTest, FarbenDerAnzeigeoptionen)
 {
