@@ -184,7 +184,7 @@ void Ablauf::WertGetippt(int i, double wert)
     if (m_userTyp < 0)
         return;
     m_umgebung.SetzeUserParameter(m_userTyp, i, wert);
-    if (Pfeiltasten() && m_typGezeigt)
+    if (SchaubildFolgt() && m_typGezeigt)
         zeichneMitFolgendem();
 }
 
@@ -197,7 +197,7 @@ void Ablauf::HilfeUmgeschaltet(Hilfe hilfe)
     switch (hilfe) {
     case Hilfe::SchaubildFolgt:
         m_hilfen.SchaubildFolgt = !m_hilfen.SchaubildFolgt;
-        if (Pfeiltasten() && m_typGezeigt)
+        if (SchaubildFolgt() && m_typGezeigt)
             zeichneMitFolgendem();
         return;
     case Hilfe::Tipps:
@@ -215,7 +215,7 @@ void Ablauf::HilfeUmgeschaltet(Hilfe hilfe)
 void Ablauf::zeichneMitFolgendem()
 {
     ZeichneVorgFunktion();
-    if (Pfeiltasten())
+    if (SchaubildFolgt())
         m_umgebung.ZeichneUserGraph(m_userTyp);
 }
 

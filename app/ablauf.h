@@ -141,8 +141,8 @@ public:
     bool ErsterVersuch() const { return m_ersterVersuch; }
     std::int32_t AnzahlAufgaben() const { return m_anzahlAufgaben; }
     std::int32_t AnzahlRichtig() const { return m_anzahlRichtig; }
-    // The arrow keys step a box only while the own graph follows the input.
-    bool Pfeiltasten() const { return m_hilfen.SchaubildFolgt && !imTest(); }
+    // Whether the own graph follows the input, which a test never lets it.
+    bool SchaubildFolgt() const { return m_hilfen.SchaubildFolgt && !imTest(); }
 
 private:
     bool inAufgabe() const { return m_modus >= Modus::Datei; }

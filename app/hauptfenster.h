@@ -74,7 +74,8 @@ public:
     void TermAngeklickt(int Typ) override;
     void ParameterUebernehmen(int i, double wert) override;
     void EingabetasteGedrueckt() override;
-    bool Pfeiltasten() const override { return m_ablauf.Pfeiltasten(); }
+    // The arrow keys step a box only while the own graph follows the input.
+    bool Pfeiltasten() const override { return m_ablauf.SchaubildFolgt(); }
 
     // AblaufUmgebung: the plot, the equations and the modal boxes.
     void ZeichneKoordinatensystem() override;
