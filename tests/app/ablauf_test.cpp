@@ -410,9 +410,8 @@ TEST_F(TestlaufTest, GleichesSchaubildZaehltAlsFalsch)
     ablauf.HilfeUmgeschaltet(Hilfe::SchaubildFolgt);
     ablauf.HilfeUmgeschaltet(Hilfe::Tipps);
     ablauf.UebungOderTest(Modus::Test);
-    umgebung.schritte.clear();
     ablauf.WertGetippt(0, 2);
-    EXPECT_EQ(umgebung.schritte, QStringList({"Wert 4 0 2"})) << "the graph does not follow";
+    EXPECT_EQ(umgebung.schritte.last(), QStringLiteral("Wert 4 0 2")) << "the graph does not follow";
     umgebung.antwort = ablauf.Aufgabe().VorgParameter;
     umgebung.antwort[2] += 2 * std::numbers::pi / umgebung.antwort[1];
     ablauf.ZeichnenGeklickt();

@@ -42,6 +42,7 @@ TEST_F(HilfenTest, UntermenueAmEndeDerOptionen)
     EXPECT_EQ(hinweis->geometry(), QRect(4, 0, 216, 97));
     zufall.zuege.insert(zufall.zuege.end(), {0, 7, 1, 18});
     starte(Modus::Test, {Gerade, Betrag});
+    EXPECT_FALSE(hinweis->isVisible()) << "a new task, a new answer";
     EXPECT_EQ(hilfen(), Texte({"Schaubild folgt der Eingabe 10", "Tipps nach falscher Antwort 10",
                                "Hinweis bei gleichem Schaubild 11"}));
 }

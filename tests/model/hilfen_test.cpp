@@ -36,7 +36,7 @@ const Fall Faelle[] = {
     {Sinus, {{1, 1, 0, 0}}, Sinus, {{1, 2, 0, 0}}, {"k stimmt nicht: die Periode verlängern."}},
     {Sinus, {{1, 2, 0, 0}}, Sinus, {{1, 1, 0, 0}}, {"k stimmt nicht: die Periode verkürzen."}},
     {Sinus, {{2, 1, 0, 0}}, Sinus, {{2, 1, 6, 0}}, {Links}}, // a little less than a period
-    {Sinus, {{1, 1, 0, 0}}, Sinus, {{1, 1, 6.283185307179586, 0}}, {}, "d ist ein anderer Wert"},
+    {Sinus, {{1, 1.7, 1.1, 0}}, Sinus, {{1, 1.7, 4.795991357164462, 0}}, {}, "d ist ein anderer Wert"}, // 2π/k, rounded
     {Sinus, {{1, 1, 0, 0}}, Sinus, {{1, 1, 6.2832, 0}}, {Rechts}, "d ist ein anderer Wert"},
     {Sinus, {{3, 2, 1, 0}}, Sinus, {{3, 2, -2.1416, 0}}, {Links}, "d ist ein anderer Wert"},
     {Sinus, {{2, 1, 0, 1}}, Sinus, {{-2, 1, 3.1416, 1}}, {Spiegeln, Links}, "a und d sind andere Werte"},
