@@ -1,6 +1,8 @@
 #include "app/ablauf.h"
 
+#include "model/hilfen.h"
 #include "model/urteil.h"
+#include "plot/geometrie.h"
 
 #include <algorithm>
 #include <utility>
@@ -35,6 +37,7 @@ void Ablauf::ZeigeGrundzustand()
     m_typGezeigt = false;
     m_modus = Modus::KeineAufgabe;
     m_datei.reset(); // a series left early is not read further
+    m_hinweis.clear();
 }
 
 void Ablauf::EinfachesZeichnen()
@@ -96,6 +99,7 @@ void Ablauf::NeueAufgabe()
         m_userTyp = KeinTyp;
         m_zeichnenAktiv = false;
     }
+    m_hinweis.clear();
     m_aufgabe.Abschnitte = {};
     if (m_modus == Modus::Datei) {
         if (!stelleDateiaufgabe())
@@ -153,8 +157,9 @@ void Ablauf::FunktionAuswaehlen(int Typ)
     m_typGezeigt = true;
     m_zeichnenAktiv = true;
     m_knopftext = imTest() ? Knopftext::NurEinVersuch : Knopftext::Zeichnen;
+    m_hinweis.clear();
     m_umgebung.ZeigeUserWerte(Typ);
-    ZeichneVorgFunktion();
+    zeichneMitFolgendem();
 }
 
 void Ablauf::ZeichneVorgFunktion()
@@ -187,11 +192,43 @@ void Ablauf::Eingabetaste()
 
 void Ablauf::WertGetippt(int i, double wert)
 {
-    if (m_userTyp >= 0)
-        m_umgebung.SetzeUserParameter(m_userTyp, i, wert);
+    if (m_userTyp < 0)
+        return;
+    m_umgebung.SetzeUserParameter(m_userTyp, i, wert);
+    if (SchaubildFolgt() && m_typGezeigt)
+        zeichneMitFolgendem();
 }
 
 void Ablauf::AnzeigeGeaendert() { ZeichneUserFunktion(); }
+
+// Switching the graph that follows on shows it at once; switching a hint
+// off takes away the hint it gave.
+void Ablauf::HilfeUmgeschaltet(Hilfe hilfe)
+{
+    switch (hilfe) {
+    case Hilfe::SchaubildFolgt:
+        m_hilfen.SchaubildFolgt = !m_hilfen.SchaubildFolgt;
+        if (SchaubildFolgt() && m_typGezeigt)
+            zeichneMitFolgendem();
+        return;
+    case Hilfe::Tipps:
+        m_hilfen.Tipps = !m_hilfen.Tipps;
+        break;
+    case Hilfe::GleichesSchaubild:
+        m_hilfen.GleichesSchaubild = !m_hilfen.GleichesSchaubild;
+        break;
+    }
+    m_hinweis.clear();
+}
+
+// The plane and the given graph; while the own graph follows the input,
+// that too, unjudged.
+void Ablauf::zeichneMitFolgendem()
+{
+    ZeichneVorgFunktion();
+    if (SchaubildFolgt())
+        m_umgebung.ZeichneUserGraph(m_userTyp);
+}
 
 // The one drawing request: draws what the pupil asked for and, in a task,
 // judges it. The pupil's graph appears only once it was asked for since
@@ -222,9 +259,25 @@ void Ablauf::beurteile()
         m_zeichnenAktiv = true;
         m_knopftext = Knopftext::WeitereVersuche;
     }
+    m_hinweis = m_urteil == Urteil::Richtig ? QString() : hinweis(user);
     if (imTest() && m_ersterVersuch)
         zeigeStatistik();
     m_ersterVersuch = false;
+}
+
+// A graph that coincides with the given one says so, whatever its
+// parameters; otherwise the tips, which a test never gives. The graphs are
+// compared on every column the plot draws, sections or not.
+QString Ablauf::hinweis(const ParameterSatz& user) const
+{
+    constexpr Vergleichsraster Bild{ProEinheit, UrsprungX, BildBreite + 1};
+    const int vorgTyp = m_aufgabe.VorgTyp;
+    const ParameterSatz& vorg = m_aufgabe.VorgParameter;
+    if (m_hilfen.GleichesSchaubild && GleichesSchaubild(vorgTyp, vorg, m_userTyp, user, Bild))
+        return Deckungshinweis(vorgTyp, vorg, m_userTyp, user);
+    if (m_hilfen.Tipps && !imTest())
+        return Tipps(vorgTyp, vorg, m_userTyp, user).join(u'\n');
+    return {};
 }
 
 void Ablauf::zeigeStatistik()
@@ -277,5 +330,8 @@ Steuerzustand Ablauf::Zustand() const
     z.Balken = m_balken;
     z.Prozent = m_prozent;
     z.AnzahlText = QStringLiteral("Anzahl der Aufgaben: %1").arg(m_angezeigteAufgaben);
+    z.Hilfen = m_hilfen;
+    z.HilfenWaehlbar = !imTest();
+    z.Hinweis = m_hinweis;
     return z;
 }

@@ -51,6 +51,16 @@ struct Typauswahl {
     int Grad = Normal;
 };
 
+// The helps of the submenu "Hilfen". The first two are no help in a test,
+// where they are switched off; the third acts there too, and changes
+// neither a verdict nor a count.
+enum class Hilfe { SchaubildFolgt, Tipps, GleichesSchaubild };
+struct Hilfen {
+    bool SchaubildFolgt = false;   // every typed value redraws the own graph, unjudged
+    bool Tipps = false;            // tips after a wrong answer
+    bool GleichesSchaubild = true; // a notice when a wrong answer draws the given graph
+};
+
 // How every control of the window that changes with the run looks; made
 // by Ablauf::Zustand, which sets every field.
 struct Steuerzustand {
@@ -68,6 +78,9 @@ struct Steuerzustand {
     bool Balken;       // its gauge
     int Prozent;
     QString AnzahlText;
+    ::Hilfen Hilfen;     // the check marks of "Hilfen"
+    bool HilfenWaehlbar; // its first two items
+    QString Hinweis;     // a tip or notice after a wrong answer; empty: none
 };
 
 // What the run needs of the window.
@@ -119,6 +132,7 @@ public:
     void Naechste();
     void Fertig();
     void AnzeigeGeaendert();
+    void HilfeUmgeschaltet(Hilfe hilfe);
 
     Steuerzustand Zustand() const;
 
@@ -129,6 +143,8 @@ public:
     bool ErsterVersuch() const { return m_ersterVersuch; }
     std::int32_t AnzahlAufgaben() const { return m_anzahlAufgaben; }
     std::int32_t AnzahlRichtig() const { return m_anzahlRichtig; }
+    // Whether the own graph follows the input, which a test never lets it.
+    bool SchaubildFolgt() const { return m_hilfen.SchaubildFolgt && !imTest(); }
 
 private:
     bool inAufgabe() const { return m_modus >= Modus::Datei; }
@@ -141,7 +157,9 @@ private:
     void FunktionAuswaehlen(int Typ);
     void ZeichneVorgFunktion();
     void ZeichneUserFunktion();
+    void zeichneMitFolgendem();
     void beurteile();
+    QString hinweis(const ParameterSatz& user) const;
     void zeigeStatistik();
 
     AblaufUmgebung& m_umgebung;
@@ -167,4 +185,6 @@ private:
     bool m_balken = false;
     int m_prozent = 0;
     std::int32_t m_angezeigteAufgaben = 0;
+    ::Hilfen m_hilfen;
+    QString m_hinweis;
 };

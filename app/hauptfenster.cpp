@@ -202,6 +202,7 @@ void TForm1::zeigeZustand()
     zeigeUrteil(z.Urteil);
     MenAufgabe->setEnabled(z.AufgabenMenue);
     zeigeTestergebnis(z);
+    zeigeHilfen(z);
 }
 
 void TForm1::zeigeTypen(const Steuerzustand& z)

@@ -83,6 +83,8 @@ public:
     void TermAngeklickt(int Typ) override;
     void ParameterUebernehmen(int i, double wert) override;
     void EingabetasteGedrueckt() override;
+    // The arrow keys step a box only while the own graph follows the input.
+    bool Pfeiltasten() const override { return m_ablauf.SchaubildFolgt(); }
 
     // AblaufUmgebung: the plot, the equations and the modal boxes.
     void ZeichneKoordinatensystem() override;
@@ -109,6 +111,7 @@ protected:
 private:
     void baueFenster();
     void baueMenue();
+    void baueHilfen(QMenu* optionen);
     void verbindeKnoepfe();
     void verbindeOptionen();
     void setzeDicke(int& dicke, int wert);
@@ -127,6 +130,7 @@ private:
     void zeigeTypen(const Steuerzustand& z);
     void zeigeUrteil(::Urteil urteil);
     void zeigeTestergebnis(const Steuerzustand& z);
+    void zeigeHilfen(const Steuerzustand& z);
 
     void MemEinfachesZeichnenClick();
     void MenTestUebungClick(::Modus modus);
@@ -168,6 +172,8 @@ private:
     Ebenenvorlage m_ebene;
     QLabel* LBitteAufgabeAuswaehlen = nullptr;
     QAction* Men05Raster = nullptr;
+    std::array<QAction*, 3> MenHilfe{}; // in the order of Hilfe
+    QLabel* LHinweis = nullptr;
     QColor m_farbwahl = Farbe(0x000000); // the chooser keeps its colour between uses
     TInfoBox* InfoBox = nullptr;         // built on first use, so start-up stays quick
     TReihenfenster* m_reihenfenster = nullptr;

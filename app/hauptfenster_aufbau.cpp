@@ -203,6 +203,7 @@ void TForm1::baueMenue()
     eintrag(netz, "MenNetzFarbe", QStringLiteral("Farbe..."));
     for (QMenu* untermenue : {achsen, schaubilder, netz})
         optionen->addMenu(untermenue);
+    baueHilfen(optionen);
     leiste->addMenu(optionen);
 
     eintrag(leiste, "MenInfo", QStringLiteral(" Info "));

@@ -1,6 +1,7 @@
 #include "term/funktionsterm.h"
 
 #include "basis/aussehen.h"
+#include "model/hilfen.h"
 #include "model/zahltext.h"
 #include "term/bausteine.h"
 #include "term/parameterfeld.h"
@@ -374,7 +375,26 @@ bool TFunktionsTerm::ParameterTaste(QLineEdit* Sender, const QKeyEvent* Key)
         m_umgebung.EingabetasteGedrueckt();
         return false;
     }
+    if (Key->key() == Qt::Key_Up || Key->key() == Qt::Key_Down)
+        return Pfeiltaste(Sender, Key);
     return FiltereTaste(Sender, Key, MinusErlaubt(Typ, index(Sender)));
+}
+
+// The box's text is rewritten with the stepped value, and its change
+// handler passes the value on as for a typed one. A step that k or b
+// cannot take, or whose text the box cannot hold, leaves the box as it is.
+bool TFunktionsTerm::Pfeiltaste(QLineEdit* Sender, const QKeyEvent* Key)
+{
+    if (!m_umgebung.Pfeiltasten())
+        return false;
+    const double weite = Key->modifiers() & Qt::ShiftModifier ? 0.1 : 1;
+    const QLocale locale;
+    const double wert = Parameterwert(Sender->text(), locale.decimalPoint());
+    const std::optional<QString> text = Schritttext(wert, Key->key() == Qt::Key_Up ? weite : -weite,
+                                                    !MinusErlaubt(Typ, index(Sender)), Sender->maxLength(), locale);
+    if (text)
+        Sender->setText(*text);
+    return true;
 }
 
 // A box selects its whole text when it receives the focus, so a new value

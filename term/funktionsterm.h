@@ -27,6 +27,8 @@ public:
     virtual void ParameterUebernehmen(int i, double wert) = 0;
     // Enter was pressed in a box of an input equation.
     virtual void EingabetasteGedrueckt() = 0;
+    // Whether ↑ and ↓ step the value of a box (Shift: by a tenth).
+    virtual bool Pfeiltasten() const { return false; }
 };
 
 // An empty picture over a type-list entry that takes its clicks; Tag holds
@@ -90,6 +92,7 @@ protected:
 
 private:
     bool ParameterTaste(QLineEdit* Sender, const QKeyEvent* Key);
+    bool Pfeiltaste(QLineEdit* Sender, const QKeyEvent* Key);
     void markiereBeimFokus(QLineEdit* Sender, QEvent* ereignis);
     int index(const QObject* eingabe) const;
     void legeEingabenAn();

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <numbers>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -400,6 +402,27 @@ TEST_F(TestlaufTest, ZweimalUeberspringen)
     EXPECT_EQ(zustand().Prozent, 0);
 }
 
+// In a test the first two helps do nothing whatever their marks say; the
+// notice of the same graph comes, and the answer counts as wrong.
+TEST_F(TestlaufTest, GleichesSchaubildZaehltAlsFalsch)
+{
+    umgebung.auswahl = Typauswahl{{Sinus}, Normal};
+    ablauf.HilfeUmgeschaltet(Hilfe::SchaubildFolgt);
+    ablauf.HilfeUmgeschaltet(Hilfe::Tipps);
+    ablauf.UebungOderTest(Modus::Test);
+    ablauf.WertGetippt(0, 2);
+    EXPECT_EQ(umgebung.schritte.last(), QStringLiteral("Wert 4 0 2")) << "the graph does not follow";
+    umgebung.antwort = ablauf.Aufgabe().VorgParameter;
+    umgebung.antwort[2] += 2 * std::numbers::pi / umgebung.antwort[1];
+    ablauf.ZeichnenGeklickt();
+    EXPECT_EQ(zustand().Urteil, Urteil::Falsch);
+    EXPECT_TRUE(zustand().Hinweis.startsWith(QStringLiteral("Dein Schaubild deckt sich")));
+    EXPECT_EQ(ablauf.AnzahlRichtig(), 0);
+    umgebung.antwort[3] += 1;
+    ablauf.ZeichnenGeklickt();
+    EXPECT_EQ(zustand().Hinweis, QString()) << "no tips in a test";
+}
+
 TEST_F(TestlaufTest, EinzigerTypWirdGleichGewaehlt)
 {
     umgebung.auswahl = Typauswahl{{Sinus}, SehrLeicht};
@@ -637,6 +660,23 @@ TEST_F(DateiTest, ErsterVersuchBleibtUnberuehrt)
     lies({"Kommentar", "1", "1 2 1"});
     EXPECT_FALSE(ablauf.ErsterVersuch());
     EXPECT_EQ(ablauf.Zustand().Gewaehlt, Gerade) << "the one type is chosen at once";
+}
+
+// A tip after a wrong drawing; the notice instead while a graph is like the given one.
+TEST_F(DateiTest, HinweisNachFalscherAntwort)
+{
+    ablauf.HilfeUmgeschaltet(Hilfe::Tipps);
+    lies({"Kommentar", "3", "3 1 -2 1", "3 0 1 2"});
+    umgebung.antwort = {{1, -2, 3}};
+    ablauf.ZeichnenGeklickt();
+    EXPECT_EQ(ablauf.Zustand().Hinweis, QStringLiteral("c stimmt nicht: das Schaubild nach unten verschieben."));
+    ablauf.Ueberspringen();
+    umgebung.antwort = {{0, -3, 2}};
+    ablauf.ZeichnenGeklickt();
+    EXPECT_TRUE(ablauf.Zustand().Hinweis.startsWith(QStringLiteral("Dein Schaubild deckt sich")));
+    ablauf.HilfeUmgeschaltet(Hilfe::GleichesSchaubild);
+    ablauf.ZeichnenGeklickt();
+    EXPECT_EQ(ablauf.Zustand().Hinweis, QStringLiteral("d stimmt nicht: das Schaubild nach links verschieben."));
 }
 
 // A type beyond the seven gives a task without a graph that can only be
