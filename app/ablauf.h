@@ -9,6 +9,7 @@
 #include "model/funktion.h"
 #include "plot/abtastung.h"
 #include "tasks/aufgabendatei.h"
+#include "tasks/verlauf.h"
 #include "tasks/zufallsaufgabe.h"
 
 #include <QString>
@@ -98,6 +99,8 @@ public:
     // among them is thrown.
     virtual void ZeigeMeldungen(const std::vector<Meldung>& meldungen) = 0;
     virtual void Meldung(const QString& titel, const QString& text) = 0;
+    // The name of the task file opened last, for the record of the run.
+    virtual QString Dateiname() const { return {}; }
 };
 
 class Ablauf {
@@ -127,10 +130,13 @@ public:
     bool ErsterVersuch() const { return m_ersterVersuch; }
     std::int32_t AnzahlAufgaben() const { return m_anzahlAufgaben; }
     std::int32_t AnzahlRichtig() const { return m_anzahlRichtig; }
+    // The tasks of tests and task files posed in this run.
+    const ::Verlauf& Verlauf() const { return m_verlauf; }
 
 private:
     bool inAufgabe() const { return m_modus >= Modus::Datei; }
     bool imTest() const { return m_modus == Modus::Test; }
+    bool imProtokoll() const { return imTest() || m_modus == Modus::Datei; }
     void ZeigeGrundzustand();
     void NeueAufgabe();
     bool stelleDateiaufgabe();
@@ -164,4 +170,7 @@ private:
     bool m_balken = false;
     int m_prozent = 0;
     std::int32_t m_angezeigteAufgaben = 0;
+
+    ::Verlauf m_verlauf;
+    QString m_arbeitsform; // of the task file's series: its name and comment
 };

@@ -3,6 +3,7 @@
 // The command line: what one start of the program is to do. Reading it is
 // plain code; Starte then runs the job in the kind of application it needs.
 
+#include "app/auswertung.h"
 #include "app/blattauftrag.h"
 
 #include <QString>
@@ -14,12 +15,14 @@ struct Auftrag {
         Ausgabe, // Text is printed and the program ends with Status: help, version, a wrong call
         Pruefen, // the task files in Dateien are checked and reported, without a window
         Arbeitsblatt, // the worksheet of Blatt is written, without a window
+        Auswertung,   // the class overview of the records in Auswertung, without a window
     };
     Art art = Art::Fenster;
     QStringList Dateien;
     QString Text;
     int Status = 0; // not 0: a wrong call, and Text goes to the error output
     Blattauftrag Blatt = {};
+    Auswertungsauftrag Auswertung = {};
 };
 
 // The exit status of a call the program does not understand; 1 is left to

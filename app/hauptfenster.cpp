@@ -156,6 +156,7 @@ void TForm1::zeigeZustand()
     BUeberspringen->setEnabled(z.UeberspringenAktiv);
     zeigeUrteil(z.Urteil);
     MenAufgabe->setEnabled(z.AufgabenMenue);
+    MenTestprotokoll->setEnabled(!m_ablauf.Verlauf().Aufgaben().empty());
     zeigeTestergebnis(z);
 }
 

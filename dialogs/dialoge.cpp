@@ -40,6 +40,17 @@ std::optional<QString> QtDialoge::DateiDialog(QWidget* eltern, const QString& fi
     return dialog.selectedFiles().value(0);
 }
 
+std::optional<QString> QtDialoge::SpeicherDialog(QWidget* eltern, const QString& vorschlag, const QString& filter,
+                                                 const QString& endung)
+{
+    QFileDialog dialog(eltern, QString(), vorschlag, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(endung);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFiles().value(0);
+}
+
 std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farbe)
 {
     Farbpalette palette(farbe, eltern);

@@ -29,6 +29,10 @@ public:
     // filter ("Aufgabendatei (*.sba)") and the suffix added to a name typed
     // without one. The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) = 0;
+    // The save-file dialog, opened at the proposed path; asks before an
+    // existing file is replaced. The chosen path, or nothing on cancel.
+    virtual std::optional<QString> SpeicherDialog(QWidget* eltern, const QString& vorschlag, const QString& filter,
+                                                  const QString& endung) = 0;
 
     // The colour chooser, opened at farbe: the chosen colour, or nothing
     // when the user cancels.
@@ -44,6 +48,8 @@ public:
     void Fehler(QWidget* eltern, const QString& titel, const QString& text) override;
     void Auswahl(TAuswahlBox& box) override;
     std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
+    std::optional<QString> SpeicherDialog(QWidget* eltern, const QString& vorschlag, const QString& filter,
+                                          const QString& endung) override;
     std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
     void ZeigeModal(QDialog& fenster) override;
 };

@@ -105,6 +105,13 @@ std::optional<QString> AufzeichnendeDialoge::DateiDialog(QWidget*, const QString
     return dateiAntwort;
 }
 
+std::optional<QString> AufzeichnendeDialoge::SpeicherDialog(QWidget*, const QString& vorschlag, const QString&,
+                                                            const QString&)
+{
+    speicherVorschlaege << vorschlag;
+    return speicherAntwort;
+}
+
 std::optional<QColor> AufzeichnendeDialoge::WaehleFarbe(QWidget*, const QColor& farbe)
 {
     farbvorgaben.push_back(farbe);

@@ -94,6 +94,9 @@ public:
     void ZeigeModal(QDialog& fenster) override;
     // Records the filter and suffix, and answers with dateiAntwort.
     std::optional<QString> DateiDialog(QWidget* eltern, const QString& filter, const QString& endung) override;
+    // Records the proposed path, and answers with speicherAntwort.
+    std::optional<QString> SpeicherDialog(QWidget* eltern, const QString& vorschlag, const QString& filter,
+                                          const QString& endung) override;
 
     std::deque<AuswahlAntwort> auswahlAntworten;
     std::vector<AuswahlBeimOeffnen> auswahlGeoeffnet;
@@ -103,6 +106,8 @@ public:
     };
     std::vector<DateiFrage> dateiFragen;
     std::optional<QString> dateiAntwort; // nothing: the user cancels
+    QStringList speicherVorschlaege;
+    std::optional<QString> speicherAntwort; // nothing: the user cancels
     std::vector<Box> boxen;
     std::deque<std::optional<QColor>> farbantworten; // nullopt cancels
     std::vector<QColor> farbvorgaben;

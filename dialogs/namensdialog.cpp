@@ -1,0 +1,55 @@
+#include "dialogs/namensdialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLineEdit* feld(QWidget* eltern, const char* name, const QString& beschreibung)
+{
+    auto* f = new QLineEdit(eltern);
+    f->setObjectName(QLatin1String(name));
+    f->setAccessibleName(beschreibung);
+    f->setMaxLength(200);
+    return f;
+}
+
+} // namespace
+
+TNamensDialog::TNamensDialog(QWidget* eltern)
+    : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("TNamensDialog"));
+    setWindowTitle(QStringLiteral("Testprotokoll speichern"));
+    auto* form = new QFormLayout(this);
+    auto* hinweis = new QLabel(QStringLiteral("Unter welchem Namen soll das Testprotokoll gespeichert werden?"), this);
+    hinweis->setObjectName(QStringLiteral("LNamensHinweis"));
+    hinweis->setWordWrap(true);
+    form->addRow(hinweis);
+    EName = feld(this, "EName", QStringLiteral("Name"));
+    EKlasse = feld(this, "EKlasse", QStringLiteral("Klasse"));
+    form->addRow(QStringLiteral("&Name:"), EName);
+    form->addRow(QStringLiteral("&Klasse (freiwillig):"), EKlasse);
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    knoepfe->setObjectName(QStringLiteral("BBNamensKnoepfe"));
+    BOk = knoepfe->button(QDialogButtonBox::Ok);
+    BOk->setObjectName(QStringLiteral("BOk"));
+    BOk->setText(QStringLiteral("OK"));
+    BOk->setAccessibleName(QStringLiteral("OK"));
+    QPushButton* abbrechen = knoepfe->button(QDialogButtonBox::Cancel);
+    abbrechen->setObjectName(QStringLiteral("BAbbrechen"));
+    abbrechen->setText(QStringLiteral("Abbrechen"));
+    abbrechen->setAccessibleName(QStringLiteral("Abbrechen"));
+    BOk->setEnabled(false);
+    form->addRow(knoepfe);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(EName, &QLineEdit::textChanged, this, [this] { BOk->setEnabled(!Name().isEmpty()); });
+}
+
+QString TNamensDialog::Name() const { return EName->text().simplified(); }
+
+QString TNamensDialog::Klasse() const { return EKlasse->text().simplified(); }
