@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr qsizetype AufgabenJeTabelle = 15;
+constexpr qsizetype AufgabenJeTabelle = 12;
 
 std::vector<Protokollaufgabe> gewertet(const Testprotokoll& p)
 {
@@ -83,8 +83,8 @@ Tabelle teiltabelle(const Uebersicht& u, qsizetype von, qsizetype bis)
     Tabelle t;
     if (spalten(u) > AufgabenJeTabelle)
         t.Ueberschrift = QStringLiteral("Aufgaben %1 bis %2").arg(von + 1).arg(bis);
-    t.Breiten = {50, 18, 16, 14, 16};
-    t.Breiten.insert(t.Breiten.end(), static_cast<std::size_t>(bis - von), 10);
+    t.Breiten = {50, 18, 19, 14, 16};
+    t.Breiten.insert(t.Breiten.end(), static_cast<std::size_t>(bis - von), 12);
     t.Koepfe = QStringList{QStringLiteral("Name"), QStringLiteral("Klasse"), QStringLiteral("Aufgaben"),
                            QStringLiteral("richtig"), QStringLiteral("Prozent")}
              + nummern(von, bis);

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr double Rand = 15, RandOben = 12, Innen = 1.2, Linie = 0.2;
+constexpr double Tabellenanfang = 25; // a heading, the header row and a row or two stay together
 constexpr double Textgroesse = 9, Kopfgroesse = 10, Titelgroesse = 16;
 const QColor Kopfgrau(0xE8, 0xE8, 0xE8);
 
@@ -67,6 +68,7 @@ public:
 
     void Tabelle(const ::Tabelle& t)
     {
+        platzFuer(Tabellenanfang);
         if (!t.Ueberschrift.isEmpty())
             Absatzzeile(t.Ueberschrift, Papierschrift(Kopfgroesse + 1, true), 1.5);
         m_koepfe = &t;
