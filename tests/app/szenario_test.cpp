@@ -81,6 +81,7 @@ TEST_F(SzenarioTest, UebungNachEinemFehlversuchGeloest)
     EXPECT_EQ(kind<Figur>("SRichtig")->pinsel(), Farbe(0xFFFFFF));
     EXPECT_FALSE(aufgabenMenue());
     EXPECT_FALSE(zeichnen->isEnabled());
+    EXPECT_TRUE(form.Ablauf().Verlauf().Aufgaben().empty()) << "an exercise leaves no record";
     EXPECT_FALSE(kind("BUeberspringen")->isEnabled());
 
     klicke("BRichtigFertig");
