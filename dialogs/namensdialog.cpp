@@ -17,6 +17,15 @@ QLineEdit* feld(QWidget* eltern, const char* name, const QString& beschreibung)
     return f;
 }
 
+// A pasted control character would make the record unreadable.
+QString bereinigt(const QString& text)
+{
+    QString ohne;
+    for (const QChar c : text)
+        ohne += c.category() == QChar::Other_Control ? QLatin1Char(' ') : c;
+    return ohne.simplified();
+}
+
 } // namespace
 
 TNamensDialog::TNamensDialog(QWidget* eltern)
@@ -50,6 +59,6 @@ TNamensDialog::TNamensDialog(QWidget* eltern)
     connect(EName, &QLineEdit::textChanged, this, [this] { BOk->setEnabled(!Name().isEmpty()); });
 }
 
-QString TNamensDialog::Name() const { return EName->text().simplified(); }
+QString TNamensDialog::Name() const { return bereinigt(EName->text()); }
 
-QString TNamensDialog::Klasse() const { return EKlasse->text().simplified(); }
+QString TNamensDialog::Klasse() const { return bereinigt(EKlasse->text()); }

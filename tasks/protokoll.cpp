@@ -5,7 +5,10 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -78,9 +81,13 @@ struct Funktion {
 std::optional<Funktion> liesFunktion(const QString& text)
 {
     const std::optional<std::vector<double>> werte = zahlen(text);
-    if (!werte || werte->size() != 5 || !IstTyp(static_cast<int>((*werte)[0]) - 1))
+    if (!werte || werte->size() != 5)
         return std::nullopt;
-    Funktion f{static_cast<int>((*werte)[0]) - 1, {}};
+    // Compared as a double first: a huge number never becomes an int.
+    const double nummer = (*werte)[0];
+    if (nummer != std::floor(nummer) || !IstTyp(static_cast<int>(std::clamp(nummer, 0.0, 8.0)) - 1))
+        return std::nullopt;
+    Funktion f{static_cast<int>(nummer) - 1, {}};
     std::copy(werte->begin() + 1, werte->end(), f.Parameter.P.begin());
     return f;
 }

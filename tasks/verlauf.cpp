@@ -3,6 +3,7 @@
 #include "model/urteil.h"
 
 #include <algorithm>
+#include <iterator>
 
 bool Protokollaufgabe::Geloest() const
 {

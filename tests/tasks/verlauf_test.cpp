@@ -117,10 +117,12 @@ TEST(Protokollxmp, FremdesOderKaputtesWirdNichtGelesen)
     const QByteArray xmp = ProtokollXmp(beispiel());
     QByteArray falscherTyp = xmp;
     falscherTyp.replace("vorgabe=\"3 ", "vorgabe=\"9 ");
+    QByteArray riesigerTyp = xmp;
+    riesigerTyp.replace("vorgabe=\"3 ", "vorgabe=\"1e300 ");
     QByteArray falschesUrteil = xmp;
     falschesUrteil.replace(" richtig\"", " vielleicht\"");
     for (const QByteArray& pdf : {QByteArray(), QByteArray("%PDF-1.4\n%%EOF\n"), alsPdf(xmp).left(xmp.size() / 2 + 40),
-                                  alsPdf(xmp.left(xmp.indexOf("<rdf:Seq>"))), alsPdf(falscherTyp), alsPdf(falschesUrteil),
+                                  alsPdf(xmp.left(xmp.indexOf("<rdf:Seq>"))), alsPdf(falscherTyp), alsPdf(riesigerTyp), alsPdf(falschesUrteil),
                                   alsPdf(xmp).replace("urn:kurvix:testprotokoll:1", "urn:andere")})
         EXPECT_FALSE(LiesProtokoll(pdf)) << pdf.left(300).toStdString();
 }
