@@ -4,6 +4,8 @@
 #include "model/urteil.h"
 #include "plot/geometrie.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <utility>
 
@@ -85,6 +87,8 @@ void Ablauf::beginneReihe(std::optional<Aufgabendatei> datei)
     m_umgebung.ZeigeMeldungen(datei->Kopf().Meldungen);
     if (!datei->Kopf().Gelesen)
         return;
+    m_arbeitsform = QStringLiteral("%1: %2").arg(pfad ? QFileInfo(*pfad).fileName() : m_umgebung.Dateiname(),
+                                                  datei->Kopf().Meldungen.front().text);
     m_datei = std::move(datei);
     m_modus = Modus::Datei;
     m_knopftext = Knopftext::Zeichnen;
@@ -107,6 +111,9 @@ void Ablauf::NeueAufgabe()
     } else {
         stelleZufallsaufgabe();
     }
+    if (imProtokoll())
+        m_verlauf.Gestellt(imTest(), imTest() ? QStringLiteral("Test") : m_arbeitsform, m_aufgabe.VorgTyp,
+                           m_aufgabe.VorgParameter, m_aufgabe.Abschnitte);
     // A single allowed type is chosen for the pupil, once the new task is in
     // place: choosing draws, and it must never draw the task before, which
     // may be one that cannot be drawn.
@@ -249,7 +256,10 @@ void Ablauf::ZeichneUserFunktion()
 void Ablauf::beurteile()
 {
     const ParameterSatz user = m_umgebung.UserParameter(m_userTyp);
-    if (Richtig(m_userTyp, user, m_aufgabe.VorgTyp, m_aufgabe.VorgParameter)) {
+    const bool richtig = Richtig(m_userTyp, user, m_aufgabe.VorgTyp, m_aufgabe.VorgParameter);
+    if (imProtokoll())
+        m_verlauf.Beantwortet(m_userTyp, user, richtig);
+    if (richtig) {
         m_urteil = Urteil::Richtig;
         m_zeichnenAktiv = false;
         if (imTest() && m_ersterVersuch)
@@ -293,6 +303,8 @@ void Ablauf::Ueberspringen()
 {
     if (imTest())
         zeigeStatistik();
+    if (imProtokoll())
+        m_verlauf.Uebersprungen();
     NeueAufgabe();
 }
 

@@ -9,6 +9,7 @@
 #include "model/funktion.h"
 #include "plot/abtastung.h"
 #include "tasks/aufgabendatei.h"
+#include "tasks/verlauf.h"
 #include "tasks/zufallsaufgabe.h"
 
 #include <QString>
@@ -111,6 +112,8 @@ public:
     // among them is thrown.
     virtual void ZeigeMeldungen(const std::vector<Meldung>& meldungen) = 0;
     virtual void Meldung(const QString& titel, const QString& text) = 0;
+    // The name of the task file opened last, for the record of the run.
+    virtual QString Dateiname() const { return {}; }
 };
 
 class Ablauf {
@@ -145,10 +148,13 @@ public:
     std::int32_t AnzahlRichtig() const { return m_anzahlRichtig; }
     // Whether the own graph follows the input, which a test never lets it.
     bool SchaubildFolgt() const { return m_hilfen.SchaubildFolgt && !imTest(); }
+    // The tasks of tests and task files posed in this run.
+    const ::Verlauf& Verlauf() const { return m_verlauf; }
 
 private:
     bool inAufgabe() const { return m_modus >= Modus::Datei; }
     bool imTest() const { return m_modus == Modus::Test; }
+    bool imProtokoll() const { return imTest() || m_modus == Modus::Datei; }
     void ZeigeGrundzustand();
     void NeueAufgabe();
     void beginneReihe(std::optional<Aufgabendatei> datei);
@@ -187,4 +193,7 @@ private:
     std::int32_t m_angezeigteAufgaben = 0;
     ::Hilfen m_hilfen;
     QString m_hinweis;
+
+    ::Verlauf m_verlauf;
+    QString m_arbeitsform; // of the task file's series: its name and comment
 };

@@ -38,6 +38,18 @@ int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
     return QApplication::exec();
 }
 
+Auftrag auswertung(const QCommandLineParser& parser, const Blattoptionen& blatt, bool pruefen, const QStringList& dateien)
+{
+    if (pruefen || blatt.OhneAusgabeGefragt(parser))
+        return Fehlaufruf(QStringLiteral("--auswertung geht nur mit -o zusammen."));
+    if (dateien.isEmpty())
+        return Fehlaufruf(QStringLiteral("--auswertung braucht mindestens ein Testprotokoll."));
+    const QString ausgabe = blatt.Ausgabe(parser);
+    Auftrag auftrag{Auftrag::Art::Auswertung, dateien, {}, 0};
+    auftrag.Auswertung = {dateien, ausgabe.isEmpty() ? Auswertungsdatei() : ausgabe};
+    return auftrag;
+}
+
 } // namespace
 
 void OeffneBeimStart(TForm1& fenster, const Auftrag& auftrag)
@@ -82,6 +94,10 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
         QStringLiteral("Prozent"));
     parser.addOption(groesse);
     const Blattoptionen blatt(parser);
+    const QCommandLineOption auswerten(QStringLiteral("auswertung"),
+                                       QStringLiteral("liest die genannten Testprotokolle und schreibt eine "
+                                                      "Klassenübersicht, als CSV oder mit -o DATEI.pdf als PDF"));
+    parser.addOption(auswerten);
     parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
                                  QStringLiteral("[Aufgabendatei]"));
     if (!parser.parse(argumente))
@@ -101,6 +117,8 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
     const QStringList dateien = parser.positionalArguments();
     if (parser.isSet(bearbeiten) && (parser.isSet(pruefen) || blatt.Gefragt(parser)))
         return Fehlaufruf(QStringLiteral("--bearbeite geht nicht zusammen mit --pruefe oder --arbeitsblatt."));
+    if (parser.isSet(auswerten))
+        return auswertung(parser, blatt, parser.isSet(pruefen), dateien);
     if (blatt.Gefragt(parser) && parser.isSet(pruefen))
         return Fehlaufruf(QStringLiteral("--pruefe und --arbeitsblatt gehen nicht zusammen."));
     if (blatt.Gefragt(parser)) {
@@ -142,6 +160,9 @@ int Starte(int argc, char* argv[])
         return ErstelleArbeitsblatt(argc, argv, auftrag.Blatt);
     case Auftrag::Art::Reihe:
         return SchreibeZufallsreihe(auftrag.Blatt);
+    case Auftrag::Art::Auswertung:
+        kern.reset();
+        return ErstelleAuswertung(argc, argv, auftrag.Auswertung);
     }
     return FalscherAufruf;
 }

@@ -3,6 +3,7 @@
 // The command line: what one start of the program is to do. Reading it is
 // plain code; Starte then runs the job in the kind of application it needs.
 
+#include "app/auswertung.h"
 #include "app/blattauftrag.h"
 
 #include <QString>
@@ -18,6 +19,7 @@ struct Auftrag {
         Arbeitsblatt, // the worksheet of Blatt is written, without a window
         Reihe, // the random tasks of Blatt are written as a task file
         Bearbeiten, // the series editor, with the task file in Dateien opened if one is named
+        Auswertung,   // the class overview of the records in Auswertung, without a window
     };
     Art art = Art::Fenster;
     QStringList Dateien;
@@ -25,6 +27,7 @@ struct Auftrag {
     int Status = 0; // not 0: a wrong call, and Text goes to the error output
     Blattauftrag Blatt = {};
     std::optional<int> Groesse = {}; // the window's size in percent, when asked for
+    Auswertungsauftrag Auswertung = {};
 };
 
 // The exit status of a call the program does not understand; 1 is left to

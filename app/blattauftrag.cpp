@@ -145,9 +145,16 @@ Blattoptionen::Blattoptionen(QCommandLineParser& parser)
 
 bool Blattoptionen::Gefragt(const QCommandLineParser& parser) const
 {
-    return std::ranges::any_of(std::array{&m_blatt, &m_reihe, &m_ausgabe, &m_zufall, &m_typen, &m_stufe, &m_saat},
+    return parser.isSet(m_ausgabe) || OhneAusgabeGefragt(parser);
+}
+
+bool Blattoptionen::OhneAusgabeGefragt(const QCommandLineParser& parser) const
+{
+    return std::ranges::any_of(std::array{&m_blatt, &m_reihe, &m_zufall, &m_typen, &m_stufe, &m_saat},
                                [&](const QCommandLineOption* o) { return parser.isSet(*o); });
 }
+
+QString Blattoptionen::Ausgabe(const QCommandLineParser& parser) const { return parser.value(m_ausgabe); }
 
 std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser& parser, const QStringList& dateien) const
 {

@@ -41,6 +41,9 @@ public:
 
     // Whether the call asks for a worksheet or names one of its options.
     bool Gefragt(const QCommandLineParser& parser) const;
+    // The same without -o, which the class overview shares.
+    bool OhneAusgabeGefragt(const QCommandLineParser& parser) const;
+    QString Ausgabe(const QCommandLineParser& parser) const;
 
     // The job, or why the call is wrong (a German sentence). dateien are
     // the positional arguments.

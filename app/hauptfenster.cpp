@@ -201,6 +201,7 @@ void TForm1::zeigeZustand()
     BUeberspringen->setEnabled(z.UeberspringenAktiv);
     zeigeUrteil(z.Urteil);
     MenAufgabe->setEnabled(z.AufgabenMenue);
+    MenTestprotokoll->setEnabled(!m_ablauf.Verlauf().Aufgaben().empty());
     zeigeTestergebnis(z);
     zeigeHilfen(z);
 }

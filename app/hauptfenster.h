@@ -98,6 +98,7 @@ public:
     std::optional<Aufgabendatei> OeffneAufgabendatei(const std::optional<QString>& pfad) override;
     void ZeigeMeldungen(const std::vector<::Meldung>& meldungen) override;
     void Meldung(const QString& titel, const QString& text) override;
+    QString Dateiname() const override { return m_dateiname; }
 
     std::array<QRadioButton*, AnzahlTypen> TypKnopf{};
     std::array<TFunktionsTerm*, 3 * AnzahlTypen> Terme{};
@@ -142,6 +143,8 @@ private:
     void BRichtigFertigClick();
     void MenBeendenClick();
     void MenInfoClick();
+    void MenTestprotokollClick();
+    bool frageName();
 
     // The " Optionen " menu: each item changes one display setting and
     // redraws with the full pass, whatever the mode.
@@ -162,6 +165,9 @@ private:
     TAuswahlBox* m_auswahl = nullptr; // built at its first use
 
     QMenu* MenAufgabe = nullptr;
+    QAction* MenTestprotokoll = nullptr;
+    QString m_dateiname; // of the task file opened last
+    QString m_schuelerName, m_schuelerKlasse; // asked once per run, for the record
     QWidget* GBFunktionstypen = nullptr;
     QLabel* LBitteFunktionAuswaehlen = nullptr;
     QPushButton* BZeichnen = nullptr;

@@ -179,11 +179,14 @@ void TForm1::baueMenue()
     QAction* uebung = eintrag(MenAufgabe, "MenUebung", QStringLiteral("Übung"));
     QAction* test = eintrag(MenAufgabe, "MenTest", QStringLiteral("Test"));
     QAction* datei = eintrag(MenAufgabe, "MenDateiEinlesen", QStringLiteral("Aufgabendatei einlesen"));
+    MenAufgabe->addSeparator();
+    MenTestprotokoll = eintrag(MenAufgabe, "MenTestprotokoll", QStringLiteral("Testprotokoll speichern …"));
     leiste->addMenu(MenAufgabe);
     Verbinde(m_bericht, zeichnen, &QAction::triggered, this, [this] { MemEinfachesZeichnenClick(); });
     Verbinde(m_bericht, uebung, &QAction::triggered, this, [this] { MenTestUebungClick(Modus::Uebung); });
     Verbinde(m_bericht, test, &QAction::triggered, this, [this] { MenTestUebungClick(Modus::Test); });
     Verbinde(m_bericht, datei, &QAction::triggered, this, [this] { MenDateiEinlesenClick(); });
+    Verbinde(m_bericht, MenTestprotokoll, &QAction::triggered, this, [this] { MenTestprotokollClick(); });
     MenAufgabe->addSeparator();
     QAction* reihe = eintrag(MenAufgabe, "MenReiheBearbeiten", QStringLiteral("Aufgabenreihe bearbeiten …"));
     Verbinde(m_bericht, reihe, &QAction::triggered, this, [this] { BearbeiteReihe(); });

@@ -10,6 +10,7 @@
 #include "plot/zeichenflaeche.h"
 #include "tasks/dateiinhalt.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLocale>
 
@@ -89,6 +90,7 @@ std::optional<Aufgabendatei> TForm1::OeffneAufgabendatei(const std::optional<QSt
         vorgegeben ? vorgegeben : m_dialoge.DateiDialog(this, QStringLiteral("Aufgabendatei (*.sba)"), QStringLiteral("sba"));
     if (!pfad)
         return std::nullopt;
+    m_dateiname = QFileInfo(*pfad).fileName();
     return Aufgabendatei(LiesDateiinhalt(*pfad), QLocale().decimalPoint());
 }
 

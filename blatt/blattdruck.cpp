@@ -1,6 +1,7 @@
 #include "blatt/blattdruck.h"
 
 #include "blatt/blattmasse.h"
+#include "blatt/maler.h"
 #include "term/loesung.h"
 #include "blatt/papierkurve.h"
 #include "model/zahltext.h"
@@ -8,7 +9,6 @@
 #include "term/vorlesetexte.h"
 
 #include <QFontMetricsF>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -18,56 +18,8 @@ using namespace Blattmass;
 
 namespace {
 
-constexpr int Aufloesung = 1200; // dots per inch of the PDF's coordinates
 constexpr double Gitterstrich = 0.15, Achsenstrich = 0.3, Teilstrich = 0.2, Kurvenstrich = 0.45;
 constexpr double Pfeillaenge = 3.9, Pfeilbreite = 1.9, Teilung = 1.7; // as the screen's 14, 7 and 6 pixels
-
-QFont schrift(double punkte, bool fett = false)
-{
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(punkte);
-    f.setBold(fett);
-    return f;
-}
-
-// Paints in millimetres on the PDF's device coordinates.
-class Maler {
-public:
-    explicit Maler(QPainter& painter)
-        : m_p(painter)
-    {
-        m_p.setRenderHint(QPainter::Antialiasing);
-    }
-
-    QPainter& painter() { return m_p; }
-    static double geraet(double mm) { return mm * Aufloesung / 25.4; }
-    static QPointF geraet(QPointF mm) { return mm * (Aufloesung / 25.4); }
-    static QRectF geraet(const QRectF& mm) { return {geraet(mm.topLeft()), geraet(mm.bottomRight())}; }
-
-    void stift(const QColor& farbe, double breite)
-    {
-        QPen pen(farbe, geraet(breite));
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        m_p.setPen(pen);
-    }
-    void linie(QPointF von, QPointF bis) { m_p.drawLine(geraet(von), geraet(bis)); }
-    void schrift(const QFont& f) { m_p.setFont(f); }
-    double breite(const QString& text) const { return QFontMetricsF(m_p.font(), m_p.device()).horizontalAdvance(text) / geraet(1.0); }
-    double hoehe() const { return QFontMetricsF(m_p.font(), m_p.device()).capHeight() / geraet(1.0); }
-    void text(QPointF grundlinie, const QString& text) { m_p.drawText(geraet(grundlinie), text); }
-    // Text on a white patch, so the grid never runs through it.
-    void textAufWeiss(QPointF grundlinie, const QString& text)
-    {
-        const QRectF feld(grundlinie.x() - 0.3, grundlinie.y() - hoehe() - 0.4, breite(text) + 0.6, hoehe() + 0.8);
-        m_p.fillRect(geraet(feld), Qt::white);
-        m_p.drawText(geraet(grundlinie), text);
-    }
-
-private:
-    QPainter& m_p;
-};
 
 void zeichneGitter(Maler& m, const Aufgabenplatz& platz, const Anzeigeoptionen& anzeige)
 {
@@ -96,7 +48,7 @@ void zeichneAchsen(Maler& m, const Aufgabenplatz& platz, const Anzeigeoptionen& 
 void beschrifteAchsen(Maler& m, const Aufgabenplatz& platz, const Anzeigeoptionen& anzeige)
 {
     m.stift(anzeige.AchsenFarbe, Teilstrich);
-    m.schrift(schrift(9));
+    m.schrift(Papierschrift(9));
     const QLocale deutsch(QLocale::German);
     for (int i = static_cast<int>(XMin) + 1; i < XMax; ++i) {
         if (i == 0)
@@ -115,7 +67,7 @@ void beschrifteAchsen(Maler& m, const Aufgabenplatz& platz, const Anzeigeoptione
         const QString zahl = Zahltext(i, deutsch);
         m.textAufWeiss(p + QPointF(-Teilung - 1 - m.breite(zahl), m.hoehe() / 2), zahl);
     }
-    m.schrift(schrift(10, true));
+    m.schrift(Papierschrift(10, true));
     m.textAufWeiss(platz.Punkt(XMax, 0) + QPointF(-m.breite(QStringLiteral("x")) - 1, Teilung + 1 + m.hoehe()),
                    QStringLiteral("x"));
     m.textAufWeiss(platz.Punkt(0, YMax) + QPointF(-Teilung - 1.5 - m.breite(QStringLiteral("y")), m.hoehe() + 0.5),
@@ -144,7 +96,7 @@ bool zeichneKurve(Maler& m, const Aufgabenplatz& platz, const Kurve& kurve, cons
 
 void zeichneAntwortzeile(Maler& m, const Aufgabenplatz& platz)
 {
-    m.schrift(schrift(12));
+    m.schrift(Papierschrift(12));
     const QString anfang = QStringLiteral("f(x) =");
     m.painter().setPen(Qt::black);
     m.text(platz.Antwort(), anfang);
@@ -154,7 +106,7 @@ void zeichneAntwortzeile(Maler& m, const Aufgabenplatz& platz)
 
 void zeichneNummer(Maler& m, const Aufgabenplatz& platz, int nummer)
 {
-    m.schrift(schrift(12, true));
+    m.schrift(Papierschrift(12, true));
     m.painter().setPen(Qt::black);
     const QString text = QStringLiteral("%1.").arg(nummer);
     m.text(QPointF(platz.Ebene.left() - 3 - m.breite(text), platz.Ebene.top() + m.hoehe()), text);
@@ -164,9 +116,9 @@ void zeichneUeberschrift(Maler& m, const QString& text)
 {
     const double platz = SeitenBreite - 2 * RandSeitlich;
     double punkte = 14;
-    m.schrift(schrift(punkte, true));
+    m.schrift(Papierschrift(punkte, true));
     while (punkte > 7 && m.breite(text) > platz)
-        m.schrift(schrift(punkte -= 0.5, true));
+        m.schrift(Papierschrift(punkte -= 0.5, true));
     m.painter().setPen(Qt::black);
     const QString zeile = QFontMetricsF(m.painter().font(), m.painter().device())
                               .elidedText(text, Qt::ElideRight, Maler::geraet(platz));
@@ -180,16 +132,16 @@ void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, i
         if (plaetze[i].Seite != seite) {
             writer.newPage();
             seite = plaetze[i].Seite;
-            m.schrift(schrift(14, true));
+            m.schrift(Papierschrift(14, true));
             m.painter().setPen(Qt::black);
             m.text(QPointF(RandSeitlich, RandOben + m.hoehe()), QStringLiteral("Lösungen"));
         }
         const Kurve& k = blatt.Aufgaben[i];
         const double y = plaetze[i].Grundlinie;
-        m.schrift(schrift(11, true));
+        m.schrift(Papierschrift(11, true));
         const QString nummer = QStringLiteral("%1.").arg(i + 1);
         m.text(QPointF(RandSeitlich + 10 - m.breite(nummer), y), nummer);
-        m.schrift(schrift(11));
+        m.schrift(Papierschrift(11));
         m.text(QPointF(RandSeitlich + 13, y), Loesungstext(k.Typ, k.P));
         if (IstTyp(k.Typ))
             m.text(QPointF(RandSeitlich + 125, y), Typname(k.Typ));
@@ -201,12 +153,7 @@ void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, i
 QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
 {
     QPdfWriter writer(pfad);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    writer.setResolution(Aufloesung);
-    writer.setTitle(blatt.Ueberschrift);
-    writer.setCreator(QStringLiteral("Kurvix"));
+    RichtePdfEin(writer, QPageLayout::Portrait, blatt.Ueberschrift);
     QPainter painter;
     if (!painter.begin(&writer))
         throw Blattfehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pfad));

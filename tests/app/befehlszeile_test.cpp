@@ -74,6 +74,19 @@ const Aufruf Aufrufe[] = {
      FalscherAufruf,
      {"kurvix: --pruefe und --arbeitsblatt gehen nicht zusammen."}},
     {"HilfeVorPruefen", {"--pruefe", "a.sba", "--help"}, Auftrag::Art::Ausgabe, {}, 0, {"Optionen:"}},
+    {"AuswertungMehrererProtokolle", {"--auswertung", "a.pdf", "b c.pdf"}, Auftrag::Art::Auswertung, {"a.pdf", "b c.pdf"}, 0, {}},
+    {"AuswertungOhneProtokoll",
+     {"--auswertung"},
+     Auftrag::Art::Ausgabe,
+     {},
+     FalscherAufruf,
+     {"kurvix: --auswertung braucht mindestens ein Testprotokoll."}},
+    {"AuswertungMitBlattoption",
+     {"--auswertung", "--zufall", "3", "a.pdf"},
+     Auftrag::Art::Ausgabe,
+     {},
+     FalscherAufruf,
+     {"kurvix: --auswertung geht nur mit -o zusammen."}},
 };
 
 class BefehlszeileTest : public ::testing::TestWithParam<Aufruf> {};

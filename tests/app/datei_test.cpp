@@ -36,6 +36,14 @@ TEST_F(DateiFensterTest, EineReiheLoesenUndUeberspringen)
     EXPECT_FALSE(ebene->isVisible());
     EXPECT_EQ(form.Ablauf().Modus(), Modus::KeineAufgabe);
     EXPECT_EQ(dialoge.boxen.size(), 1U) << "the end comes without a message";
+
+    const Verlauf& verlauf = form.Ablauf().Verlauf();
+    EXPECT_EQ(verlauf.Arbeitsformen(), Texte({"aufgaben.sba: Klasse 10: Parabeln und Geraden"}));
+    ASSERT_EQ(verlauf.Aufgaben().size(), 2U);
+    EXPECT_FALSE(verlauf.Aufgaben()[0].Test);
+    EXPECT_TRUE(verlauf.Aufgaben()[0].ErsterVersuchRichtig());
+    EXPECT_EQ(verlauf.Aufgaben()[1].Abschnitte.Anzahl, 1);
+    EXPECT_TRUE(verlauf.Aufgaben()[1].Uebersprungen);
 }
 
 TEST_F(DateiFensterTest, FehlerImKopfLassenDasFensterOhneAufgabe)

@@ -3,10 +3,16 @@
 
 #include "fenstertest.h"
 
+#include "tasks/protokoll.h"
 #include "term/bausteine.h"
 
+#include <QDialog>
+#include <QDir>
 #include <QMenu>
+#include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <QDateTime>
 
@@ -75,6 +81,7 @@ TEST_F(SzenarioTest, UebungNachEinemFehlversuchGeloest)
     EXPECT_EQ(kind<Figur>("SRichtig")->pinsel(), Farbe(0xFFFFFF));
     EXPECT_FALSE(aufgabenMenue());
     EXPECT_FALSE(zeichnen->isEnabled());
+    EXPECT_TRUE(form.Ablauf().Verlauf().Aufgaben().empty()) << "an exercise leaves no record";
     EXPECT_FALSE(kind("BUeberspringen")->isEnabled());
 
     klicke("BRichtigFertig");
@@ -229,6 +236,79 @@ TEST(Startzeit, SaatAusDerWeltzeit)
         EXPECT_GE(saat, vorher);
         EXPECT_LE(saat, nachher);
     }
+}
+
+} // namespace
+
+namespace {
+
+// pdftotext's text of a PDF in its layout, or nothing without poppler.
+std::optional<QString> pdfText(const QString& pdf)
+{
+    const QString programm = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (programm.isEmpty())
+        return std::nullopt;
+    QProcess lauf;
+    lauf.start(programm, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(lauf.waitForFinished(30000));
+    return QString::fromUtf8(lauf.readAllStandardOutput());
+}
+
+// Right at once, right at the second attempt, wrong, skipped, and the
+// fifth task open; saved once where it cannot be written, then elsewhere.
+TEST_F(SzenarioTest, TestprotokollWieDerBalken)
+{
+    EXPECT_FALSE(kind<QAction>("MenTestprotokoll")->isEnabled());
+    aufgaben(5);
+    starte(Modus::Test, {Gerade, Betrag});
+    EXPECT_TRUE(kind<QAction>("MenTestprotokoll")->isEnabled());
+    for (const std::vector<const char*>& versuche : std::vector<std::vector<const char*>>{{"1"}, {"5", "1"}, {"3"}}) {
+        antworte(versuche.front());
+        for (const char* c : versuche) {
+            tippe(Gerade, 1, c);
+            klicke("BZeichnen");
+        }
+        klicke("BRichtigNaechste");
+    }
+    klicke("BUeberspringen");
+    EXPECT_EQ(text("LTestErgebnis2"), QStringLiteral("Anzahl der Aufgaben: 4"));
+    EXPECT_EQ(balken()->value(), 25);
+
+    dialoge.bedienung = [](QDialog& d) {
+        d.findChild<QLineEdit*>(QStringLiteral("EName"))->setText(QStringLiteral("Jürgen Ölmann")); // keyClicks is ASCII only
+        QTest::keyClicks(d.findChild<QLineEdit*>(QStringLiteral("EKlasse")), QStringLiteral("10b"));
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("BOk")), Qt::LeftButton);
+    };
+    dialoge.speicherAntwort = ordner.filePath(QStringLiteral("fehlt/p.pdf"));
+    menue("MenTestprotokoll");
+    ASSERT_EQ(dialoge.boxen.size(), 1u);
+    EXPECT_TRUE(dialoge.boxen[0].text.contains(QStringLiteral("fehlt/p.pdf"))) << dialoge.boxen[0].text.toStdString();
+    const QString pfad = ordner.filePath(QStringLiteral("p.pdf"));
+    dialoge.speicherAntwort = pfad;
+    menue("MenTestprotokoll");
+    EXPECT_EQ(dialoge.gezeigt, Texte({"TNamensDialog"})) << "the name is asked once";
+    EXPECT_EQ(dialoge.speicherVorschlaege.value(1),
+              QDir::home().filePath(QStringLiteral("Testprotokoll_Jürgen Ölmann_%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
+
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const std::optional<Testprotokoll> gelesen = LiesProtokoll(datei.readAll());
+    ASSERT_TRUE(gelesen);
+    EXPECT_EQ(gelesen->Name, QStringLiteral("Jürgen Ölmann"));
+    EXPECT_EQ(Zaehle(gelesen->Aufgaben), (Zusammenfassung{4, 1, 25}));
+    const std::optional<QString> text = pdfText(pfad);
+    if (!text)
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QRegularExpression zeilen(QStringLiteral(
+        "Name: Jürgen Ölmann\\s+Klasse: 10b.*Arbeitsform: Test.*"
+        "1 +f\\(x\\) = 2·x \\+ 1 +f\\(x\\) = 2·x \\+ 1 +f\\(x\\) = 2·x \\+ 1 +✓.*"
+        "2 +f\\(x\\) = 2·x \\+ 1 +f\\(x\\) = 2·x \\+ 5 +f\\(x\\) = 2·x \\+ 1 +✗.*"
+        "3 +f\\(x\\) = 2·x \\+ 1 +f\\(x\\) = 2·x \\+ 3 +f\\(x\\) = 2·x \\+ 3 +✗.*"
+        "4 +f\\(x\\) = 2·x \\+ 1 +– +übersprungen +✗.*"
+        "5 +f\\(x\\) = 2·x \\+ 1 +– +offen +–.*"
+        "Anzahl der Aufgaben: 4\\s+beim ersten Versuch richtig: 1 \\(25 %\\)"),
+        QRegularExpression::DotMatchesEverythingOption);
+    EXPECT_TRUE(zeilen.match(*text).hasMatch()) << text->toStdString();
 }
 
 } // namespace
