@@ -72,23 +72,22 @@ void Ablauf::DateiEinlesen(const std::optional<QString>& pfad)
     ZeigeGrundzustand();
     std::optional<Aufgabendatei> datei = m_umgebung.OeffneAufgabendatei(pfad);
     if (datei)
-        beginneReihe(std::move(datei));
+        beginneReihe(std::move(datei), pfad ? QFileInfo(*pfad).fileName() : m_umgebung.Dateiname());
 }
 
-void Ablauf::DateiEinlesen(Aufgabendatei datei)
+void Ablauf::DateiEinlesen(Aufgabendatei datei, const QString& name)
 {
     ZeigeGrundzustand();
-    beginneReihe(std::move(datei));
+    beginneReihe(std::move(datei), name);
 }
 
-void Ablauf::beginneReihe(std::optional<Aufgabendatei> datei)
+void Ablauf::beginneReihe(std::optional<Aufgabendatei> datei, const QString& name)
 {
     m_erlaubteTypen = datei->Kopf().ErlaubteTypen;
     m_umgebung.ZeigeMeldungen(datei->Kopf().Meldungen);
     if (!datei->Kopf().Gelesen)
         return;
-    m_arbeitsform = QStringLiteral("%1: %2").arg(pfad ? QFileInfo(*pfad).fileName() : m_umgebung.Dateiname(),
-                                                  datei->Kopf().Meldungen.front().text);
+    m_arbeitsform = QStringLiteral("%1: %2").arg(name, datei->Kopf().Meldungen.front().text);
     m_datei = std::move(datei);
     m_modus = Modus::Datei;
     m_knopftext = Knopftext::Zeichnen;

@@ -125,8 +125,9 @@ public:
     void UebungOderTest(Modus modus);
     // Without a path the user chooses the file.
     void DateiEinlesen(const std::optional<QString>& pfad = std::nullopt);
-    // A task file held in memory, run exactly as one read from disk.
-    void DateiEinlesen(Aufgabendatei datei);
+    // A task file held in memory, run exactly as one read from disk; name
+    // stands for the file's name in the record of the work.
+    void DateiEinlesen(Aufgabendatei datei, const QString& name);
     void TypAngeklickt(int Typ);
     void ZeichnenGeklickt();
     void Eingabetaste();
@@ -157,7 +158,7 @@ private:
     bool imProtokoll() const { return imTest() || m_modus == Modus::Datei; }
     void ZeigeGrundzustand();
     void NeueAufgabe();
-    void beginneReihe(std::optional<Aufgabendatei> datei);
+    void beginneReihe(std::optional<Aufgabendatei> datei, const QString& name);
     bool stelleDateiaufgabe();
     void stelleZufallsaufgabe();
     void FunktionAuswaehlen(int Typ);

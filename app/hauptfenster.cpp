@@ -146,7 +146,7 @@ void TForm1::BearbeiteReihe(const std::optional<QString>& pfad)
 {
     if (m_reihenfenster == nullptr) {
         m_reihenfenster = new TReihenfenster(m_dialoge, m_zufall, this);
-        m_reihenfenster->Ausprobieren = [this](const QByteArray& inhalt) { ProbiereAus(inhalt); };
+        m_reihenfenster->Ausprobieren = [this](const QByteArray& inhalt, const QString& name) { ProbiereAus(inhalt, name); };
     }
     m_reihenfenster->show();
     m_reihenfenster->raise();
@@ -155,12 +155,12 @@ void TForm1::BearbeiteReihe(const std::optional<QString>& pfad)
         m_reihenfenster->Oeffne(*pfad);
 }
 
-void TForm1::ProbiereAus(const QByteArray& inhalt)
+void TForm1::ProbiereAus(const QByteArray& inhalt, const QString& name)
 {
     show();
     raise();
     activateWindow();
-    Ereignis([this, &inhalt] { m_ablauf.DateiEinlesen(Aufgabendatei(inhalt, QLocale().decimalPoint())); });
+    Ereignis([this, &inhalt, &name] { m_ablauf.DateiEinlesen(Aufgabendatei(inhalt, QLocale().decimalPoint()), name); });
 }
 
 void TForm1::closeEvent(QCloseEvent* ereignis)

@@ -70,7 +70,7 @@ public:
     void BearbeiteReihe(const std::optional<QString>& pfad = std::nullopt);
     // Runs a series handed over by the editor exactly as the task file of
     // these bytes would run when opened, and brings the window to the front.
-    void ProbiereAus(const QByteArray& inhalt);
+    void ProbiereAus(const QByteArray& inhalt, const QString& name);
     // The series editor; nothing before its first use.
     TReihenfenster* Reihenfenster() const { return m_reihenfenster; }
 

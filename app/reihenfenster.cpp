@@ -418,10 +418,14 @@ void TReihenfenster::zeigeVorschau()
     LVorschauMeldung->setText(meldung ? QStringLiteral("Beim Zeichnen meldet das Programm: ") + *meldung : QString());
 }
 
+QString TReihenfenster::dateiname() const
+{
+    return m_pfad.isEmpty() ? QStringLiteral("unbenannt") : QFileInfo(m_pfad).fileName();
+}
+
 void TReihenfenster::zeigeTitel()
 {
-    const QString name = m_pfad.isEmpty() ? QStringLiteral("unbenannt") : QFileInfo(m_pfad).fileName();
-    setWindowTitle(Titel + QStringLiteral(" – ") + name + QStringLiteral("[*]"));
+    setWindowTitle(Titel + QStringLiteral(" – ") + dateiname() + QStringLiteral("[*]"));
     setWindowModified(m_reihe.Geaendert());
 }
 
@@ -540,15 +544,14 @@ void TReihenfenster::probiereAus()
     if (const QString* fehler = std::get_if<QString>(&bytes))
         m_dialoge.Fehler(this, Titel, *fehler);
     else if (Ausprobieren)
-        Ausprobieren(std::get<QByteArray>(bytes));
+        Ausprobieren(std::get<QByteArray>(bytes), dateiname());
 }
 
 bool TReihenfenster::aenderungenGesichert()
 {
     if (!m_reihe.Geaendert())
         return true;
-    const QString name = m_pfad.isEmpty() ? QStringLiteral("unbenannt") : QFileInfo(m_pfad).fileName();
-    switch (m_dialoge.FrageSpeichern(this, Titel, QStringLiteral("Änderungen an „%1“ speichern?").arg(name))) {
+    switch (m_dialoge.FrageSpeichern(this, Titel, QStringLiteral("Änderungen an „%1“ speichern?").arg(dateiname()))) {
     case Dialoge::Speicherantwort::Speichern:
         return speichern();
     case Dialoge::Speicherantwort::Verwerfen:

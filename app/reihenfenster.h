@@ -38,7 +38,7 @@ public:
     const QString& Pfad() const { return m_pfad; }
 
     // Receives the bytes of the series for a trial in the main window.
-    std::function<void(const QByteArray&)> Ausprobieren;
+    std::function<void(const QByteArray&, const QString& name)> Ausprobieren;
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -61,6 +61,7 @@ private:
     void zeigeAbschnitte(const Abschnitte& abschnitte);
     void zeigeBefunde();
     void zeigeVorschau();
+    QString dateiname() const;
     void zeigeTitel();
 
     void parameterGetippt(int i);

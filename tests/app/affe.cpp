@@ -23,7 +23,7 @@
 
 namespace {
 
-const QString Kopfzeile = QStringLiteral(
+const QString Dateikopfzeile = QStringLiteral(
     "* Aufgabendatei für Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *");
 
 using Wahl = Dateiwahl::Art;
@@ -134,7 +134,7 @@ ZufallsDialoge::ZufallsDialoge(std::mt19937& zufall, const QString& ordner)
 {
     for (const Beispieldatei& d : KaputteDateien) {
         const QString pfad = ordner + QLatin1Char('/') + QLatin1String(d.name);
-        const QByteArray kopf = d.kopf ? Kopfzeile.toLatin1() + "\r\n" : QByteArray();
+        const QByteArray kopf = d.kopf ? Dateikopfzeile.toLatin1() + "\r\n" : QByteArray();
         schreibe(pfad, kopf + d.zeilen);
         m_dateien.emplace_back(pfad, d.wahl);
     }
