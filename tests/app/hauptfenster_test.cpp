@@ -183,7 +183,7 @@ TEST_F(HauptfensterTest, Menueleiste)
     for (const QAction* aktion : kind<QMenu>("MenOptionen")->actions())
         optionen << aktion->menu()->objectName() + QLatin1Char('=') + aktion->text();
     EXPECT_EQ(optionen, QStringList({"MenAchsen=Koordinatenachsen", "MenSchaubilder=Schaubilder",
-                                     "MenGitternetz=Gitternetzlinien"}));
+                                     "MenGitternetz=Gitternetzlinien", "MenHilfen=Hilfen"}));
     for (const char* name : {"MenInfo", "MenBeenden"}) {
         const QAction* aktion = kind<QAction>(name);
         ASSERT_NE(aktion, nullptr);
