@@ -95,7 +95,8 @@ test)
     echo "== Build with warnings as errors"
     baue build/test -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=ON
     echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
-    baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=OFF
+    baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=OFF \
+        -DKURVIX_TESTPROGRAMME_GANZ=ON
     echo "== Fuzz targets (clang, libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer)"
     FUZZ_ZIELE=(fuzz_aufgabendatei fuzz_parameterwert fuzz_abtastung)
     baue build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DKURVIX_FUZZ=ON \
