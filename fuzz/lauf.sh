@@ -10,18 +10,35 @@ sekunden=$2
 mkdir -p "$ordner/funde"
 kopie=$(mktemp -d)
 trap 'rm -rf "$kopie"' EXIT
-for ziel in aufgabendatei parameterwert abtastung; do
+# One target: its run, and on a find the end of its log.
+fuzze() { # target
+    local ziel=$1 woerter=() protokoll="$ordner/funde/$1.log"
     cp -r "fuzz/korpus/$ziel" "$kopie/$ziel"
-    woerter=()
     [ -f "fuzz/$ziel.dict" ] && woerter=(-dict="fuzz/$ziel.dict")
-    echo "== Fuzzing $ziel for $sekunden s"
-    protokoll="$ordner/funde/$ziel.log"
     if ! "$ordner/fuzz/fuzz_$ziel" "${woerter[@]}" -max_len=65536 -timeout=2 -rss_limit_mb=512 \
         -max_total_time="$sekunden" -print_final_stats=1 -artifact_prefix="$ordner/funde/$ziel-" \
         "$kopie/$ziel" >"$protokoll" 2>&1; then
         tail -n 40 "$protokoll" >&2
         echo "fuzz_$ziel found a fault; the input is in $ordner/funde/" >&2
-        exit 1
+        return 1
     fi
-    grep -E '^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' "$protokoll"
+}
+
+# The targets run side by side, so that the whole run takes SECONDS_PER_TARGET.
+ziele=(aufgabendatei parameterwert abtastung)
+laeufe=()
+echo "== Fuzzing ${ziele[*]} for $sekunden s, side by side"
+for ziel in "${ziele[@]}"; do
+    fuzze "$ziel" &
+    laeufe+=($!)
 done
+fehler=0
+for i in "${!ziele[@]}"; do
+    if wait "${laeufe[i]}"; then
+        echo "== fuzz_${ziele[i]}"
+        grep -E '^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' "$ordner/funde/${ziele[i]}.log"
+    else
+        fehler=1
+    fi
+done
+exit "$fehler"
