@@ -81,10 +81,8 @@ void TForm1::legeTypAn(int Typ)
         term->Tafel->setObjectName(QStringLiteral("Terme%1").arg(Typ * 3 + Rolle));
         if (Rolle == RolleListe)
             term->Einrichten(Typ, Rolle);
-        else if (Rolle == RolleAnzeige)
-            term->Vorbereiten(Typ, Rolle); // laid out by the Darstellen that shows it
-        else
-            term->Tafel->hide(); // built by RichteEingabeEin
+        else // built by RichteEingabeEin; the pupil's values stand before that
+            term->Parameter = Startwerte(Typ);
         Terme[Typ * 3 + Rolle] = term;
     }
     QWidget* liste = Terme[Typ * 3]->Tafel;
@@ -92,14 +90,16 @@ void TForm1::legeTypAn(int Typ)
     liste->show();
 }
 
-// The edit boxes are the dearest part of the start, so an input equation
-// is built when its type is first chosen, and its value equation placed
-// beside it.
+// The edit boxes are the dearest part of the start, so a type's input
+// equation is built when the type is first chosen, and its value equation
+// prepared beside it; that one is laid out by the Darstellen that shows it.
 void TForm1::RichteEingabeEin(int Typ)
 {
     TFunktionsTerm* eingabe = Terme[Typ * 3 + RolleEingabe];
     if (eingabe->Eingaben[0] != nullptr)
         return;
+    // First, as the input's start values already reach the value equation.
+    Terme[Typ * 3 + RolleAnzeige]->Vorbereiten(Typ, RolleAnzeige);
     eingabe->Einrichten(Typ, RolleEingabe);
     SchliesseAnzeigeAn(Typ);
 }

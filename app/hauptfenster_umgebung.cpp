@@ -39,8 +39,10 @@ void TForm1::ZeichneUserGraph(int Typ)
 
 ParameterSatz TForm1::UserParameter(int Typ) const { return Terme[Typ * 3 + RolleAnzeige]->Parameter; }
 
+// The equations are built first: building them sets the type's start values.
 void TForm1::SetzeUserParameter(int Typ, int i, double wert)
 {
+    RichteEingabeEin(Typ);
     Terme[Typ * 3 + RolleAnzeige]->Parameter[i] = wert;
     ZeigeUserWerte(Typ);
 }

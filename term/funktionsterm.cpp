@@ -109,6 +109,15 @@ TFunktionsTerm::TFunktionsTerm(QObject* Besitzer, QWidget* Fenster, TermUmgebung
     Tafel = new QWidget(Fenster);
     Tafel->resize(Tafel->width(), TafelHoehe);
     Tafel->setAutoFillBackground(true);
+    Tafel->hide();
+}
+
+// The texts and marks are made when the panel is first prepared: the main
+// window's input and value equations wait until their type is chosen.
+void TFunktionsTerm::legeTeileAn()
+{
+    if (Klickbild != nullptr)
+        return;
     for (auto& label : Texte)
         label = neuesLabel(Tafel);
     for (auto& label : Werte)
@@ -146,6 +155,7 @@ void TFunktionsTerm::Einrichten(int Typ, int Rolle)
 void TFunktionsTerm::Vorbereiten(int Typ, int Rolle)
 {
     Tafel->hide();
+    legeTeileAn();
     richteRolleEin(Rolle);
     this->Typ = Typ;
     richteTypEin(Rolle);

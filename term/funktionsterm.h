@@ -61,8 +61,9 @@ private:
 class TFunktionsTerm : public QObject {
     Q_OBJECT
 public:
-    // The panel's pieces live on Tafel, a child of Fenster; the term panel
-    // itself belongs to Besitzer.
+    // The panel's pieces live on Tafel, a hidden child of Fenster, and are
+    // made by the first Vorbereiten or Einrichten; the term panel itself
+    // belongs to Besitzer.
     TFunktionsTerm(QObject* Besitzer, QWidget* Fenster, TermUmgebung& umgebung);
 
     // Configures the panel for a type and role, resets it to the type's start
@@ -78,7 +79,7 @@ public:
     // The change handler of every edit box: the box's text as a number.
     void ParameterGeaendert(QLineEdit* Sender);
 
-    std::array<QLabel*, 4> Texte{};
+    std::array<QLabel*, 4> Texte{}; // these pieces are made by the first Vorbereiten
     std::array<QLabel*, 4> Werte{};
     std::array<QLineEdit*, 4> Eingaben{}; // made when the panel first becomes an input equation
     std::array<Figur*, 2> Punkte{};
@@ -95,6 +96,7 @@ private:
     bool Pfeiltaste(QLineEdit* Sender, const QKeyEvent* Key);
     void markiereBeimFokus(QLineEdit* Sender, QEvent* ereignis);
     int index(const QObject* eingabe) const;
+    void legeTeileAn();
     void legeEingabenAn();
     void richteRolleEin(int Rolle);
     void richteTypEin(int Rolle);

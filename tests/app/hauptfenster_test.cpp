@@ -220,6 +220,7 @@ TEST_F(HauptfensterTest, GrundzustandNachDemStart)
         EXPECT_FALSE(tafel(Typ, RolleEingabe)->isVisible());
         EXPECT_FALSE(tafel(Typ, RolleAnzeige)->isVisible());
         EXPECT_EQ(form.Terme[Typ * 3 + RolleEingabe]->Eingaben[0], nullptr) << "built when the type is chosen";
+        EXPECT_EQ(form.Terme[Typ * 3 + RolleAnzeige]->Werte[0], nullptr) << "built when the type is chosen";
         EXPECT_FALSE(form.Terme[Typ * 3]->Klickbild->Klickbar());
         EXPECT_EQ(form.Terme[Typ * 3]->Texte[0]->palette().color(QPalette::WindowText), Farbe(0x808080));
     }

@@ -122,6 +122,7 @@ TEST_F(OptionenTest, FarbwahlBehaeltIhreFarbe)
 TEST_F(OptionenTest, UserFarbeFaerbtGleichungUndGruppe)
 {
     menue("MemEinfachesZeichnen");
+    waehle(Hyperbel); // built, then left
     waehle(Gerade);
     const TFunktionsTerm* anzeige = form.Terme[Gerade * 3 + RolleAnzeige];
     dialoge.farbantworten = {Gruen};
