@@ -206,6 +206,19 @@ TEST_P(JederTyp, EinrichtenSetztZurueck)
 
 INSTANTIATE_TEST_SUITE_P(Typen, JederTyp, ::testing::Range(0, AnzahlTypen));
 
+// A panel is made empty and hidden; its pieces come with its first preparation.
+TEST(FunktionstermAufbau, TafelBleibtBisZumVorbereitenLeerUndVerborgen)
+{
+    QWidget fenster;
+    Umgebung umgebung;
+    TFunktionsTerm term(nullptr, &fenster, umgebung);
+    fenster.show();
+    EXPECT_FALSE(term.Tafel->isVisible());
+    EXPECT_EQ(term.Texte[0], nullptr);
+    term.Vorbereiten(Gerade, RolleAnzeige);
+    EXPECT_EQ(term.Texte[0]->parentWidget(), term.Tafel);
+}
+
 TEST_F(FunktionstermTest, TafelnDerRollen)
 {
     EXPECT_EQ(term(Gerade, RolleListe).Tafel->geometry().left(), 25);
