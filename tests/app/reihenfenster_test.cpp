@@ -1,5 +1,6 @@
 #include "app/reihenfenster.h"
 
+#include "app/befehlszeile.h"
 #include "fenstertest.h"
 #include "tasks/dateiinhalt.h"
 
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 namespace {
@@ -135,9 +137,40 @@ TEST_F(ReihenfensterTest, NichtsGehtVerloren)
     EXPECT_EQ(teil<QLineEdit>("EParameter3")->text(), QStringLiteral("0"));
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(editor->LAufgaben->topLevelItemCount(), 0);
+    EXPECT_EQ(editor->LAufgaben->topLevelItemCount(), 1); // the end of the series
     EXPECT_FALSE(editor->isWindowModified());
     EXPECT_TRUE(editor->close());
+}
+
+// The command line opens the editor with the file, here one with a faulty
+// head; the end of the series holds the remarks after the last task.
+TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
+{
+    const QString pfad = ordner.filePath(QStringLiteral("kopf.sba"));
+    SchreibeDateiinhalt(pfad, "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von "
+                              "Talvenhorn *\r\nK\r\n1 1\r\n4 2 0 0\r\n*c\r\n");
+    OeffneBeimStart(form, LiesBefehlszeile({QStringLiteral("kurvix"), QStringLiteral("--bearbeite"), pfad}));
+    QCoreApplication::processEvents();
+    TReihenfenster* editor = form.Reihenfenster();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – kopf.sba[*]"));
+    EXPECT_TRUE(editor->EKommentar->text().isEmpty() && std::ranges::none_of(editor->CTyp, &QCheckBox::isChecked));
+    EXPECT_EQ(dialoge.boxen.at(0).text, QStringLiteral("Fehler in der Aufgabendatei: Funktionstyp ist mehrfach ausgewählt!"));
+    editor->LAufgaben->setCurrentItem(editor->LAufgaben->topLevelItem(1));
+    EXPECT_FALSE(editor->CBTyp->isEnabled());
+    EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*c"));
+    editor->EBemerkungen->moveCursor(QTextCursor::End);
+    QTest::keyClicks(editor->EBemerkungen, QStringLiteral("d"));
+    EXPECT_EQ(editor->Reihe().Reihe().Schluss, QStringList{QStringLiteral("*cd")});
+
+    // The random task, drawn by the exercise's rules, goes in before the end; cancelling adds none.
+    dialoge.auswahlAntworten = {{std::nullopt, std::nullopt, false}, {std::vector<int>{Parabel2, Hyperbel}, Normal, true}};
+    zufall.zuege = {0, 6, 12, 1, 1, 1};
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("BZufall")), Qt::LeftButton);
+    ASSERT_EQ(editor->LAufgaben->topLevelItemCount(), 3);
+    EXPECT_EQ(editor->LAufgaben->topLevelItem(0)->text(2), QStringLiteral("f(x) = 2·x³"));
+    EXPECT_EQ(editor->LAufgaben->topLevelItem(1)->text(2), QStringLiteral("f(x) = (x - 2)² + 1"));
 }
 
 } // namespace
