@@ -3,7 +3,6 @@
 #include "dialogs/auswahlbox.h"
 #include "dialogs/farbpalette.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -12,16 +11,16 @@
 
 namespace {
 
-// Runs a modal dialog and gives the keyboard back to the window that had it
-// before. A window manager does that itself; without one (a kiosk session,
-// Xvfb) no window of the program would be active afterwards, and its
-// shortcuts and mnemonics would be dead until a click.
+// Runs a modal dialog and gives the keyboard back to the window it belongs
+// to, as a window manager does. Without one (a kiosk session, Xvfb) no
+// window of the program would be active afterwards, and its shortcuts and
+// mnemonics would be dead until a click.
 int modal(QDialog& dialog)
 {
-    const QPointer<QWidget> vorher = QApplication::activeWindow();
+    const QPointer<QWidget> fenster = dialog.parentWidget() != nullptr ? dialog.parentWidget()->window() : nullptr;
     const int ergebnis = dialog.exec();
-    if (vorher && vorher->isVisible())
-        vorher->activateWindow();
+    if (fenster && fenster->isVisible())
+        fenster->activateWindow();
     return ergebnis;
 }
 
