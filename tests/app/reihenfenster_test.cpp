@@ -80,6 +80,7 @@ TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
     QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
     teil<QComboBox>("CBTyp")->setCurrentIndex(Hyperbel);
     emit teil<QComboBox>("CBTyp")->activated(Hyperbel);
+    EXPECT_EQ(teil<QComboBox>("CBTyp")->currentText(), QStringLiteral("6 Hyperbel"));
     EXPECT_TRUE(editor->isWindowModified());
     EXPECT_EQ(zeile(0, 2), MitTrenner("f(x) = -0,5·(x + 0,25)²"));
     EXPECT_EQ(zeile(1, 1), QStringLiteral("Sinusfunktion"));
