@@ -168,6 +168,7 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
     EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*c"));
     editor->EBemerkungen->moveCursor(QTextCursor::End);
     QTest::keyClicks(editor->EBemerkungen, QStringLiteral("d"));
+    QTest::keyClick(editor->EBemerkungen, Qt::Key_Tab); // leaves the box, types no tab
     EXPECT_EQ(editor->Reihe().Reihe().Schluss, QStringList{QStringLiteral("*cd")});
 
     // The random task, drawn by the exercise's rules, goes in before the end; cancelling adds none.

@@ -89,6 +89,7 @@ TEST(Reihenbearbeitung, RueckgaengigNach20AenderungenGibtDieGeoeffneteReihe)
     reihe.Verschiebe(1);
     reihe.SetzeTyp(Gerade);
     reihe.SetzeKommentar(QStringLiteral("Neu"));
+    EXPECT_EQ(reihe.Stapel().count(), 16); // keystrokes merged; Sinus was allowed, the last task stayed last
     const QByteArray bearbeitet = bytes(reihe);
     EXPECT_NE(bearbeitet, inhalt);
     EXPECT_TRUE(reihe.Geaendert());
