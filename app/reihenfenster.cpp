@@ -328,7 +328,8 @@ void TReihenfenster::zeigeListe()
     QList<QTreeWidgetItem*> zeilen;
     for (int i = 0; i < m_reihe.Anzahl(); ++i)
         zeilen << new QTreeWidgetItem;
-    zeilen << new QTreeWidgetItem(QStringList{QString(), QString(), Ende}); // holds the remark lines after the last task
+    // The end of the series holds the remark lines after the last task.
+    zeilen << new QTreeWidgetItem(QStringList{QString(), QString(), Ende});
     LAufgaben->addTopLevelItems(zeilen);
     for (int i = 0; i < m_reihe.Anzahl(); ++i)
         zeigeZeile(i);

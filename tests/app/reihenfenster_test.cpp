@@ -155,14 +155,16 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
 {
     const QString pfad = ordner.filePath(QStringLiteral("kopf.sba"));
     SchreibeDateiinhalt(pfad, "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von "
-                              "Talvenhorn *\r\nK\r\n1 1\r\n4 2 0 0 (-4;2)\r\n*c\r\n");
+                              "Talvenhorn *\r\nK\r\n1 1\r\n*a\r\n4 2 0 0 (-4;2)\r\n*c\r\n");
     OeffneBeimStart(form, LiesBefehlszeile({QStringLiteral("kurvix"), QStringLiteral("--bearbeite"), pfad}));
     QCoreApplication::processEvents();
     TReihenfenster* editor = form.Reihenfenster();
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – kopf.sba[*]"));
     EXPECT_TRUE(editor->EKommentar->text().isEmpty() && std::ranges::none_of(editor->CTyp, &QCheckBox::isChecked));
-    EXPECT_EQ(dialoge.boxen.at(0).text, QStringLiteral("Fehler in der Aufgabendatei: Funktionstyp ist mehrfach ausgewählt!"));
+    EXPECT_EQ(dialoge.boxen.at(0).text,
+              QStringLiteral("Fehler in der Aufgabendatei: Funktionstyp ist mehrfach ausgewählt!"));
+    EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*a"));
     editor->LAufgaben->setCurrentItem(editor->LAufgaben->topLevelItem(1));
     EXPECT_FALSE(editor->CBTyp->isEnabled());
     EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*c"));
@@ -172,7 +174,8 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
     EXPECT_EQ(editor->Reihe().Reihe().Schluss, QStringList{QStringLiteral("*cd")});
 
     // The random task, drawn by the exercise's rules, goes in before the end; cancelling adds none.
-    dialoge.auswahlAntworten = {{std::nullopt, std::nullopt, false}, {std::vector<int>{Parabel2, Hyperbel}, Normal, true}};
+    dialoge.auswahlAntworten = {{std::nullopt, std::nullopt, false},
+                                {std::vector<int>{Parabel2, Hyperbel}, Normal, true}};
     zufall.zuege = {0, 6, 12, 1, 1, 1};
     for (int i = 0; i < 2; ++i)
         QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("BZufall")), Qt::LeftButton);
