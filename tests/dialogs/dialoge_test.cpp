@@ -69,7 +69,7 @@ TEST_F(DateiDialogTest, AbbrechenWaehltNichts)
               std::nullopt);
 }
 
-// After a modal dialog the window that had the keyboard has it again.
+// After a modal dialog its window has the keyboard again.
 TEST(QtDialoge, GibtDemFensterDieTastaturZurueck)
 {
     QWidget fenster;
