@@ -396,14 +396,6 @@ int Reihenbearbeitung::typzeile() const
            + 1;
 }
 
-int Reihenbearbeitung::Zeilennummer(int index) const
-{
-    int zeile = typzeile();
-    for (int i = 0; i <= index; ++i)
-        zeile += static_cast<int>(m_reihe.Aufgaben[static_cast<std::size_t>(i)].Bemerkungen.size()) + 1;
-    return zeile;
-}
-
 int Reihenbearbeitung::AufgabeInZeile(int zeile) const
 {
     int letzte = typzeile();

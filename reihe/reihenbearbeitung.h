@@ -82,8 +82,6 @@ public:
     // The findings of the whole series in the order of the file, each with
     // its line.
     std::vector<Befund> Befunde() const;
-    // The line of the task at index, counted from 1 as in the file.
-    int Zeilennummer(int index) const;
     // The task whose line or remark lines hold the line; -1 for the head.
     int AufgabeInZeile(int zeile) const;
 

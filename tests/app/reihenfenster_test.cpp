@@ -160,6 +160,7 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
     QCoreApplication::processEvents();
     TReihenfenster* editor = form.Reihenfenster();
     ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – kopf.sba[*]"));
     EXPECT_TRUE(editor->EKommentar->text().isEmpty() && std::ranges::none_of(editor->CTyp, &QCheckBox::isChecked));
     EXPECT_EQ(dialoge.boxen.at(0).text,
@@ -172,6 +173,9 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
     QTest::keyClicks(editor->EBemerkungen, QStringLiteral("d"));
     QTest::keyClick(editor->EBemerkungen, Qt::Key_Tab); // leaves the box, types no tab
     EXPECT_EQ(editor->Reihe().Reihe().Schluss, QStringList{QStringLiteral("*cd")});
+    QTest::keyClick(editor->EBemerkungen, Qt::Key_Z, Qt::ControlModifier); // undoes the series, not the box
+    EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*c"));
+    EXPECT_TRUE(editor->findChild<QPushButton*>(QStringLiteral("BWiederholen"))->isEnabled());
 
     // The random task, drawn by the exercise's rules, goes in before the end; cancelling adds none.
     dialoge.auswahlAntworten = {{std::nullopt, std::nullopt, false},
