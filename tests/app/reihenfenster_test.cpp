@@ -187,6 +187,8 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
     EXPECT_EQ(editor->LAufgaben->topLevelItem(0)->text(2), QStringLiteral("f(x) = 2·x³"));
     EXPECT_EQ(editor->LAufgaben->topLevelItem(1)->text(2), QStringLiteral("f(x) = (x - 2)² + 1"));
     EXPECT_TRUE(editor->EAbschnitt[0]->text().isEmpty()); // the first task's section is not the new one's
+    dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Verwerfen};
+    EXPECT_TRUE(editor->close());
 }
 
 } // namespace

@@ -184,6 +184,7 @@ TEST(Reihenbearbeitung, BefundeFolgenDerAenderungMitIhrerZeile)
     EXPECT_EQ(reihe.AufgabeInZeile(6), 1);
     EXPECT_EQ(reihe.AufgabeInZeile(4), 0); // the remark before task 1
     EXPECT_EQ(reihe.AufgabeInZeile(3), -1);
+    EXPECT_EQ(reihe.AufgabeInZeile(99), -1);
     reihe.Waehle(0);
     reihe.SetzeBemerkungen({QStringLiteral("* a"), QStringLiteral("* b")});
     reihe.SetzeParameter(2, 50); // out of sight
