@@ -33,6 +33,7 @@ namespace {
 
 const QString Titel = QStringLiteral("Aufgabenreihe bearbeiten");
 const QString Filter = QStringLiteral("Aufgabendatei (*.sba)");
+const QString Ende = QStringLiteral("Ende der Reihe");
 
 // Gives a control its name for tests and for screen readers.
 template <typename Steuer>
@@ -229,11 +230,12 @@ void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
         raster->addWidget(box, 2, 2 * i + 1);
         Verbinde(m_bericht, box, &QLineEdit::textEdited, this, [this] { abschnittGetippt(); });
     }
-    EBemerkungen = benannt(new QPlainTextEdit, "EBemerkungen", QStringLiteral("Bemerkungszeilen vor der Aufgabe"));
+    EBemerkungen = benannt(new QPlainTextEdit, "EBemerkungen", QString());
     EBemerkungen->setTabChangesFocus(true);
     EBemerkungen->setFixedHeight(60);
     EBemerkungen->installEventFilter(this);
-    raster->addWidget(beschriftung(QStringLiteral("Be&merkungen davor (Zeilen mit *):"), EBemerkungen), 3, 0, 1, 8);
+    LBemerkungen = benannt(beschriftung(QString(), EBemerkungen), "LBemerkungen", QString());
+    raster->addWidget(LBemerkungen, 3, 0, 1, 8);
     raster->addWidget(EBemerkungen, 4, 0, 1, 8);
     connect(EBemerkungen, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_zeigt)
@@ -302,6 +304,8 @@ void TReihenfenster::geaendert(const Reihenaenderung& aenderung)
         zeigeKopf();
         zeigeListe();
         break;
+    case Reihenaenderung::Art::Schluss:
+        break;
     }
     zeigeAufgabe();
     zeigeBefunde();
@@ -324,6 +328,8 @@ void TReihenfenster::zeigeListe()
     QList<QTreeWidgetItem*> zeilen;
     for (int i = 0; i < m_reihe.Anzahl(); ++i)
         zeilen << new QTreeWidgetItem;
+    // The end of the series holds the remark lines after the last task.
+    zeilen << new QTreeWidgetItem(QStringList{QString(), QString(), Ende});
     LAufgaben->addTopLevelItems(zeilen);
     for (int i = 0; i < m_reihe.Anzahl(); ++i)
         zeigeZeile(i);
@@ -344,24 +350,35 @@ void TReihenfenster::zeigeAufgabe()
 {
     m_zeigt = true;
     const Reihenaufgabe* aufgabe = m_reihe.Gewaehlte();
-    LAufgaben->setCurrentItem(aufgabe != nullptr ? LAufgaben->topLevelItem(m_reihe.Auswahl()) : nullptr);
-    for (QWidget* feld : std::initializer_list<QWidget*>{CBTyp, EBemerkungen})
-        feld->setEnabled(aufgabe != nullptr);
+    LAufgaben->setCurrentItem(m_reihe.Auswahl() >= 0 ? LAufgaben->topLevelItem(m_reihe.Auswahl()) : nullptr);
+    CBTyp->setEnabled(aufgabe != nullptr);
     for (QLineEdit* box : EAbschnitt)
         box->setEnabled(aufgabe != nullptr);
     if (aufgabe != nullptr) {
         CBTyp->setCurrentIndex(IstTyp(aufgabe->Typ) ? aufgabe->Typ : -1);
         zeigeParameter(*aufgabe);
         zeigeAbschnitte(aufgabe->Abschnitte);
-        const QString bemerkungen =
-            m_reihe.Reihe().Aufgaben[static_cast<std::size_t>(m_reihe.Auswahl())].Bemerkungen.join(QLatin1Char('\n'));
-        if (bemerkungszeilen(EBemerkungen->toPlainText()).join(QLatin1Char('\n')) != bemerkungen)
-            EBemerkungen->setPlainText(bemerkungen);
     } else {
         zeigeParameter({});
     }
+    zeigeBemerkungen();
     zeigeVorschau();
     m_zeigt = false;
+}
+
+// The box holds the remark lines before the selected task, or after the
+// last one when the end of the series is selected.
+void TReihenfenster::zeigeBemerkungen()
+{
+    const bool amEnde = m_reihe.AmEnde();
+    LBemerkungen->setText(amEnde ? QStringLiteral("Be&merkungen am Ende der Reihe (Zeilen mit *):")
+                                 : QStringLiteral("Be&merkungen davor (Zeilen mit *):"));
+    EBemerkungen->setAccessibleName(amEnde ? QStringLiteral("Bemerkungszeilen am Ende der Reihe")
+                                           : QStringLiteral("Bemerkungszeilen vor der Aufgabe"));
+    EBemerkungen->setEnabled(m_reihe.Auswahl() >= 0);
+    const QString bemerkungen = m_reihe.Bemerkungen().join(QLatin1Char('\n'));
+    if (bemerkungszeilen(EBemerkungen->toPlainText()).join(QLatin1Char('\n')) != bemerkungen)
+        EBemerkungen->setPlainText(bemerkungen);
 }
 
 void TReihenfenster::zeigeParameter(const Reihenaufgabe& aufgabe)
@@ -521,12 +538,8 @@ bool TReihenfenster::schreibe(const QString& pfad)
         m_dialoge.Fehler(this, Titel, *fehler);
         return false;
     }
-    const std::vector<Befund> befunde = m_reihe.Befunde();
-    const auto ersterFehler = std::ranges::find(befunde, Befund::Art::Fehler, &Befund::art);
-    if (ersterFehler != befunde.end()
-        && !m_dialoge.Frage(this, Titel,
-                            QStringLiteral("Die Reihe hat einen Fehler in Zeile %1: %2\nTrotzdem speichern?")
-                                .arg(Zahltext(ersterFehler->zeile), ersterFehler->text)))
+    const std::optional<QString> frage = Speicherfrage(m_reihe.Befunde());
+    if (frage && !m_dialoge.Frage(this, Titel, *frage))
         return false;
     if (const std::optional<QString> fehler = SchreibeDateiinhalt(pfad, std::get<QByteArray>(bytes))) {
         m_dialoge.Fehler(this, Titel, *fehler);

@@ -59,6 +59,7 @@ private:
     void zeigeAufgabe();
     void zeigeParameter(const Reihenaufgabe& aufgabe);
     void zeigeAbschnitte(const Abschnitte& abschnitte);
+    void zeigeBemerkungen();
     void zeigeBefunde();
     void zeigeVorschau();
     QString dateiname() const;
@@ -94,6 +95,7 @@ public:
     std::array<QLabel*, 4> LParameter{};
     std::array<QLineEdit*, 4> EParameter{};
     std::array<QLineEdit*, 4> EAbschnitt{}; // from and to of the first, then of the second section
+    QLabel* LBemerkungen = nullptr;
     QPlainTextEdit* EBemerkungen = nullptr;
     Zeichenflaeche* IVorschau = nullptr;
     QLabel* LVorschauMeldung = nullptr;

@@ -6,14 +6,28 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
 
+// Runs a modal dialog and gives the keyboard back to the window it belongs
+// to, as a window manager does. Without one (a kiosk session, Xvfb) no
+// window of the program would be active afterwards, and its shortcuts and
+// mnemonics would be dead until a click.
+int modal(QDialog& dialog)
+{
+    const QPointer<QWidget> fenster = dialog.parentWidget() != nullptr ? dialog.parentWidget()->window() : nullptr;
+    const int ergebnis = dialog.exec();
+    if (fenster && fenster->isVisible())
+        fenster->activateWindow();
+    return ergebnis;
+}
+
 void zeige(QWidget* eltern, QMessageBox::Icon symbol, const QString& titel, const QString& text)
 {
     QMessageBox box(symbol, titel, text, QMessageBox::Ok, eltern);
-    box.exec();
+    modal(box);
 }
 
 } // namespace
@@ -28,7 +42,7 @@ void QtDialoge::Fehler(QWidget* eltern, const QString& titel, const QString& tex
     zeige(eltern, QMessageBox::Critical, titel, text);
 }
 
-void QtDialoge::Auswahl(TAuswahlBox& box) { box.exec(); }
+void QtDialoge::Auswahl(TAuswahlBox& box) { modal(box); }
 
 std::optional<QString> QtDialoge::DateiDialog(QWidget* eltern, const QString& filter, const QString& endung)
 {
@@ -36,7 +50,7 @@ std::optional<QString> QtDialoge::DateiDialog(QWidget* eltern, const QString& fi
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(endung);
-    if (dialog.exec() != QDialog::Accepted)
+    if (modal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFiles().value(0);
 }
@@ -47,7 +61,7 @@ std::optional<QString> QtDialoge::SpeicherDialog(QWidget* eltern, const QString&
     QFileDialog dialog(eltern, QString(), vorschlag.isEmpty() ? QDir::currentPath() : vorschlag, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(endung);
-    if (dialog.exec() != QDialog::Accepted)
+    if (modal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFiles().value(0);
 }
@@ -57,7 +71,7 @@ bool QtDialoge::Frage(QWidget* eltern, const QString& titel, const QString& text
     QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern);
     QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     box.setDefaultButton(box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole));
-    box.exec();
+    modal(box);
     return box.clickedButton() == ja;
 }
 
@@ -68,7 +82,7 @@ Dialoge::Speicherantwort QtDialoge::FrageSpeichern(QWidget* eltern, const QStrin
     QPushButton* verwerfen = box.addButton(QStringLiteral("&Verwerfen"), QMessageBox::DestructiveRole);
     box.setEscapeButton(box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole));
     box.setDefaultButton(speichern);
-    box.exec();
+    modal(box);
     if (box.clickedButton() == speichern)
         return Speicherantwort::Speichern;
     return box.clickedButton() == verwerfen ? Speicherantwort::Verwerfen : Speicherantwort::Abbrechen;
@@ -77,9 +91,9 @@ Dialoge::Speicherantwort QtDialoge::FrageSpeichern(QWidget* eltern, const QStrin
 std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farbe)
 {
     Farbpalette palette(farbe, eltern);
-    if (palette.exec() != QDialog::Accepted)
+    if (modal(palette) != QDialog::Accepted)
         return std::nullopt;
     return palette.Farbe();
 }
 
-void QtDialoge::ZeigeModal(QDialog& fenster) { fenster.exec(); }
+void QtDialoge::ZeigeModal(QDialog& fenster) { modal(fenster); }

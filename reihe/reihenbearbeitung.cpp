@@ -1,5 +1,7 @@
 #include "reihe/reihenbearbeitung.h"
 
+#include "model/zahltext.h"
+
 #include <QUndoCommand>
 
 #include <algorithm>
@@ -74,6 +76,30 @@ private:
     Reihenbearbeitung& m_reihe;
     int m_index, m_feld;
     Reiheneintrag m_alt, m_neu;
+};
+
+// The remark lines after the last task; keystrokes in them merge.
+class Schlussbefehl : public QUndoCommand {
+public:
+    Schlussbefehl(Reihenbearbeitung& reihe, QStringList neu)
+        : QUndoCommand(QStringLiteral("Bemerkungen am Ende ändern"))
+        , m_reihe(reihe)
+        , m_alt(reihe.Reihe().Schluss)
+        , m_neu(std::move(neu))
+    {
+    }
+    void redo() override { m_reihe.SchreibeSchluss(m_neu); }
+    void undo() override { m_reihe.SchreibeSchluss(m_alt); }
+    int id() const override { return 3; }
+    bool mergeWith(const QUndoCommand* anderer) override
+    {
+        m_neu = static_cast<const Schlussbefehl*>(anderer)->m_neu;
+        return true;
+    }
+
+private:
+    Reihenbearbeitung& m_reihe;
+    QStringList m_alt, m_neu;
 };
 
 // Inserting a task, or with einfuegen false removing it: one is the undo of
@@ -188,14 +214,18 @@ std::variant<QByteArray, QString> Reihenbearbeitung::Bytes() const
     return SchreibeAufgabenreihe(m_reihe, m_locale.decimalPoint());
 }
 
-void Reihenbearbeitung::Waehle(int index)
-{
-    m_auswahl = m_reihe.Aufgaben.empty() ? -1 : std::clamp(index, 0, Anzahl() - 1);
-}
+void Reihenbearbeitung::Waehle(int index) { m_auswahl = std::clamp(index, 0, Anzahl()); }
 
 const Reihenaufgabe* Reihenbearbeitung::Gewaehlte() const
 {
-    return m_auswahl < 0 ? nullptr : &m_reihe.Aufgaben[static_cast<std::size_t>(m_auswahl)].Aufgabe;
+    return m_auswahl < 0 || AmEnde() ? nullptr : &m_reihe.Aufgaben[static_cast<std::size_t>(m_auswahl)].Aufgabe;
+}
+
+QStringList Reihenbearbeitung::Bemerkungen() const
+{
+    if (AmEnde())
+        return m_reihe.Schluss;
+    return m_auswahl < 0 ? QStringList() : m_reihe.Aufgaben[static_cast<std::size_t>(m_auswahl)].Bemerkungen;
 }
 
 void Reihenbearbeitung::SetzeKommentar(const QString& kommentar)
@@ -226,7 +256,7 @@ void Reihenbearbeitung::SetzeTypErlaubt(int Typ, bool erlaubt)
 
 void Reihenbearbeitung::aendereGewaehlte(int feld, const std::function<void(Reiheneintrag&)>& aenderung)
 {
-    if (m_auswahl < 0)
+    if (Gewaehlte() == nullptr)
         return;
     Reiheneintrag eintrag = m_reihe.Aufgaben[static_cast<std::size_t>(m_auswahl)];
     const Reihenaufgabe vorher = eintrag.Aufgabe;
@@ -265,12 +295,17 @@ void Reihenbearbeitung::SetzeAbschnitte(const Abschnitte& abschnitte)
 
 void Reihenbearbeitung::SetzeBemerkungen(const QStringList& bemerkungen)
 {
+    if (AmEnde()) {
+        if (bemerkungen != m_reihe.Schluss)
+            m_stapel.push(new Schlussbefehl(*this, bemerkungen));
+        return;
+    }
     aendereGewaehlte(FeldBemerkungen, [&bemerkungen](Reiheneintrag& e) { e.Bemerkungen = bemerkungen; });
 }
 
 void Reihenbearbeitung::FuegeEin(const Reihenaufgabe& aufgabe)
 {
-    m_stapel.push(new Einfuegebefehl(*this, m_auswahl + 1, {{}, aufgabe, std::nullopt}, true));
+    m_stapel.push(new Einfuegebefehl(*this, std::min(m_auswahl + 1, Anzahl()), {{}, aufgabe, std::nullopt}, true));
 }
 
 void Reihenbearbeitung::NeueAufgabe()
@@ -281,7 +316,7 @@ void Reihenbearbeitung::NeueAufgabe()
 
 void Reihenbearbeitung::Loesche()
 {
-    if (m_auswahl < 0)
+    if (Gewaehlte() == nullptr)
         return;
     m_stapel.push(new Einfuegebefehl(*this, m_auswahl, m_reihe.Aufgaben[static_cast<std::size_t>(m_auswahl)], false));
 }
@@ -289,7 +324,7 @@ void Reihenbearbeitung::Loesche()
 void Reihenbearbeitung::Verschiebe(int richtung)
 {
     const int ziel = m_auswahl + richtung;
-    if (m_auswahl < 0 || ziel < 0 || ziel >= Anzahl())
+    if (Gewaehlte() == nullptr || ziel < 0 || ziel >= Anzahl())
         return;
     m_stapel.push(new Tauschbefehl(*this, std::min(m_auswahl, ziel), m_auswahl));
 }
@@ -322,6 +357,13 @@ void Reihenbearbeitung::SchreibeEintrag(int index, const Reiheneintrag& eintrag)
     melde(Reihenaenderung::Art::Aufgabe, index);
 }
 
+void Reihenbearbeitung::SchreibeSchluss(const QStringList& schluss)
+{
+    m_reihe.Schluss = schluss;
+    m_auswahl = Anzahl();
+    melde(Reihenaenderung::Art::Schluss, m_auswahl);
+}
+
 void Reihenbearbeitung::Einfuegen(int index, const Reiheneintrag& eintrag)
 {
     m_reihe.Aufgaben.insert(m_reihe.Aufgaben.begin() + index, eintrag);
@@ -335,7 +377,7 @@ void Reihenbearbeitung::Entfernen(int index)
 {
     m_reihe.Aufgaben.erase(m_reihe.Aufgaben.begin() + index);
     m_aufgabenbefunde.erase(m_aufgabenbefunde.begin() + index);
-    Waehle(index);
+    m_auswahl = std::min(index, Anzahl() - 1);
     melde(Reihenaenderung::Art::Struktur, m_auswahl);
 }
 
@@ -352,14 +394,6 @@ int Reihenbearbeitung::typzeile() const
 {
     return Kopfzeilen + static_cast<int>(m_reihe.VorKommentar.size()) + 1 + static_cast<int>(m_reihe.VorTypen.size())
            + 1;
-}
-
-int Reihenbearbeitung::Zeilennummer(int index) const
-{
-    int zeile = typzeile();
-    for (int i = 0; i <= index; ++i)
-        zeile += static_cast<int>(m_reihe.Aufgaben[static_cast<std::size_t>(i)].Bemerkungen.size()) + 1;
-    return zeile;
 }
 
 int Reihenbearbeitung::AufgabeInZeile(int zeile) const
@@ -443,4 +477,31 @@ void Reihenbearbeitung::melde(Reihenaenderung::Art art, int index)
 {
     if (Beobachter)
         Beobachter({art, index});
+}
+
+std::optional<QString> Speicherfrage(const std::vector<Befund>& befunde)
+{
+    std::vector<const Befund*> fehler;
+    for (const Befund& befund : befunde) {
+        if (befund.art == Befund::Art::Fehler)
+            fehler.push_back(&befund);
+    }
+    if (fehler.empty())
+        return std::nullopt;
+    const auto genannt = [](const Befund* befund) {
+        return QStringLiteral("Zeile %1: %2").arg(Zahltext(befund->zeile), befund->text);
+    };
+    const QString frage = QStringLiteral("Trotzdem speichern?");
+    if (fehler.size() == 1)
+        return QStringLiteral("Die Reihe hat einen Fehler in %1\n%2").arg(genannt(fehler.front()), frage);
+    // "und 1 weiterer" would take the place of the Fehler it counts.
+    constexpr std::size_t Erste = 3;
+    const std::size_t anzahl = fehler.size() > Erste + 1 ? Erste : fehler.size();
+    QStringList zeilen{QStringLiteral("Die Reihe hat %1 Fehler:").arg(Zahltext(static_cast<double>(fehler.size())))};
+    for (std::size_t i = 0; i < anzahl; ++i)
+        zeilen << genannt(fehler[i]);
+    if (anzahl < fehler.size())
+        zeilen << QStringLiteral("und %1 weitere").arg(Zahltext(static_cast<double>(fehler.size() - anzahl)));
+    zeilen << frage;
+    return zeilen.join(QLatin1Char('\n'));
 }

@@ -22,6 +22,7 @@ struct Reihenaenderung {
         Kopf,     // the comment or the allowed types
         Aufgabe,  // the task at Index: its type, values, sections or remarks
         Struktur, // tasks were added, removed or moved
+        Schluss,  // the remark lines after the last task
     };
     Art art;
     int Index = -1;
@@ -47,10 +48,15 @@ public:
 
     const Aufgabenreihe& Reihe() const { return m_reihe; }
     int Anzahl() const { return static_cast<int>(m_reihe.Aufgaben.size()); }
-    // The selected task; -1 when the series has none.
+    // The selected place: a task, or Anzahl() for the end of the series,
+    // which holds the remark lines after the last task; -1 for none.
     int Auswahl() const { return m_auswahl; }
     void Waehle(int index);
+    bool AmEnde() const { return m_auswahl == Anzahl(); }
+    // The selected task; nothing at the end or without a selection.
     const Reihenaufgabe* Gewaehlte() const;
+    // The remark lines of the selected place.
+    QStringList Bemerkungen() const;
     QUndoStack& Stapel() { return m_stapel; }
 
     // Each change is one step on the undo stack; a keystroke in the same box
@@ -58,13 +64,14 @@ public:
     void SetzeKommentar(const QString& kommentar);
     void SetzeTypErlaubt(int Typ, bool erlaubt);
     // The selected task: its type (values reset to the type's basic
-    // function), one value, its sections, its remark lines.
+    // function), one value, its sections.
     void SetzeTyp(int Typ);
     void SetzeParameter(int i, double wert);
     void SetzeAbschnitte(const Abschnitte& abschnitte);
+    // The remark lines of the selected place, task or end.
     void SetzeBemerkungen(const QStringList& bemerkungen);
     // Inserts a task after the selected one (at the start of an empty
-    // series) and selects it.
+    // series, before the end) and selects it.
     void FuegeEin(const Reihenaufgabe& aufgabe);
     // A copy of the selected task; the basic parabola in an empty series.
     void NeueAufgabe();
@@ -75,8 +82,6 @@ public:
     // The findings of the whole series in the order of the file, each with
     // its line.
     std::vector<Befund> Befunde() const;
-    // The line of the task at index, counted from 1 as in the file.
-    int Zeilennummer(int index) const;
     // The task whose line or remark lines hold the line; -1 for the head.
     int AufgabeInZeile(int zeile) const;
 
@@ -92,6 +97,7 @@ public:
     Kopf LiesKopf() const;
     void SchreibeKopf(const Kopf& kopf);
     void SchreibeEintrag(int index, const Reiheneintrag& eintrag);
+    void SchreibeSchluss(const QStringList& schluss);
     void Einfuegen(int index, const Reiheneintrag& eintrag);
     void Entfernen(int index);
     // Swaps the tasks at index and index + 1 and selects auswahl.
@@ -112,3 +118,8 @@ private:
     std::vector<Befund> m_kopfbefunde;                  // with their lines
     std::vector<std::vector<Befund>> m_aufgabenbefunde; // by task, lines filled in when asked
 };
+
+// The question before saving a series with a Fehler, naming the Fehler
+// with their lines (the first three and how many more when there are over
+// four); nothing when the findings hold no Fehler.
+std::optional<QString> Speicherfrage(const std::vector<Befund>& befunde);

@@ -1,5 +1,6 @@
 #include "app/reihenfenster.h"
 
+#include "app/befehlszeile.h"
 #include "fenstertest.h"
 #include "tasks/dateiinhalt.h"
 
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 namespace {
@@ -52,6 +54,7 @@ TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
     EXPECT_TRUE(aufgaben->actions()[aufgaben->actions().size() - 2]->isSeparator());
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible() && editor->isWindow());
+    EXPECT_EQ(editor->accessibleName(), QStringLiteral("Aufgabenreihe bearbeiten"));
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt[*]"));
     EXPECT_FALSE(teil<QPushButton>("BRueckgaengig")->isEnabled() || teil<QPushButton>("BWiederholen")->isEnabled());
     for (QWidget* w : editor->findChildren<QWidget*>()) {
@@ -72,14 +75,17 @@ TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
     drueckeIn("EParameter2", "-2"); // k takes no minus
     drueckeIn("EAbschnitt1", "-4");
     drueckeIn("EAbschnitt2", "2");
+    drueckeIn("EAbschnitt3", "3");
+    drueckeIn("EAbschnitt4", "5");
     QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
     teil<QComboBox>("CBTyp")->setCurrentIndex(Hyperbel);
     emit teil<QComboBox>("CBTyp")->activated(Hyperbel);
+    EXPECT_EQ(teil<QComboBox>("CBTyp")->currentText(), QStringLiteral("6 Hyperbel"));
     EXPECT_TRUE(editor->isWindowModified());
     EXPECT_EQ(zeile(0, 2), MitTrenner("f(x) = -0,5·(x + 0,25)²"));
     EXPECT_EQ(zeile(1, 1), QStringLiteral("Sinusfunktion"));
     EXPECT_EQ(zeile(1, 2), QStringLiteral("f(x) = sin(2·x)")); // a new type starts at its basic function
-    EXPECT_EQ(zeile(1, 3), QStringLiteral("(-4;2)"));
+    EXPECT_EQ(zeile(1, 3), QStringLiteral("(-4;2) (3;5)"));
     EXPECT_EQ(zeile(2, 2), QStringLiteral("f(x) = 1/x"));
     EXPECT_EQ(editor->LBefunde->topLevelItemCount(), 0);
 
@@ -90,7 +96,7 @@ TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
     EXPECT_EQ(LiesDateiinhalt(pfad("reihe.sba")),
               "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n"
               "Drei Aufgaben\r\n3 5 6\r\n"
-                  + MitTrenner("3 -0,5 0,25 0\r\n").toLatin1() + "5 1 2 0 0 (-4;2)\r\n6 1 0 0 (-4;2)\r\n");
+                  + MitTrenner("3 -0,5 0,25 0\r\n").toLatin1() + "5 1 2 0 0 (-4;2) (3;5)\r\n6 1 0 0 (-4;2) (3;5)\r\n");
 
     QTest::mouseClick(teil<QPushButton>("BAusprobieren"), Qt::LeftButton);
     EXPECT_EQ(form.Ablauf().Modus(), Modus::Datei);
@@ -135,8 +141,53 @@ TEST_F(ReihenfensterTest, NichtsGehtVerloren)
     EXPECT_EQ(teil<QLineEdit>("EParameter3")->text(), QStringLiteral("0"));
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(editor->LAufgaben->topLevelItemCount(), 0);
+    EXPECT_EQ(editor->LAufgaben->topLevelItemCount(), 1); // the end of the series
     EXPECT_FALSE(editor->isWindowModified());
+    drueckeIn("EKommentar", "K");
+    dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Speichern};
+    dialoge.speicherAntwort = pfad("k.sba");
+    EXPECT_TRUE(editor->close()); // saved, then closed
+}
+
+// The command line opens the editor with the file, here one with a faulty
+// head; the end of the series holds the remarks after the last task.
+TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
+{
+    const QString pfad = ordner.filePath(QStringLiteral("kopf.sba"));
+    SchreibeDateiinhalt(pfad, "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von "
+                              "Talvenhorn *\r\nK\r\n1 1\r\n*a\r\n4 2 0 0 (-4;2)\r\n*c\r\n");
+    OeffneBeimStart(form, LiesBefehlszeile({QStringLiteral("kurvix"), QStringLiteral("--bearbeite"), pfad}));
+    QCoreApplication::processEvents();
+    TReihenfenster* editor = form.Reihenfenster();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – kopf.sba[*]"));
+    EXPECT_TRUE(editor->EKommentar->text().isEmpty() && std::ranges::none_of(editor->CTyp, &QCheckBox::isChecked));
+    EXPECT_EQ(dialoge.boxen.at(0).text,
+              QStringLiteral("Fehler in der Aufgabendatei: Funktionstyp ist mehrfach ausgewählt!"));
+    EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*a"));
+    editor->LAufgaben->setCurrentItem(editor->LAufgaben->topLevelItem(1));
+    EXPECT_FALSE(editor->CBTyp->isEnabled());
+    EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*c"));
+    editor->EBemerkungen->moveCursor(QTextCursor::End);
+    QTest::keyClicks(editor->EBemerkungen, QStringLiteral("d"));
+    QTest::keyClick(editor->EBemerkungen, Qt::Key_Tab); // leaves the box, types no tab
+    EXPECT_EQ(editor->Reihe().Reihe().Schluss, QStringList{QStringLiteral("*cd")});
+    QTest::keyClick(editor->EBemerkungen, Qt::Key_Z, Qt::ControlModifier); // undoes the series, not the box
+    EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*c"));
+    EXPECT_TRUE(editor->findChild<QPushButton*>(QStringLiteral("BWiederholen"))->isEnabled());
+
+    // The random task, drawn by the exercise's rules, goes in before the end; cancelling adds none.
+    dialoge.auswahlAntworten = {{std::nullopt, std::nullopt, false},
+                                {std::vector<int>{Parabel2, Hyperbel}, Normal, true}};
+    zufall.zuege = {0, 6, 12, 1, 1, 1};
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("BZufall")), Qt::LeftButton);
+    ASSERT_EQ(editor->LAufgaben->topLevelItemCount(), 3);
+    EXPECT_EQ(editor->LAufgaben->topLevelItem(0)->text(2), QStringLiteral("f(x) = 2·x³"));
+    EXPECT_EQ(editor->LAufgaben->topLevelItem(1)->text(2), QStringLiteral("f(x) = (x - 2)² + 1"));
+    EXPECT_TRUE(editor->EAbschnitt[0]->text().isEmpty()); // the first task's section is not the new one's
+    dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Verwerfen};
     EXPECT_TRUE(editor->close());
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -66,6 +67,17 @@ TEST_F(DateiDialogTest, AbbrechenWaehltNichts)
                   dialog.reject();
               }),
               std::nullopt);
+}
+
+// After a modal dialog its window has the keyboard again.
+TEST(QtDialoge, GibtDemFensterDieTastaturZurueck)
+{
+    QWidget fenster;
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    QtDialoge().Meldung(&fenster, QStringLiteral("T"), QStringLiteral("M"));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster, 1000));
 }
 
 } // namespace

@@ -89,6 +89,7 @@ TEST(Reihenbearbeitung, RueckgaengigNach20AenderungenGibtDieGeoeffneteReihe)
     reihe.Verschiebe(1);
     reihe.SetzeTyp(Gerade);
     reihe.SetzeKommentar(QStringLiteral("Neu"));
+    EXPECT_EQ(reihe.Stapel().count(), 16); // keystrokes merged; Sinus was allowed, the last task stayed last
     const QByteArray bearbeitet = bytes(reihe);
     EXPECT_NE(bearbeitet, inhalt);
     EXPECT_TRUE(reihe.Geaendert());
@@ -113,8 +114,14 @@ TEST(Reihenbearbeitung, TastenInEinemFeldSindEinSchrittUndNurDieGeaenderteZeileW
         reihe.SetzeParameter(0, wert);
     reihe.SetzeParameter(2, -1);
     reihe.SetzeParameter(2, -1); // no change, no step
-    EXPECT_EQ(reihe.Stapel().count(), 2);
-    EXPECT_EQ(bytes(reihe), datei("K\n3\n3 1  -2 1\n3 2,75 0 -1\n"));
+    reihe.Waehle(2);
+    for (const char* zeile : {"*", "*d"})
+        reihe.SetzeBemerkungen({QString::fromLatin1(zeile)});
+    reihe.SetzeParameter(0, 5); // no task at the end
+    EXPECT_EQ(reihe.Stapel().count(), 3);
+    EXPECT_EQ(bytes(reihe), datei("K\n3\n3 1  -2 1\n3 2,75 0 -1\n*d\n"));
+    reihe.Stapel().undo();
+    EXPECT_TRUE(reihe.AmEnde());
     reihe.Stapel().undo();
     EXPECT_EQ(reihe.Reihe().Aufgaben[1].Aufgabe.Parameter, (ParameterSatz{{2.75, 0, 0}}));
 }
@@ -133,7 +140,8 @@ TEST(Reihenbearbeitung, EinfuegenLoeschenVerschiebenFolgenDerAuswahl)
     const Schritt schritte[] = {
         {"hoch", 0, "123"},  {"runter", 1, "213"}, {"runter", 2, "231"}, {"runter", 2, "231"},
         {"neu", 3, "2311"},  {"loesche", 2, "231"}, {"loesche", 1, "23"}, {"undo", 2, "231"},
-        {"erste", 0, "231"}, {"neu", 1, "2231"},
+        {"erste", 0, "231"}, {"neu", 1, "2231"},   {"ende", 4, "2231"},    {"hoch", 4, "2231"},
+        {"loesche", 4, "2231"}, {"neu", 4, "22313"},
     };
     for (const Schritt& s : schritte) {
         const QString was = QString::fromLatin1(s.was);
@@ -147,6 +155,8 @@ TEST(Reihenbearbeitung, EinfuegenLoeschenVerschiebenFolgenDerAuswahl)
             reihe.Loesche();
         else if (was == QLatin1String("undo"))
             reihe.Stapel().undo();
+        else if (was == QLatin1String("ende"))
+            reihe.Waehle(99);
         else
             reihe.Waehle(0);
         QString typen;
@@ -174,6 +184,7 @@ TEST(Reihenbearbeitung, BefundeFolgenDerAenderungMitIhrerZeile)
     EXPECT_EQ(reihe.AufgabeInZeile(6), 1);
     EXPECT_EQ(reihe.AufgabeInZeile(4), 0); // the remark before task 1
     EXPECT_EQ(reihe.AufgabeInZeile(3), -1);
+    EXPECT_EQ(reihe.AufgabeInZeile(99), -1);
     reihe.Waehle(0);
     reihe.SetzeBemerkungen({QStringLiteral("* a"), QStringLiteral("* b")});
     reihe.SetzeParameter(2, 50); // out of sight
@@ -186,6 +197,18 @@ TEST(Reihenbearbeitung, BefundeFolgenDerAenderungMitIhrerZeile)
     EXPECT_EQ(reihe.Befunde().front().zeile, 2);
     EXPECT_EQ(reihe.Befunde().front().art, Befund::Art::Fehler);
     EXPECT_TRUE(std::holds_alternative<QString>(reihe.Bytes()));
+}
+
+TEST(Reihenbearbeitung, SpeicherfrageNenntDieFehler)
+{
+    std::vector<Befund> befunde;
+    for (int i = 0; i < 6; ++i)
+        befunde.push_back({i + 1, i == 2 ? Befund::Art::Warnung : Befund::Art::Fehler, QChar(u'a' + i)});
+    EXPECT_EQ(Speicherfrage(befunde), QStringLiteral("Die Reihe hat 5 Fehler:\nZeile 1: a\nZeile 2: b\nZeile 4: d\n"
+                                                     "und 2 weitere\nTrotzdem speichern?"));
+    befunde.pop_back();
+    EXPECT_EQ(Speicherfrage(befunde), QStringLiteral("Die Reihe hat 4 Fehler:\nZeile 1: a\nZeile 2: b\nZeile 4: d\n"
+                                                     "Zeile 5: e\nTrotzdem speichern?"));
 }
 
 } // namespace
