@@ -117,6 +117,10 @@ TReihenfenster::TReihenfenster(Dialoge& dialoge, Zufall& zufall, QWidget* parent
     zeigeTitel();
 }
 
+// The undo stack announces its clearing as it goes, when the file name it
+// would put in the caption is gone already.
+TReihenfenster::~TReihenfenster() { m_reihe.Stapel().disconnect(this); }
+
 void TReihenfenster::baueKopf(QBoxLayout* spalte)
 {
     EKommentar = benannt(new QLineEdit, "EKommentar", QStringLiteral("Kommentar"));

@@ -31,6 +31,7 @@ class TReihenfenster : public QWidget {
     Q_OBJECT
 public:
     TReihenfenster(Dialoge& dialoge, Zufall& zufall, QWidget* parent);
+    ~TReihenfenster() override;
 
     // Opens a task file, after asking about unsaved changes.
     void Oeffne(const QString& pfad);
