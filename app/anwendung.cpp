@@ -1,11 +1,14 @@
 #include "app/anwendung.h"
 
 #include "app/stil.h"
+#include "basis/aussehen.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QPixmap>
+#include <QResource>
 #include <QTranslator>
 
 #include <array>
@@ -20,10 +23,13 @@ void RichteKernEin(QCoreApplication& anwendung)
         QCoreApplication::installTranslator(uebersetzung);
 }
 
+// Straight from the resource: an uncompressed one is not copied.
 void LadeSchriften()
 {
-    for (const char* schnitt : {"Regular", "Bold"})
-        QFontDatabase::addApplicationFont(QStringLiteral(":/schriften/LiberationSans-%1.ttf").arg(QLatin1String(schnitt)));
+    for (const char* schnitt : {"Regular", "Bold"}) {
+        const QResource schrift(QStringLiteral(":/schriften/LiberationSans-%1.ttf").arg(QLatin1String(schnitt)));
+        QFontDatabase::addApplicationFontFromData(schrift.uncompressedData());
+    }
 }
 
 void RichteAnwendungEin(QApplication& anwendung)
@@ -33,7 +39,7 @@ void RichteAnwendungEin(QApplication& anwendung)
     LadeSchriften();
     QIcon symbol;
     for (const int groesse : {16, 32, 48})
-        symbol.addFile(QStringLiteral(":/bilder/symbol%1.png").arg(groesse));
+        symbol.addPixmap(QPixmap::fromImage(PngBild(QStringLiteral(":/bilder/symbol%1.png").arg(groesse))));
     QApplication::setWindowIcon(symbol);
 }
 

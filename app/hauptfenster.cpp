@@ -79,8 +79,8 @@ void TForm1::legeTypAn(int Typ)
     for (int Rolle = RolleListe; Rolle <= RolleAnzeige; ++Rolle) {
         auto* term = new TFunktionsTerm(this, centralWidget(), *this);
         term->Tafel->setObjectName(QStringLiteral("Terme%1").arg(Typ * 3 + Rolle));
-        if (Rolle == RolleListe)
-            term->Einrichten(Typ, Rolle);
+        if (Rolle == RolleListe) // laid out by zeigeZustand, as for every change of mode
+            term->Vorbereiten(Typ, Rolle);
         else // built by RichteEingabeEin; the pupil's values stand before that
             term->Parameter = Startwerte(Typ);
         Terme[Typ * 3 + Rolle] = term;
@@ -223,6 +223,8 @@ void TForm1::zeigeTypen(const Steuerzustand& z)
 // the bulb away and uncovers the skull on black.
 void TForm1::zeigeUrteil(::Urteil urteil)
 {
+    if (urteil != Urteil::Keines)
+        PRichtig.LadeBilder();
     PRichtig.Panel->setVisible(urteil != Urteil::Keines);
     const bool richtig = urteil != Urteil::Falsch;
     const QColor grund = Farbe(richtig ? 0xFFFFFF : 0x000000);

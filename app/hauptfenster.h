@@ -34,9 +34,13 @@ struct Urteilsanzeige {
     Figur* SRichtig = nullptr;
     QLabel* LRichtig1 = nullptr;
     QLabel* LRichtig2 = nullptr;
-    QWidget* IRichtig = nullptr;
+    QLabel* IFalsch = nullptr;
+    QLabel* IRichtig = nullptr;
     QPushButton* BRichtigFertig = nullptr;
     QPushButton* BRichtigNaechste = nullptr;
+
+    // The pictures are read when a verdict first shows, not at start.
+    void LadeBilder();
 };
 
 // The panel with the test statistics.

@@ -3,6 +3,7 @@
 
 #include "app/hauptfenster.h"
 
+#include "basis/aussehen.h"
 #include "plot/zeichenflaeche.h"
 #include "term/bausteine.h"
 
@@ -51,14 +52,6 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QRect& lage, const Q
     return knopf;
 }
 
-QLabel* bild(QWidget* eltern, const char* name, const QPoint& lage, const QString& datei)
-{
-    const QPixmap pixmap(datei);
-    auto* label = erzeuge<QLabel>(eltern, name, QRect(lage, pixmap.size()));
-    label->setPixmap(pixmap);
-    return label;
-}
-
 QGroupBox* gruppe(QWidget* eltern, const char* name, const QRect& lage, const QString& titel,
                   const QColor& farbe)
 {
@@ -84,8 +77,8 @@ Urteilsanzeige baueUrteil(QWidget* fenster)
                                Schrift(16, true), Schwarz);
     for (QLabel* label : {u.LRichtig1, u.LRichtig2})
         SetzeHintergrund(label, Weiss);
-    bild(u.Panel, "IFalsch", {10, 8}, QStringLiteral(":/bilder/totenkopf.png"));
-    u.IRichtig = bild(u.Panel, "IRichtig", {8, 8}, QStringLiteral(":/bilder/gluehbirne.png"));
+    u.IFalsch = erzeuge<QLabel>(u.Panel, "IFalsch", {10, 8, 53, 79});
+    u.IRichtig = erzeuge<QLabel>(u.Panel, "IRichtig", {8, 8, 58, 79});
     u.BRichtigFertig = knopf(u.Panel, "BRichtigFertig", {145, 35, 64, 25}, QStringLiteral("fertig"), Schrift(13));
     u.BRichtigNaechste =
         knopf(u.Panel, "BRichtigNaechste", {88, 64, 121, 25}, QStringLiteral("Nächste Aufgabe"), Schrift(13));
@@ -122,6 +115,14 @@ Testergebnisanzeige baueTestergebnis(QWidget* fenster)
 }
 
 } // namespace
+
+void Urteilsanzeige::LadeBilder()
+{
+    if (!IRichtig->pixmap().isNull())
+        return;
+    IFalsch->setPixmap(QPixmap::fromImage(PngBild(QStringLiteral(":/bilder/totenkopf.png"))));
+    IRichtig->setPixmap(QPixmap::fromImage(PngBild(QStringLiteral(":/bilder/gluehbirne.png"))));
+}
 
 void TForm1::baueFenster()
 {

@@ -1,5 +1,6 @@
 #include "app/stil.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
@@ -8,11 +9,38 @@ namespace {
 
 constexpr int TitelEinzug = 8;
 
+// "»" in two strokes, at whatever size and pixel ratio it is asked for.
+class Doppelpfeil : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const QColor farbe = mode == QIcon::Disabled ? QColor(0x80, 0x80, 0x80) : QColor(0x30, 0x30, 0x30);
+        painter->setPen(QPen(farbe, rect.height() / 10.0 + 0.5));
+        const QRectF feld = QRectF(rect).adjusted(rect.width() * 0.25, rect.height() * 0.3, -rect.width() * 0.25,
+                                                  -rect.height() * 0.3);
+        const qreal halb = feld.width() / 2;
+        for (const qreal links : {feld.left(), feld.left() + halb})
+            painter->drawPolyline(QPolygonF({QPointF(links, feld.top()), QPointF(links + halb, feld.center().y()),
+                                             QPointF(links, feld.bottom())}));
+        painter->restore();
+    }
+    QIconEngine* clone() const override { return new Doppelpfeil; }
+};
+
 } // namespace
 
 Stil::Stil()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
 {
+}
+
+QIcon Stil::standardIcon(StandardPixmap symbol, const QStyleOption* option, const QWidget* widget) const
+{
+    if (symbol == SP_ToolBarHorizontalExtensionButton)
+        return QIcon(new Doppelpfeil);
+    return QProxyStyle::standardIcon(symbol, option, widget);
 }
 
 QRect Stil::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl element,

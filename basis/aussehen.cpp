@@ -1,6 +1,7 @@
 #include "basis/aussehen.h"
 
 #include <QFontMetrics>
+#include <QImageReader>
 
 QFont Schrift(int pixel, bool fett, bool unterstrichen)
 {
@@ -14,7 +15,7 @@ QFont Schrift(int pixel, bool fett, bool unterstrichen)
 
 int Breitenspeicher::Breite(const QFont& schrift, const QString& text)
 {
-    std::pair<QString, QString> schluessel{schrift.key(), text};
+    std::pair<QFont, QString> schluessel{schrift, text};
     if (const auto treffer = m_breiten.constFind(schluessel); treffer != m_breiten.cend())
         return *treffer;
     if (m_breiten.size() >= Hoechstzahl)
@@ -28,4 +29,11 @@ int Textbreite(const QFont& schrift, const QString& text)
 {
     static Breitenspeicher speicher;
     return speicher.Breite(schrift, text);
+}
+
+QImage PngBild(const QString& datei)
+{
+    QImageReader leser(datei, "png");
+    leser.setAutoDetectImageFormat(false);
+    return leser.read();
 }

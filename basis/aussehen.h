@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QImage>
 #include <QString>
 
 #include <cstdint>
@@ -36,8 +37,13 @@ public:
     qsizetype Anzahl() const { return m_breiten.size(); }
 
 private:
-    QHash<std::pair<QString, QString>, int> m_breiten;
+    QHash<std::pair<QFont, QString>, int> m_breiten;
 };
 
 // The advance of text in a font, from the program's one store.
 int Textbreite(const QFont& schrift, const QString& text);
+
+// A PNG picture of the program's resources. The format is named, not
+// guessed: guessing first loads every image plugin installed, which the
+// start would pay for.
+QImage PngBild(const QString& datei);

@@ -134,6 +134,12 @@ TEST_F(HauptfensterTest, FarbenDerBeschriftungen)
 TEST_F(HauptfensterTest, UrteilsbilderUndSymbol)
 {
     const auto bild = [this](const char* name) { return kind<QLabel>(name)->pixmap().toImage(); };
+    EXPECT_TRUE(bild("IRichtig").isNull()) << "read when a verdict first shows, not at start";
+    zufall.zuege = {0, 6, 12, 1, 1, 1};
+    starte(Modus::Test, {Parabel2, Hyperbel});
+    waehle(Hyperbel);
+    klicke("BZeichnen");
+    ASSERT_TRUE(kind("PRichtig")->isVisible()) << "a wrong test answer";
     const QImage birne = bild("IRichtig");
     const QImage schaedel = bild("IFalsch");
     EXPECT_EQ(birne.size(), QSize(58, 79));
