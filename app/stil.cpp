@@ -26,6 +26,14 @@ public:
                                              QPointF(links, feld.bottom())}));
         painter->restore();
     }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap bild(size);
+        bild.fill(Qt::transparent);
+        QPainter maler(&bild);
+        paint(&maler, bild.rect(), mode, state);
+        return bild;
+    }
     QIconEngine* clone() const override { return new Doppelpfeil; }
 };
 

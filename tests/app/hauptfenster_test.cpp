@@ -1,5 +1,6 @@
 #include "fenstertest.h"
 
+#include "app/stil.h"
 #include "plot/geometrie.h"
 #include "term/bausteine.h"
 
@@ -109,6 +110,23 @@ TEST_F(HauptfensterTest, SchriftIstDieMitgelieferte)
 {
     EXPECT_EQ(QFontInfo(Schrift(16)).family(), QStringLiteral("Liberation Sans"));
     EXPECT_TRUE(QFontInfo(Schrift(16, true)).bold());
+}
+
+// The menu bar's "»" is two strokes of the style's own, grey when disabled;
+// every other standard picture is Fusion's.
+TEST(Stil, ZeichnetDenPfeilDerMenueleiste)
+{
+    const Stil stil;
+    const QIcon pfeil = stil.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
+    const QImage bild = pfeil.pixmap(20, 20).toImage();
+    const QImage grau = pfeil.pixmap(QSize(20, 20), QIcon::Disabled).toImage();
+    for (const QPoint spitze : {QPoint(9, 10), QPoint(14, 10)}) {
+        EXPECT_EQ(bild.pixelColor(spitze), QColor(0x30, 0x30, 0x30)) << spitze.x();
+        EXPECT_EQ(grau.pixelColor(spitze), QColor(0x80, 0x80, 0x80)) << spitze.x();
+    }
+    for (const QPoint frei : {QPoint(2, 10), QPoint(18, 10), QPoint(10, 2), QPoint(5, 10)})
+        EXPECT_EQ(bild.pixelColor(frei).alpha(), 0) << frei.x() << "," << frei.y();
+    EXPECT_FALSE(stil.standardIcon(QStyle::SP_MessageBoxWarning, nullptr, nullptr).isNull());
 }
 
 TEST_F(HauptfensterTest, FarbenDerBeschriftungen)
