@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 
@@ -126,6 +127,16 @@ TEST(Stil, ZeichnetDenPfeilDerMenueleiste)
     }
     for (const QPoint frei : {QPoint(2, 10), QPoint(18, 10), QPoint(10, 2), QPoint(5, 10)})
         EXPECT_EQ(bild.pixelColor(frei).alpha(), 0) << frei.x() << "," << frei.y();
+    bool weich = false;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            weich = weich || bild.pixelColor(x, y).alpha() % 255 != 0;
+    EXPECT_TRUE(weich) << "smooth edges";
+    QImage leinwand(20, 20, QImage::Format_ARGB32);
+    QPainter maler(&leinwand);
+    maler.setPen(Qt::red);
+    pfeil.paint(&maler, leinwand.rect());
+    EXPECT_EQ(maler.pen().color(), QColor(Qt::red)) << "the caller's painter stays as it was";
     EXPECT_FALSE(stil.standardIcon(QStyle::SP_MessageBoxWarning, nullptr, nullptr).isNull());
 }
 

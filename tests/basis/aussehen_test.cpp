@@ -1,5 +1,6 @@
 #include "basis/aussehen.h"
 
+#include <QFile>
 #include <QFontMetrics>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,20 @@ TEST(Breitenspeicher, EinmalJeSchriftUndText)
     const QString neu = QStringLiteral("mmW");
     EXPECT_EQ(speicher.Breite(normal, neu), QFontMetrics(normal).horizontalAdvance(neu));
     EXPECT_EQ(speicher.Anzahl(), 1) << "started afresh";
+}
+
+bool BildPluginGeladen()
+{
+    QFile karte(QStringLiteral("/proc/self/maps"));
+    return karte.open(QIODevice::ReadOnly) && karte.readAll().contains("/imageformats/");
+}
+
+// The test program starts as Kurvix does, window icon included, and no test
+// of this program reads a picture of a guessed format.
+TEST(PngBild, LiestOhneDieBildPlugins)
+{
+    EXPECT_EQ(PngBild(QStringLiteral(":/bilder/symbol16.png")).size(), QSize(16, 16));
+    EXPECT_FALSE(BildPluginGeladen()) << "a guessed format loads every image plugin";
 }
 
 } // namespace
