@@ -63,10 +63,10 @@ protected:
 
     // An exercise with the given parabola y = (x - 2)² + 1 and the pupil's
     // hyperbola y = 1/x drawn: a wrong answer.
-    void zeichneBeide()
+    void zeichneBeide(Modus modus = Modus::Uebung)
     {
         zufall.zuege = {0, 6, 12, 1, 1, 1};
-        starte(Modus::Uebung, {Parabel2, Hyperbel});
+        starte(modus, {Parabel2, Hyperbel});
         waehle(Hyperbel);
         klicke("BZeichnen");
     }
