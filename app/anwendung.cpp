@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QPixmap>
 #include <QResource>
 #include <QTranslator>
 
@@ -39,7 +38,7 @@ void RichteAnwendungEin(QApplication& anwendung)
     LadeSchriften();
     QIcon symbol;
     for (const int groesse : {16, 32, 48})
-        symbol.addPixmap(QPixmap::fromImage(PngBild(QStringLiteral(":/bilder/symbol%1.png").arg(groesse))));
+        symbol.addPixmap(PngBild(QStringLiteral("symbol%1").arg(groesse)));
     QApplication::setWindowIcon(symbol);
 }
 

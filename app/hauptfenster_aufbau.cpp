@@ -120,8 +120,8 @@ void Urteilsanzeige::LadeBilder()
 {
     if (!IRichtig->pixmap().isNull())
         return;
-    IFalsch->setPixmap(QPixmap::fromImage(PngBild(QStringLiteral(":/bilder/totenkopf.png"))));
-    IRichtig->setPixmap(QPixmap::fromImage(PngBild(QStringLiteral(":/bilder/gluehbirne.png"))));
+    IFalsch->setPixmap(PngBild(QStringLiteral("totenkopf")));
+    IRichtig->setPixmap(PngBild(QStringLiteral("gluehbirne")));
 }
 
 void TForm1::baueFenster()

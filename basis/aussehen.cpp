@@ -31,9 +31,9 @@ int Textbreite(const QFont& schrift, const QString& text)
     return speicher.Breite(schrift, text);
 }
 
-QImage PngBild(const QString& datei)
+QPixmap PngBild(const QString& name)
 {
-    QImageReader leser(datei, "png");
+    QImageReader leser(QStringLiteral(":/bilder/%1.png").arg(name), "png");
     leser.setAutoDetectImageFormat(false);
-    return leser.read();
+    return QPixmap::fromImage(leser.read());
 }

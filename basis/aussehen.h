@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
-#include <QImage>
+#include <QPixmap>
 #include <QString>
 
 #include <cstdint>
@@ -43,7 +43,7 @@ private:
 // The advance of text in a font, from the program's one store.
 int Textbreite(const QFont& schrift, const QString& text);
 
-// A PNG picture of the program's resources. The format is named, not
-// guessed: guessing first loads every image plugin installed, which the
+// The picture name.png of the program's resources. The format is named,
+// not guessed: guessing first loads every image plugin installed, which the
 // start would pay for.
-QImage PngBild(const QString& datei);
+QPixmap PngBild(const QString& name);

@@ -141,7 +141,7 @@ void TInfoBox::baueTexte(QWidget* Panel1)
     auto* Panel3 = platziere(new Rahmenpanel(Panel1, Rahmenpanel::Kante::Erhaben, Rahmenpanel::Kante::Keine),
                              "Panel3", {8, 8, 35, 35});
     auto* Image1 = platziere(new QLabel(Panel3), "Image1", {2, 2, 32, 32});
-    Image1->setPixmap(QPixmap::fromImage(PngBild(QStringLiteral(":/bilder/symbol32.png"))));
+    Image1->setPixmap(PngBild(QStringLiteral("symbol32")));
     Image1->setAccessibleName(QStringLiteral("Programmsymbol"));
     beschriftung(Panel1, "Label1", {52, 8, 345, 33},
                  QStringLiteral("Programm zum Verschieben und Strecken von Schaubildern"),

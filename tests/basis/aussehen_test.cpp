@@ -76,7 +76,7 @@ TEST(Breitenspeicher, EinmalJeSchriftUndText)
 // The test program starts as Kurvix does, window icon included.
 TEST(PngBild, LiestOhneDieBildPlugins)
 {
-    EXPECT_EQ(PngBild(QStringLiteral(":/bilder/symbol16.png")).size(), QSize(16, 16));
+    EXPECT_EQ(PngBild(QStringLiteral("symbol16")).size(), QSize(16, 16));
     QFile karte(QStringLiteral("/proc/self/maps"));
     ASSERT_TRUE(karte.open(QIODevice::ReadOnly));
     EXPECT_FALSE(karte.readAll().contains("/imageformats/")) << "a guessed format loads every image plugin";
