@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fixed controls of the main window, placed pixel by pixel as the
 // window was designed: 812 × 550, not resizable.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The submenu "Hilfen" of the menu " Optionen " and the hint that a wrong
 // answer may bring: the run decides what they show, the window shows it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The display options and the information window of the main window.
 
 #include "app/hauptfenster.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the run asks of the main window: the drawing passes on the plot, the
 // pupil's equations and the modal boxes.
 

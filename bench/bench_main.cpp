@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks of the program's hot paths. Run in a release build:
 //
 //     build/release/bench/kurvix_bench --benchmark_repetitions=5

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked with the program's own main() into kurvix-einmal-starten: one start
 // that ends as soon as the window has been shown, for counting the start's
 // instructions under valgrind --tool=callgrind. The quit is queued when the

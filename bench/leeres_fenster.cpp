@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick of bench/startup: the least a Qt Widgets program with a
 // main window and a menu bar does before its window appears. With
 // KURVIX_EINMAL set it quits as soon as the window has been shown, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures one start of a program on the X display in DISPLAY: the time from
 // starting the process until its first top-level window is mapped, and its
 // resident memory 1.5 s later. Prints "<microseconds> <kilobytes>".

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Where everything stands on a worksheet, in millimetres from the top-left

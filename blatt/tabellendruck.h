@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A PDF of A4 pages that holds tables: a heading, lines about what follows,

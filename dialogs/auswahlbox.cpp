@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The selection dialog, placed pixel by pixel as it was designed: 721 × 330,
 // not resizable, closed only by its own buttons.
 

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kurvix maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs each fuzz target for the given time on a copy of its corpus:
 #   fuzz/lauf.sh BUILD_FOLDER SECONDS_PER_TARGET
 # A crash, hang, leak or sanitizer report stops the run with an error and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the program's pictures: the light bulb of a right answer, the skull
 // of a wrong test answer and the program's icon in every size the window
 // and the desktop's icon theme use. Run it after changing a

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kurvix maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the README's commands on a fresh Debian 12, so that a missing install
 # step shows here before a user meets it:
 #

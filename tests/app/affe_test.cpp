@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The monkey on the main window: every seed is a test of its own, so ctest
 // runs them side by side. A failure names the seed and the event; running
 // that seed's test again replays the same events.

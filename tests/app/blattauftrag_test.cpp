@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The worksheet on the command line: which calls make which sheet, which
 // are refused, and what the program does with them.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Task files opened through the real menu and the file dialog.
 
 #include "fenstertest.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The table of situations must tell a sound window from a faulty one: each
 // sound one fits exactly its own row, and a window with one control wrong
 // fits none.

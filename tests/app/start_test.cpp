@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A task file named on the command line opens as if it had been chosen in
 // the file dialog: the same boxes, the same state of the window.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A pupil's way through the program, clicked and typed through the real
 // window: menus, the selection dialog, radio buttons, boxes and buttons.
 

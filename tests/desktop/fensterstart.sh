@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kurvix maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the built program with a task file on a virtual X server, as a
 # double-click on the file does, and looks for the windows it shows: the
 # main window, its icon, and the first box the file brings.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The installed tree: the build is installed into a temporary prefix, as
 // `cmake --install` does for a package, and every file is checked with the
 // tools the desktop itself uses.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The plot on a scaled screen, drawn on the device's own pixels.
 
 #include "plot/ebene.h"

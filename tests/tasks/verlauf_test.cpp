@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The history of a run, the figures of the gauge and the record's XMP form.
 
 #include "tasks/protokoll.h"

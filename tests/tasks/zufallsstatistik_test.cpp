@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Many random tasks from the real generator with a fixed seed: the rules
 // hold for every one, and every value of every range turns up.
 
