@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kurvix maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Kurvix on Debian 12: installs what is missing, builds, and then
 #   ./build.sh run    starts the program
 #   ./build.sh test   runs every test, once plainly and once under
@@ -15,7 +19,8 @@ PROGRAMM_PAKETE=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
 TEST_PAKETE=(libgtest-dev libbenchmark-dev locales desktop-file-utils libxml2-utils shared-mime-info groff-base
     appstream dpkg-dev
     xvfb xauth xdotool x11-utils
-    clang-14 libclang-rt-14-dev poppler-utils)
+    clang-14 libclang-rt-14-dev poppler-utils
+    reuse)
 # cpack's DEB generator calls `file` and dpkg-shlibdeps; the package is then
 # checked as a software centre and Debian see it.
 PAKET_PAKETE=(dpkg-dev file appstream lintian)
@@ -92,6 +97,9 @@ run)
 test)
     installiere "${PROGRAMM_PAKETE[@]}" "${TEST_PAKETE[@]}"
     erzeuge_regionen
+    # Every file names its licence, so a new file without one fails here.
+    echo "== reuse lint"
+    reuse lint
     echo "== Build with warnings as errors"
     baue build/test -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=ON
     echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
