@@ -37,15 +37,24 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 gesamt=$SECONDS
-schritt() { # name, function
-    local beginn=$SECONDS status=0
-    echo "== $1"
-    "$2" || status=$?
-    echo "== $1: status $status after $(((SECONDS - beginn) / 60)) min $(((SECONDS - beginn) % 60)) s"
-    if [ "$status" -ne 0 ]; then
-        echo "== FAILED at: $1 (after $(((SECONDS - gesamt) / 60)) min)" >&2
-        exit 1
+laufender_schritt=
+# With set -e a failing command ends the script; the trap names the step.
+# (A step must not run as "schritt ... || ...": that would switch set -e
+# off inside it.)
+melde_abbruch() {
+    local status=$?
+    if [ "$status" -ne 0 ] && [ -n "$laufender_schritt" ]; then
+        echo "== FAILED at: $laufender_schritt (status $status, after $(( (SECONDS - gesamt) / 60 )) min)" >&2
     fi
+}
+trap melde_abbruch EXIT
+schritt() { # name, function
+    local beginn=$SECONDS
+    echo "== $1"
+    laufender_schritt=$1
+    "$2"
+    laufender_schritt=
+    echo "== $1: done after $(( (SECONDS - beginn) / 60 )) min $(( (SECONDS - beginn) % 60 )) s"
 }
 
 installiere() {
@@ -116,6 +125,6 @@ EOF
 schritt "Installing the cross compiler, Wine and NSIS" installiere
 schritt "Building Qt for Windows" baue_qt
 if [ "${1:-}" = qt ]; then
-    echo "== PASSED: Qt for Windows is ready in $(qt_ordner)/prefix ($(((SECONDS - gesamt) / 60)) min)"
+    echo "== PASSED: Qt for Windows is ready in $(qt_ordner)/prefix ($(( (SECONDS - gesamt) / 60 )) min)"
     exit 0
 fi
