@@ -5,10 +5,10 @@
 
 #include "app/reihenfenster.h"
 #include "dialogs/dialoge.h"
+#include "model/funktionstext.h"
 #include "plot/zeichenflaeche.h"
 #include "tasks/zufall.h"
 #include "term/bausteine.h"
-#include "term/vorlesetexte.h"
 
 #include <QCloseEvent>
 #include <QDateTime>

@@ -5,15 +5,14 @@
 
 #include "dialogs/auswahlbox.h"
 #include "dialogs/dialoge.h"
+#include "model/funktionstext.h"
 #include "model/zahltext.h"
 #include "plot/zeichenflaeche.h"
 #include "tasks/dateiinhalt.h"
 #include "tasks/zufall.h"
-#include "term/loesung.h"
 #include "term/parametereingabe.h"
 #include "term/parameterfeld.h"
 #include "term/termaufbau.h"
-#include "term/vorlesetexte.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -5,11 +5,10 @@
 
 #include "blatt/blattmasse.h"
 #include "blatt/maler.h"
-#include "term/loesung.h"
 #include "blatt/papierkurve.h"
+#include "model/funktionstext.h"
 #include "model/zahltext.h"
 #include "plot/anzeige.h"
-#include "term/vorlesetexte.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

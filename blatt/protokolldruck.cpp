@@ -3,8 +3,8 @@
 
 #include "blatt/protokolldruck.h"
 
-#include "term/loesung.h"
 #include "blatt/tabellendruck.h"
+#include "model/funktionstext.h"
 
 #include <QLocale>
 

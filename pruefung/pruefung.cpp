@@ -3,13 +3,12 @@
 
 #include "pruefung/pruefung.h"
 
+#include "model/funktionstext.h"
 #include "model/zahltext.h"
 #include "plot/abtastung.h"
 #include "plot/geometrie.h"
 #include "plot/leinwand.h"
 #include "tasks/aufgabendatei.h"
-#include "term/termaufbau.h"
-#include "term/vorlesetexte.h"
 
 #include <algorithm>
 
