@@ -5,15 +5,15 @@
 
 #include "app/anwendung.h"
 #include "app/hauptfenster.h"
-#include "app/pruefbefehl.h"
+#include "auftraege/pruefauftrag.h"
 #include "dialogs/dialoge.h"
 #include "model/zahltext.h"
 #include "tasks/zufall.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCommandLineParser>
 #include <QMetaObject>
-#include <QTextStream>
 
 #include <memory>
 
@@ -39,6 +39,29 @@ int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
         fenster.show();
     OeffneBeimStart(fenster, auftrag);
     return QApplication::exec();
+}
+
+// The job's result on the console: its messages after the program's name,
+// then its output, line by line.
+int melde(const Auftragsergebnis& ergebnis)
+{
+    for (const QString& meldung : ergebnis.Meldungen)
+        SchreibeKonsole(stderr, QStringLiteral("kurvix: ") + meldung + QLatin1Char('\n'));
+    for (const QString& zeile : ergebnis.Ausgabe)
+        SchreibeKonsole(stdout, zeile + QLatin1Char('\n'));
+    return ergebnis.Status;
+}
+
+// Worksheets and the overview's PDF are drawn in the bundled face; they never
+// show a window, so they need no display.
+template <typename Job>
+int ohneFenster(int argc, char* argv[], Job job)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication anwendung(argc, argv);
+    RichteKernEin(anwendung);
+    LadeSchriften();
+    return melde(job());
 }
 
 Auftrag auswertung(const QCommandLineParser& parser, const Blattoptionen& blatt, bool pruefen, const QStringList& dateien)
@@ -148,10 +171,8 @@ int Starte(int argc, char* argv[])
     case Auftrag::Art::Ausgabe:
         SchreibeKonsole(auftrag.Status == 0 ? stdout : stderr, auftrag.Text);
         return auftrag.Status;
-    case Auftrag::Art::Pruefen: {
-        QTextStream aus(stdout);
-        return PruefeDateien(auftrag.Dateien, aus);
-    }
+    case Auftrag::Art::Pruefen:
+        return melde(PruefeDateien(auftrag.Dateien));
     case Auftrag::Art::Fenster:
     case Auftrag::Art::Bearbeiten:
         kern.reset(); // one application at a time
@@ -160,12 +181,12 @@ int Starte(int argc, char* argv[])
         return ZeigeFenster(argc, argv, auftrag);
     case Auftrag::Art::Arbeitsblatt:
         kern.reset();
-        return ErstelleArbeitsblatt(argc, argv, auftrag.Blatt);
+        return ohneFenster(argc, argv, [&] { return ErstelleArbeitsblatt(auftrag.Blatt); });
     case Auftrag::Art::Reihe:
-        return SchreibeZufallsreihe(auftrag.Blatt);
+        return melde(SchreibeZufallsreihe(auftrag.Blatt));
     case Auftrag::Art::Auswertung:
         kern.reset();
-        return ErstelleAuswertung(argc, argv, auftrag.Auswertung);
+        return ohneFenster(argc, argv, [&] { return ErstelleAuswertung(auftrag.Auswertung); });
     }
     return FalscherAufruf;
 }

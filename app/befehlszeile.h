@@ -6,8 +6,8 @@
 // The command line: what one start of the program is to do. Reading it is
 // plain code; Starte then runs the job in the kind of application it needs.
 
-#include "app/auswertung.h"
-#include "app/blattauftrag.h"
+#include "app/blattoptionen.h"
+#include "auftraege/auswertung.h"
 
 #include <QString>
 #include <QStringList>

@@ -132,4 +132,13 @@ TEST(Befehlszeile, HilfeNenntDenAufruf)
     EXPECT_TRUE(auftrag.Text.contains(QStringLiteral(" [Optionen] [Aufgabendatei]\n"))) << auftrag.Text.toStdString();
 }
 
+TEST(Auswertung, AusgabeMitOderOhneO)
+{
+    const auto ausgabe = [](QStringList argumente) {
+        return LiesBefehlszeile(QStringList{QStringLiteral("kurvix"), QStringLiteral("--auswertung")} + argumente).Auswertung;
+    };
+    EXPECT_EQ(ausgabe(Texte({"a.pdf", "-o", "klasse.pdf"})), (Auswertungsauftrag{Texte({"a.pdf"}), QStringLiteral("klasse.pdf")}));
+    EXPECT_EQ(ausgabe(Texte({"a.pdf", "b.pdf"})), (Auswertungsauftrag{Texte({"a.pdf", "b.pdf"}), QStringLiteral("auswertung.csv")}));
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 // one row per pupil and one column per task, written as CSV for a
 // spreadsheet or as a PDF table, without opening a window.
 
+#include "auftraege/ergebnis.h"
 #include "tasks/protokoll.h"
 
 #include <QByteArray>
@@ -51,7 +52,7 @@ QByteArray UebersichtPdf(const Uebersicht& uebersicht);
 // of this program adds a warning and is passed over.
 std::vector<Testprotokoll> LiesProtokolle(const QStringList& pfade, QStringList& warnungen);
 
-// Writes the overview under a QGuiApplication on the offscreen platform.
-// Returns the exit status: 0 when it was written (warnings go to the error
-// output), 1 when no record was found or the file cannot be written.
-int ErstelleAuswertung(int argc, char* argv[], const Auswertungsauftrag& auftrag);
+// Writes the overview; the bundled face must be registered for a PDF.
+// Status 0 when it was written (warnings in Meldungen), 1 when no record
+// was found or the file cannot be written.
+Auftragsergebnis ErstelleAuswertung(const Auswertungsauftrag& auftrag);

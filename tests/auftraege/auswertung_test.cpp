@@ -3,8 +3,7 @@
 
 // The class overview from the records of a class.
 
-#include "app/auswertung.h"
-#include "app/befehlszeile.h"
+#include "auftraege/auswertung.h"
 #include "blatt/protokolldruck.h"
 #include "testhilfe.h"
 
@@ -68,15 +67,6 @@ TEST(Auswertung, FremdeUndKaputteDateienWerdenUebergangen)
     EXPECT_EQ(warnungen[0], QStringLiteral("„%1“ ist kein Testprotokoll von Kurvix und wird übergangen.").arg(pfade[1]));
     EXPECT_TRUE(warnungen[1].startsWith(QStringLiteral("„%1“ ist kein").arg(pfade[2])));
     EXPECT_TRUE(warnungen[2].contains(QStringLiteral("fehlt.pdf")));
-}
-
-TEST(Auswertung, AusgabeMitOderOhneO)
-{
-    const auto ausgabe = [](QStringList argumente) {
-        return LiesBefehlszeile(QStringList{QStringLiteral("kurvix"), QStringLiteral("--auswertung")} + argumente).Auswertung;
-    };
-    EXPECT_EQ(ausgabe(Texte({"a.pdf", "-o", "klasse.pdf"})), (Auswertungsauftrag{Texte({"a.pdf"}), QStringLiteral("klasse.pdf")}));
-    EXPECT_EQ(ausgabe(Texte({"a.pdf", "b.pdf"})), (Auswertungsauftrag{Texte({"a.pdf", "b.pdf"}), QStringLiteral("auswertung.csv")}));
 }
 
 } // namespace

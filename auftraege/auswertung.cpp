@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kurvix maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/auswertung.h"
+#include "auftraege/auswertung.h"
 
-#include "app/anwendung.h"
 #include "blatt/arbeitsblatt.h"
 #include "blatt/tabellendruck.h"
 #include "model/urteil.h"
@@ -12,7 +11,6 @@
 
 #include <QDate>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -101,8 +99,6 @@ Tabelle teiltabelle(const Uebersicht& u, qsizetype von, qsizetype bis)
     return t;
 }
 
-void schreibeZeile(std::FILE* ziel, const QString& text) { SchreibeKonsole(ziel, text + QLatin1Char('\n')); }
-
 } // namespace
 
 QString Auswertungsdatei() { return QStringLiteral("auswertung.csv"); }
@@ -170,34 +166,30 @@ std::vector<Testprotokoll> LiesProtokolle(const QStringList& pfade, QStringList&
     return protokolle;
 }
 
-int ErstelleAuswertung(int argc, char* argv[], const Auswertungsauftrag& auftrag)
+Auftragsergebnis ErstelleAuswertung(const Auswertungsauftrag& auftrag)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication anwendung(argc, argv);
-    RichteKernEin(anwendung);
-    LadeSchriften();
-    QStringList warnungen;
-    const std::vector<Testprotokoll> protokolle = LiesProtokolle(auftrag.Dateien, warnungen);
-    for (const QString& warnung : warnungen)
-        schreibeZeile(stderr, QStringLiteral("kurvix: ") + warnung);
+    Auftragsergebnis ergebnis;
+    const std::vector<Testprotokoll> protokolle = LiesProtokolle(auftrag.Dateien, ergebnis.Meldungen);
+    ergebnis.Status = 1;
     if (protokolle.empty()) {
-        schreibeZeile(stderr, QStringLiteral("kurvix: Keine der Dateien ist ein Testprotokoll; es entsteht keine Übersicht."));
-        return 1;
+        ergebnis.Meldungen << QStringLiteral("Keine der Dateien ist ein Testprotokoll; es entsteht keine Übersicht.");
+        return ergebnis;
     }
     const Uebersicht uebersicht = BaueUebersicht(protokolle);
     const bool pdf = auftrag.Ausgabe.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
     try {
         if (const std::optional<QString> fehler =
                 SchreibeDateiinhalt(auftrag.Ausgabe, pdf ? UebersichtPdf(uebersicht) : UebersichtCsv(uebersicht))) {
-            schreibeZeile(stderr, QStringLiteral("kurvix: ") + *fehler);
-            return 1;
+            ergebnis.Meldungen << *fehler;
+            return ergebnis;
         }
     } catch (const Blattfehler& fehler) {
-        schreibeZeile(stderr, QStringLiteral("kurvix: ") + fehler.Text());
-        return 1;
+        ergebnis.Meldungen << fehler.Text();
+        return ergebnis;
     }
-    schreibeZeile(stdout, QStringLiteral("Übersicht über %1 Testprotokolle geschrieben: %2")
-                              .arg(protokolle.size())
-                              .arg(QDir::toNativeSeparators(auftrag.Ausgabe)));
-    return 0;
+    ergebnis.Ausgabe << QStringLiteral("Übersicht über %1 Testprotokolle geschrieben: %2")
+                            .arg(protokolle.size())
+                            .arg(QDir::toNativeSeparators(auftrag.Ausgabe));
+    ergebnis.Status = 0;
+    return ergebnis;
 }
