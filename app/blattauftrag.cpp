@@ -142,8 +142,9 @@ Blattoptionen::Blattoptionen(QCommandLineParser& parser)
     , m_stufe(QStringLiteral("stufe"), QStringLiteral("Schwierigkeit: 0 sehr leicht, 1 leicht, 2 normal"),
               QStringLiteral("0-2"))
     , m_saat(QStringLiteral("saat"), QStringLiteral("Startwert: dieselbe Saat gibt dasselbe Blatt"), QStringLiteral("S"))
+    , m_loesungsweg(QStringLiteral("loesungsweg"), QStringLiteral("schreibt unter jede Lösung ihren Lösungsweg"))
 {
-    parser.addOptions({m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat});
+    parser.addOptions({m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat, m_loesungsweg});
 }
 
 bool Blattoptionen::Gefragt(const QCommandLineParser& parser) const
@@ -153,7 +154,7 @@ bool Blattoptionen::Gefragt(const QCommandLineParser& parser) const
 
 bool Blattoptionen::OhneAusgabeGefragt(const QCommandLineParser& parser) const
 {
-    return std::ranges::any_of(std::array{&m_blatt, &m_reihe, &m_zufall, &m_typen, &m_stufe, &m_saat},
+    return std::ranges::any_of(std::array{&m_blatt, &m_reihe, &m_zufall, &m_typen, &m_stufe, &m_saat, &m_loesungsweg},
                                [&](const QCommandLineOption* o) { return parser.isSet(*o); });
 }
 
@@ -162,6 +163,8 @@ QString Blattoptionen::Ausgabe(const QCommandLineParser& parser) const { return 
 std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser& parser, const QStringList& dateien) const
 {
     const bool reihe = parser.isSet(m_reihe);
+    if (parser.isSet(m_loesungsweg) && !parser.isSet(m_blatt))
+        return QStringLiteral("--loesungsweg gilt nur mit --arbeitsblatt.");
     if (reihe && parser.isSet(m_blatt))
         return QStringLiteral("--reihe und --arbeitsblatt gehen nicht zusammen.");
     if (!reihe && !parser.isSet(m_blatt))
@@ -181,6 +184,7 @@ std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser
     Blattauftrag auftrag;
     auftrag.Ausgabe = parser.value(m_ausgabe);
     auftrag.Reihe = reihe;
+    auftrag.Loesungsweg = parser.isSet(m_loesungsweg);
     if (zufall)
         return zufallsoptionen(auftrag, parser, parser.value(m_zufall), m_typen, m_stufe, m_saat);
     auftrag.Datei = dateien.first();
@@ -199,7 +203,7 @@ int ErstelleArbeitsblatt(int argc, char* argv[], Blattauftrag auftrag)
     LadeSchriften();
     try {
         const Arbeitsblatt blatt = lies(auftrag);
-        const QStringList hinweise = blatt.Hinweise + SchreibeArbeitsblatt(blatt, auftrag.Ausgabe);
+        const QStringList hinweise = blatt.Hinweise + SchreibeArbeitsblatt(blatt, auftrag.Ausgabe, auftrag.Loesungsweg);
         for (const QString& hinweis : hinweise)
             schreibeZeile(stderr, QStringLiteral("kurvix: ") + hinweis);
         schreibeZeile(stdout, QStringLiteral("Arbeitsblatt geschrieben: ") + QDir::toNativeSeparators(auftrag.Ausgabe)

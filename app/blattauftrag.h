@@ -28,6 +28,7 @@ struct Blattauftrag {
     std::optional<std::uint32_t> Saat;
     QString Ausgabe; // the PDF to write, or the task file with Reihe
     bool Reihe = false; // random tasks to a task file instead of a sheet
+    bool Loesungsweg = false; // the key says how each graph arises from its basic function
 
     friend bool operator==(const Blattauftrag&, const Blattauftrag&) = default;
 };
@@ -53,7 +54,7 @@ public:
     std::variant<Blattauftrag, QString> Lies(const QCommandLineParser& parser, const QStringList& dateien) const;
 
 private:
-    QCommandLineOption m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat;
+    QCommandLineOption m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat, m_loesungsweg;
 };
 
 // Writes the worksheet under a QGuiApplication on the offscreen platform:
