@@ -115,7 +115,6 @@ public:
     }
 
     QString Zahl(double v) const { return Zahltext(v, m_locale); }
-    const QLocale& Locale() const { return m_locale; }
 
     // A stretch or reflection: its arrow runs along the point the stretch
     // moves.
@@ -159,42 +158,35 @@ private:
     QStringList m_verschiebungen;
 };
 
-// The sine's k: the period shrinks or grows, and a negative k mirrors the
-// curve at the y-axis.
-void streckeInX(Wegbau& bau, double k)
-{
-    if (k == 0) {
-        bau.Form(1, 0, QStringLiteral("Mit k = 0 fällt das Schaubild auf die x-Achse."),
-                 QStringLiteral("mit k = 0 auf die x-Achse zusammengedrückt"));
-        return;
-    }
-    const double betrag = std::fabs(k);
-    if (betrag != 1) {
-        const QString teil = QStringLiteral("in x-Richtung mit dem Faktor %1 %2")
-                                 .arg(faktorX(betrag, bau.Locale()), QLatin1String(streckung(betrag < 1)));
-        bau.Form(1, betrag, QStringLiteral("Das Schaubild wird ") + teil + u'.', teil);
-    }
-    if (k < 0)
-        bau.Form(1, k, QStringLiteral("Das Schaubild wird an der y-Achse gespiegelt."),
-                 QStringLiteral("an der y-Achse gespiegelt"));
-}
+// A factor of the graph: 0 flattens it onto the x-axis, a magnitude other
+// than 1 stretches or compresses it, a negative one mirrors it as well.
+struct Faktor {
+    int i;
+    double wert;
+    char richtung;    // of the stretch
+    char achse;       // of the reflection
+    const char* null; // "k = 0"
+    QString zahl;     // the stretch's factor
+    bool gestreckt;
+    bool mitRichtung; // in the summary
+};
 
-void streckeInY(Wegbau& bau, double a, bool mitRichtung)
+void strecke(Wegbau& bau, const Faktor& f)
 {
-    if (a == 0) {
-        bau.Form(0, 0, QStringLiteral("Mit dem Faktor 0 fällt das Schaubild auf die x-Achse."),
-                 QStringLiteral("mit dem Faktor 0 auf die x-Achse zusammengedrückt"));
+    if (f.wert == 0) {
+        bau.Form(f.i, 0, QStringLiteral("Mit %1 fällt das Schaubild auf die x-Achse.").arg(QLatin1String(f.null)),
+                 QStringLiteral("mit %1 auf die x-Achse zusammengedrückt").arg(QLatin1String(f.null)));
         return;
     }
-    const double betrag = std::fabs(a);
+    const double betrag = std::fabs(f.wert);
     if (betrag != 1) {
-        const QString teil = QStringLiteral("mit dem Faktor %1 %2").arg(bau.Zahl(betrag), QLatin1String(streckung(betrag > 1)));
-        bau.Form(0, betrag, QStringLiteral("Das Schaubild wird in y-Richtung ") + teil + u'.',
-                 mitRichtung ? QStringLiteral("in y-Richtung ") + teil : teil);
+        const QString teil = QStringLiteral("mit dem Faktor %1 %2").arg(f.zahl, QLatin1String(streckung(f.gestreckt)));
+        const QString gerichtet = QStringLiteral("in %1-Richtung ").arg(QLatin1Char(f.richtung)) + teil;
+        bau.Form(f.i, betrag, QStringLiteral("Das Schaubild wird ") + gerichtet + u'.', f.mitRichtung ? gerichtet : teil);
     }
-    if (a < 0)
-        bau.Form(0, a, QStringLiteral("Das Schaubild wird an der x-Achse gespiegelt."),
-                 QStringLiteral("an der x-Achse gespiegelt"));
+    if (f.wert < 0)
+        bau.Form(f.i, f.wert, QStringLiteral("Das Schaubild wird an der %1-Achse gespiegelt.").arg(QLatin1Char(f.achse)),
+                 QStringLiteral("an der %1-Achse gespiegelt").arg(QLatin1Char(f.achse)));
 }
 
 void steigung(Wegbau& bau, double m)
@@ -228,12 +220,15 @@ Loesungsweg BerechneLoesungsweg(int Typ, const ParameterSatz& P, const QLocale& 
         grund[1] = P[1];
     Wegbau bau(Typ, grund, locale);
     const Stellen s = stellen(Typ);
+    // The sine's k shortens or lengthens the period; a negative k mirrors
+    // the curve at the y-axis.
     if (Typ == Sinus)
-        streckeInX(bau, P[1]);
+        strecke(bau, {1, P[1], 'x', 'y', "k = 0", faktorX(std::fabs(P[1]), locale), std::fabs(P[1]) < 1, true});
+    const double a = std::fabs(P[s.faktor]);
     if (Typ == Gerade)
         steigung(bau, P[0]);
     else
-        streckeInY(bau, P[s.faktor], Typ == Sinus && P[1] != 1);
+        strecke(bau, {s.faktor, P[s.faktor], 'y', 'x', "dem Faktor 0", bau.Zahl(a), a > 1, Typ == Sinus && P[1] != 1});
     if (s.d >= 0)
         verschiebe(bau, s.d, P[s.d], "links", "rechts");
     verschiebe(bau, s.c, P[s.c], "oben", "unten");

@@ -175,6 +175,15 @@ QString pdftext(const QString& pdf)
 class BlattlaufTest : public ::testing::Test {
 protected:
     QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
+
+    // A task file with the head and the lines after it.
+    void schreibeAufgaben(const char* name, const QByteArray& zeilen)
+    {
+        QFile datei(pfad(name));
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n" + zeilen);
+    }
+
     QTemporaryDir ordner;
 };
 
@@ -204,11 +213,7 @@ TEST_F(BlattlaufTest, OhneSaatNenntDasProgrammSeine)
 
 TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
 {
-    QFile datei(pfad("reihe.sba"));
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n"
-                "Parabeln\r\n3\r\n3 2 1\r\n3 1 0 0\r\n");
-    datei.close();
+    schreibeAufgaben("reihe.sba", "Parabeln\r\n3\r\n3 2 1\r\n3 1 0 0\r\n");
     const Programmlauf lauf = StarteProgramm({QStringLiteral("--arbeitsblatt"), QStringLiteral("reihe.sba")}, ordner.path());
     EXPECT_EQ(lauf.status, 0);
     EXPECT_EQ(lauf.ausgabe, QStringLiteral("Arbeitsblatt geschrieben: reihe.pdf\n"));
@@ -222,11 +227,7 @@ TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
 // Each summary stands under its answer, wrapped where it is long.
 TEST_F(BlattlaufTest, LoesungswegUnterDerLoesung)
 {
-    QFile datei(pfad("wege.sba"));
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n"
-                "Wege\r\n3 5\r\n3 -2 -1 3\r\n5 3 2 -1 1\r\n");
-    datei.close();
+    schreibeAufgaben("wege.sba", "Wege\r\n3 5\r\n3 -2 -1 3\r\n5 3 2 -1 1\r\n");
     const Programmlauf lauf = StarteProgramm({"--arbeitsblatt", "wege.sba", "--loesungsweg"}, ordner.path());
     EXPECT_EQ(lauf.status, 0) << lauf.fehlerausgabe.toStdString();
     const QString text = pdftext(pfad("wege.pdf")).simplified();
