@@ -19,25 +19,21 @@ protected:
         schau->Dauer = std::chrono::hours(1);
     }
 
+    // The hint shown, as a screen reader reads it.
     QString gesagt() const
     {
         auto* box = kind<QLabel>("LHinweis");
         const QString name = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name);
-        EXPECT_EQ(name, box->isVisible() ? box->text() : QStringLiteral("Hinweis")) << "a screen reader reads the hint";
-        return box->isVisible() ? box->text() : QString();
+        EXPECT_EQ(name, box->isVisible() ? box->text() : QStringLiteral("Hinweis"));
+        return box->isVisible() ? name : QString();
     }
 
     void taste(Qt::Key taste) { QTest::keyClick(ebene, taste); }
 
-    // Grey pixels in the frame after the step's animation has run.
-    int grau()
+    // Pixels of a colour in the frame after the step's animation has run.
+    int inFarbe(const QColor& farbe)
     {
         QTest::qWait(30);
-        return inFarbe(Wegfarbe);
-    }
-
-    int inFarbe(const QColor& farbe) const
-    {
         int n = 0;
         for (int x = 0; x < BildBreite; ++x)
             n += inSpalte(x, farbe);
@@ -64,15 +60,14 @@ TEST_F(LoesungswegTest, DateiaufgabenSchrittFuerSchritt)
     menue("MenLoesungsweg");
     EXPECT_EQ(ebene->accessibleDescription(), zusammenfassung);
     QStringList saetze{gesagt()};
-    EXPECT_GT(grau(), 100) << "the basic graph in grey";
-    for (int i = 0; i < 3; ++i) {
-        taste(i == 0 ? Qt::Key_Space : Qt::Key_Right);
+    EXPECT_GT(inFarbe(Wegfarbe), 100) << "the basic graph in grey";
+    for (const Qt::Key weiter : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Right}) {
+        taste(weiter);
         saetze << gesagt();
     }
-    EXPECT_EQ(saetze, Texte({"Das Schaubild wird in y-Richtung mit dem Faktor 2 gestreckt.",
-                             "Das Schaubild wird an der x-Achse gespiegelt.", "Das Schaubild wird um 1 nach rechts verschoben.",
-                             "Das Schaubild wird um 3 nach oben verschoben."}));
-    EXPECT_EQ(grau(), 0) << "the grey graph under the given one";
+    EXPECT_EQ(saetze, Texte({"Das Schaubild wird in y-Richtung mit dem Faktor 2 gestreckt.", "Das Schaubild wird an der x-Achse "
+                             "gespiegelt.", "Das Schaubild wird um 1 nach rechts verschoben.", "Das Schaubild wird um 3 nach oben verschoben."}));
+    EXPECT_EQ(inFarbe(Wegfarbe), 0) << "the grey graph under the given one";
     EXPECT_GT(inFarbe(Pfeilfarbe), 10) << "the arrow from the vertex upwards";
     taste(Qt::Key_Right);
     EXPECT_EQ(gesagt(), zusammenfassung);
