@@ -56,11 +56,7 @@ const Blattaufruf Blattaufrufe[] = {
     {"AusgabeLang", {"--ausgabe", "b.pdf", "--arbeitsblatt", "k.sba"}, ausDatei("k.sba", "b.pdf")},
     {"NebenDerDatei", {"--arbeitsblatt", "klasse 10/reihe.1.sba"}, ausDatei("klasse 10/reihe.1.sba", "klasse 10/reihe.1.pdf")},
     {"DateiOhneEndung", {"--arbeitsblatt", "a.b/reihe"}, ausDatei("a.b/reihe", "a.b/reihe.pdf")},
-    {"MitLoesungsweg", {"--loesungsweg", "--arbeitsblatt", "k.sba"}, [] {
-         Blattauftrag a = ausDatei("k.sba", "k.pdf");
-         a.Loesungsweg = true;
-         return a;
-     }()},
+    {"MitLoesungsweg", {"--loesungsweg", "--arbeitsblatt", "k.sba"}, [] { auto a = ausDatei("k.sba", "k.pdf"); a.Loesungsweg = true; return a; }()},
     {"ZufallMitAllem",
      {"--arbeitsblatt", "--zufall", "5", "--typen", "3,5", "--stufe", "0", "--saat", "42", "-o", "z.pdf"},
      zufall(5, {Parabel2, Sinus}, SehrLeicht, 42, "z.pdf")},
