@@ -48,6 +48,6 @@ private:
     Loesungsweg m_weg;
     std::size_t m_schritt = 0;
     bool m_laeuft = false;
-    QVariantAnimation m_animation;
-    QTimer m_takt;
+    QVariantAnimation m_animation{this};
+    QTimer m_takt{this};
 };

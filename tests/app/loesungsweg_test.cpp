@@ -33,7 +33,8 @@ protected:
     // Pixels of a colour in the frame after the step's animation has run.
     int inFarbe(const QColor& farbe)
     {
-        QTest::qWait(30);
+        const auto* bewegung = schau->findChild<QVariantAnimation*>();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return bewegung->state() == QAbstractAnimation::Stopped; }));
         int n = 0;
         for (int x = 0; x < BildBreite; ++x)
             n += inSpalte(x, farbe);
@@ -104,7 +105,7 @@ TEST_F(LoesungswegTest, EigenesSchaubildUndTest)
     EXPECT_EQ(gesagt(), QStringLiteral("Die Normalparabel wird mit dem Faktor 2 gestreckt."));
     schau->Dauer = std::chrono::milliseconds(5);
     eintrag->trigger();
-    QTest::qWait(100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !schau->Laeuft(); }));
     EXPECT_EQ(gesagt(), QStringLiteral("Die Normalparabel wird mit dem Faktor 2 gestreckt.")) << "the steps run on by themselves";
     klicke("BZeichnen");
     EXPECT_EQ(gesagt(), QString());
