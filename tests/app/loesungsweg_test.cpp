@@ -69,7 +69,11 @@ TEST_F(LoesungswegTest, DateiaufgabenSchrittFuerSchritt)
     EXPECT_EQ(saetze, Texte({"Das Schaubild wird in y-Richtung mit dem Faktor 2 gestreckt.", "Das Schaubild wird an der x-Achse "
                              "gespiegelt.", "Das Schaubild wird um 1 nach rechts verschoben.", "Das Schaubild wird um 3 nach oben verschoben."}));
     EXPECT_EQ(inFarbe(Wegfarbe), 0) << "the grey graph under the given one";
-    EXPECT_GT(inFarbe(Pfeilfarbe), 10) << "the arrow from the vertex upwards";
+    int amScheitel = 0; // x = 1 is column 323; the head reaches 4 columns either side
+    for (int x = 316; x <= 330; ++x)
+        amScheitel += inSpalte(x, Pfeilfarbe);
+    EXPECT_GT(amScheitel, 100) << "the arrow from (1|0) up to the vertex";
+    EXPECT_EQ(inFarbe(Pfeilfarbe), amScheitel);
     taste(Qt::Key_Right);
     EXPECT_EQ(gesagt(), zusammenfassung);
     EXPECT_EQ(ebene->accessibleDescription(), beschreibung);
