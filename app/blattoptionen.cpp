@@ -98,8 +98,9 @@ Blattoptionen::Blattoptionen(QCommandLineParser& parser)
     , m_stufe(QStringLiteral("stufe"), QStringLiteral("Schwierigkeit: 0 sehr leicht, 1 leicht, 2 normal"),
               QStringLiteral("0-2"))
     , m_saat(QStringLiteral("saat"), QStringLiteral("Startwert: dieselbe Saat gibt dasselbe Blatt"), QStringLiteral("S"))
+    , m_loesungsweg(QStringLiteral("loesungsweg"), QStringLiteral("schreibt unter jede Lösung ihren Lösungsweg"))
 {
-    parser.addOptions({m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat});
+    parser.addOptions({m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat, m_loesungsweg});
 }
 
 bool Blattoptionen::Gefragt(const QCommandLineParser& parser) const
@@ -109,7 +110,7 @@ bool Blattoptionen::Gefragt(const QCommandLineParser& parser) const
 
 bool Blattoptionen::OhneAusgabeGefragt(const QCommandLineParser& parser) const
 {
-    return std::ranges::any_of(std::array{&m_blatt, &m_reihe, &m_zufall, &m_typen, &m_stufe, &m_saat},
+    return std::ranges::any_of(std::array{&m_blatt, &m_reihe, &m_zufall, &m_typen, &m_stufe, &m_saat, &m_loesungsweg},
                                [&](const QCommandLineOption* o) { return parser.isSet(*o); });
 }
 
@@ -118,6 +119,8 @@ QString Blattoptionen::Ausgabe(const QCommandLineParser& parser) const { return 
 std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser& parser, const QStringList& dateien) const
 {
     const bool reihe = parser.isSet(m_reihe);
+    if (parser.isSet(m_loesungsweg) && !parser.isSet(m_blatt))
+        return QStringLiteral("--loesungsweg gilt nur mit --arbeitsblatt.");
     if (reihe && parser.isSet(m_blatt))
         return QStringLiteral("--reihe und --arbeitsblatt gehen nicht zusammen.");
     if (!reihe && !parser.isSet(m_blatt))
@@ -137,6 +140,7 @@ std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser
     Blattauftrag auftrag;
     auftrag.Ausgabe = parser.value(m_ausgabe);
     auftrag.Reihe = reihe;
+    auftrag.Loesungsweg = parser.isSet(m_loesungsweg);
     if (zufall)
         return zufallsoptionen(auftrag, parser, parser.value(m_zufall), m_typen, m_stufe, m_saat);
     auftrag.Datei = dateien.first();

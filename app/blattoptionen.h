@@ -32,5 +32,5 @@ public:
     std::variant<Blattauftrag, QString> Lies(const QCommandLineParser& parser, const QStringList& dateien) const;
 
 private:
-    QCommandLineOption m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat;
+    QCommandLineOption m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat, m_loesungsweg;
 };

@@ -252,6 +252,9 @@ void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
     IVorschau = new Zeichenflaeche(this);
     benannt(IVorschau, "IVorschau", QStringLiteral("Vorschau des vorgegebenen Schaubildes"));
     spalte->addWidget(IVorschau);
+    LVorschauLoesungsweg = benannt(new QLabel, "LVorschauLoesungsweg", QStringLiteral("Lösungsweg der Aufgabe"));
+    LVorschauLoesungsweg->setWordWrap(true);
+    spalte->addWidget(LVorschauLoesungsweg);
     LVorschauMeldung = benannt(new QLabel, "LVorschauMeldung", QStringLiteral("Meldung der Vorschau"));
     LVorschauMeldung->setWordWrap(true);
     spalte->addWidget(LVorschauMeldung);
@@ -438,6 +441,9 @@ void TReihenfenster::zeigeVorschau()
 {
     const std::optional<QString> meldung = m_vorschau.Zeichne(IVorschau->Bild(), m_reihe.Gewaehlte());
     IVorschau->update();
+    const QString weg = Loesungswegzeile(m_reihe.Gewaehlte());
+    LVorschauLoesungsweg->setText(weg);
+    LVorschauLoesungsweg->setAccessibleName(weg.isEmpty() ? QStringLiteral("Lösungsweg der Aufgabe") : weg);
     LVorschauMeldung->setText(meldung ? QStringLiteral("Beim Zeichnen meldet das Programm: ") + *meldung : QString());
 }
 

@@ -102,6 +102,7 @@ public:
     QLabel* LBemerkungen = nullptr;
     QPlainTextEdit* EBemerkungen = nullptr;
     Zeichenflaeche* IVorschau = nullptr;
+    QLabel* LVorschauLoesungsweg = nullptr;
     QLabel* LVorschauMeldung = nullptr;
     QTreeWidget* LBefunde = nullptr;
 };

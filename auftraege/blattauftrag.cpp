@@ -58,7 +58,7 @@ Auftragsergebnis ErstelleArbeitsblatt(Blattauftrag auftrag)
         const Arbeitsblatt blatt = lies(auftrag);
         return {{QStringLiteral("Arbeitsblatt geschrieben: ") + QDir::toNativeSeparators(auftrag.Ausgabe)
                  + saatHinweis(auftrag)},
-                blatt.Hinweise + SchreibeArbeitsblatt(blatt, auftrag.Ausgabe),
+                blatt.Hinweise + SchreibeArbeitsblatt(blatt, auftrag.Ausgabe, auftrag.Loesungsweg),
                 0};
     } catch (const Blattfehler& fehler) {
         return {{}, {fehler.Text()}, 1};

@@ -23,6 +23,7 @@ struct Blattauftrag {
     std::optional<std::uint32_t> Saat;
     QString Ausgabe; // the PDF to write, or the task file with Reihe
     bool Reihe = false; // random tasks to a task file instead of a sheet
+    bool Loesungsweg = false; // the key says how each graph arises from its basic function
 
     friend bool operator==(const Blattauftrag&, const Blattauftrag&) = default;
 };

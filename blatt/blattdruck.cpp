@@ -7,6 +7,7 @@
 #include "blatt/maler.h"
 #include "blatt/papierkurve.h"
 #include "model/funktionstext.h"
+#include "model/loesungsweg.h"
 #include "model/zahltext.h"
 #include "plot/anzeige.h"
 
@@ -127,9 +128,20 @@ void zeichneUeberschrift(Maler& m, const QString& text)
     m.text(QPointF(RandSeitlich, RandOben + m.hoehe()), zeile);
 }
 
-void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, int& seite)
+// The summary wraps within the line it has under the answer.
+void zeichneLoesungsweg(Maler& m, const Kurve& k, double grundlinie)
 {
-    const std::vector<Loesungsplatz> plaetze = Loesungsplaetze(static_cast<int>(blatt.Aufgaben.size()));
+    const QLocale deutsch(QLocale::German);
+    m.schrift(Papierschrift(9));
+    const QRectF platz(RandSeitlich + 13, grundlinie + 1.2, SeitenBreite - 2 * RandSeitlich - 13, 2 * Zeilenabstand - 3);
+    m.painter().drawText(Maler::geraet(platz), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                         BerechneLoesungsweg(k.Typ, k.P, deutsch).Zusammenfassung);
+}
+
+void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, int& seite, bool mitLoesungsweg)
+{
+    const std::vector<Loesungsplatz> plaetze =
+        Loesungsplaetze(static_cast<int>(blatt.Aufgaben.size()), mitLoesungsweg ? 3 : 1);
     for (std::size_t i = 0; i < plaetze.size(); ++i) {
         if (plaetze[i].Seite != seite) {
             writer.newPage();
@@ -147,12 +159,14 @@ void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, i
         m.text(QPointF(RandSeitlich + 13, y), Loesungstext(k.Typ, k.P));
         if (IstTyp(k.Typ))
             m.text(QPointF(RandSeitlich + 125, y), Typname(k.Typ));
+        if (mitLoesungsweg)
+            zeichneLoesungsweg(m, k, y);
     }
 }
 
 } // namespace
 
-QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
+QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad, bool mitLoesungsweg)
 {
     QPdfWriter writer(pfad);
     RichtePdfEin(writer, QPageLayout::Portrait, blatt.Ueberschrift);
@@ -179,7 +193,7 @@ QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
             fehler << QStringLiteral("Aufgabe %1: Ungültige Gleitkommaoperation.").arg(nummer);
         zeichneAntwortzeile(m, plaetze[i]);
     }
-    zeichneLoesungen(m, blatt, writer, seite);
+    zeichneLoesungen(m, blatt, writer, seite, mitLoesungsweg);
     painter.end();
     return fehler;
 }

@@ -14,5 +14,7 @@
 // key. Everything is drawn as vectors; the program's face is embedded.
 // Throws Blattfehler when the file cannot be written. Returns the tasks
 // whose graph ended at an invalid operation ("Aufgabe 2: Ungültige
-// Gleitkommaoperation."); such a graph keeps what was drawn before.
-QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad);
+// Gleitkommaoperation."); such a graph keeps what was drawn before. With
+// mitLoesungsweg the key says under each answer in one sentence how its
+// graph arises from the basic function.
+QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad, bool mitLoesungsweg = false);

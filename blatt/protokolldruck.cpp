@@ -24,6 +24,11 @@ QString letzteAntwort(const Protokollaufgabe& a)
     return a.Antworten.empty() ? QStringLiteral("offen") : gleichung(a.Antworten.back());
 }
 
+QString ausgang(const Protokollaufgabe& a)
+{
+    return a.LoesungswegAngesehen ? letzteAntwort(a) + QStringLiteral(" – Lösungsweg angesehen") : letzteAntwort(a);
+}
+
 QString zeichen(const Protokollaufgabe& a)
 {
     if (a.Offen())
@@ -37,7 +42,7 @@ Tabelle aufgabentabelle(const std::vector<Protokollaufgabe>& aufgaben)
                                         QStringLiteral("letzte Antwort"), QStringLiteral("1. V.")}, {}};
     for (std::size_t i = 0; i < aufgaben.size(); ++i) {
         const Protokollaufgabe& a = aufgaben[i];
-        t.Zeilen.push_back({QString::number(i + 1), Loesungstext(a.Typ, a.Parameter), ersteAntwort(a), letzteAntwort(a),
+        t.Zeilen.push_back({QString::number(i + 1), Loesungstext(a.Typ, a.Parameter), ersteAntwort(a), ausgang(a),
                             zeichen(a)});
     }
     return t;

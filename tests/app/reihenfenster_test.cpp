@@ -72,6 +72,10 @@ TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
     QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
     drueckeIn("EParameter1", "x-0.5");
     drueckeIn("EParameter2", "1/4");
+    EXPECT_EQ(teil<QLabel>("LVorschauLoesungsweg")->accessibleName(),
+              QStringLiteral("Die Normalparabel wird mit dem Faktor %1 gestaucht, an der x-Achse gespiegelt und um %2 "
+                             "nach links verschoben.")
+                  .arg(MitTrenner("0,5"), MitTrenner("0,25")));
     QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
     teil<QComboBox>("CBTyp")->setCurrentIndex(Sinus);
     emit teil<QComboBox>("CBTyp")->activated(Sinus);
