@@ -113,6 +113,9 @@ TEST_F(LoesungswegTest, EigenesSchaubildUndTest)
     EXPECT_EQ(gesagt(), QStringLiteral("Die Normalparabel wird mit dem Faktor 2 gestreckt.")) << "the steps run on by themselves";
     klicke("BZeichnen");
     EXPECT_EQ(gesagt(), QString());
+    waehle(Gerade);
+    klicke("BZeichnen");
+    EXPECT_TRUE(eintrag->isEnabled()) << "the line is the first type";
     zufall.zuege = {0, 7, 1, 18};
     starte(Modus::Test, {Gerade, Betrag});
     EXPECT_FALSE(eintrag->isEnabled());
