@@ -202,6 +202,27 @@ TEST(Reihenbearbeitung, BefundeFolgenDerAenderungMitIhrerZeile)
     EXPECT_TRUE(std::holds_alternative<QString>(reihe.Bytes()));
 }
 
+// Nothing hidden: bytes after a Ctrl-Z are named and kept, a remark that
+// cannot be saved is a Fehler at its line before saving fails.
+TEST(Reihenbearbeitung, NenntVerborgenenRestUndUnspeicherbareBemerkungen)
+{
+    Reihenbearbeitung reihe(Deutsch);
+    reihe.Oeffne(datei("K\n3\n* a\n3 1 0 0\n") + "\x1A" "alt");
+    const QString rest = QStringLiteral("Nach dem Dateiende-Zeichen (Strg+Z) in Zeile %1 stehen noch Zeichen; das "
+                                        "Programm liest sie nicht.");
+    const QString fremd = QStringLiteral("Die Bemerkung enthält das Zeichen %1, das eine Aufgabendatei "
+                                         "(Windows-1252) nicht aufnehmen kann.");
+    EXPECT_EQ(reihe.Befunde(), (std::vector<Befund>{{6, Befund::Art::Warnung, rest.arg(6)}}));
+    EXPECT_TRUE(bytes(reihe).endsWith("3 1 0 0\r\n\x1A" "alt"));
+    reihe.Waehle(0);
+    reihe.SetzeBemerkungen({QStringLiteral("* a \u2713")});
+    reihe.Waehle(1);
+    reihe.SetzeBemerkungen({QStringLiteral("*"), QStringLiteral("* \u03a9")});
+    EXPECT_EQ(reihe.Befunde(), (std::vector<Befund>{{4, Befund::Art::Fehler, fremd.arg(QStringLiteral("„✓“ (U+2713)"))},
+                                                    {7, Befund::Art::Fehler, fremd.arg(QStringLiteral("„Ω“ (U+03A9)"))},
+                                                    {8, Befund::Art::Warnung, rest.arg(8)}}));
+}
+
 TEST(Reihenbearbeitung, SpeicherfrageNenntDieFehler)
 {
     std::vector<Befund> befunde;
