@@ -11,6 +11,7 @@
 
 namespace {
 
+// Bit for bit, so that a NaN equals itself.
 bool gleicheZahlen(const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 bool gleich(const Aufgabenreihe& a, const Aufgabenreihe& b)
@@ -24,7 +25,9 @@ bool gleich(const Aufgabenreihe& a, const Aufgabenreihe& b)
         const Reiheneintrag& y = b.Aufgaben[i];
         if (x.Bemerkungen != y.Bemerkungen || x.Urtext != y.Urtext || x.Aufgabe.Typ != y.Aufgabe.Typ
             || !gleicheZahlen(x.Aufgabe.Parameter, y.Aufgabe.Parameter)
-            || !gleicheZahlen(x.Aufgabe.Abschnitte, y.Aufgabe.Abschnitte))
+            || x.Aufgabe.Abschnitte.Anzahl != y.Aufgabe.Abschnitte.Anzahl
+            || !gleicheZahlen(x.Aufgabe.Abschnitte.Von, y.Aufgabe.Abschnitte.Von)
+            || !gleicheZahlen(x.Aufgabe.Abschnitte.Bis, y.Aufgabe.Abschnitte.Bis))
             return false;
     }
     return true;
