@@ -147,13 +147,16 @@ void TForm1::MenDateiEinlesenClick() { Ereignis([this] { m_ablauf.DateiEinlesen(
 void TForm1::OeffneDatei(const QString& pfad) { Ereignis([this, &pfad] { m_ablauf.DateiEinlesen(pfad); }); }
 void TForm1::BearbeiteReihe(const std::optional<QString>& pfad)
 {
-    if (m_reihenfenster == nullptr) {
+    const bool neu = m_reihenfenster == nullptr;
+    if (neu) {
         m_reihenfenster = new TReihenfenster(m_dialoge, m_zufall, this);
         m_reihenfenster->Ausprobieren = [this](const QByteArray& inhalt, const QString& name) { ProbiereAus(inhalt, name); };
     }
     m_reihenfenster->show();
     m_reihenfenster->raise();
     m_reihenfenster->activateWindow();
+    if (neu)
+        m_reihenfenster->BieteWiederherstellungAn();
     if (pfad)
         m_reihenfenster->Oeffne(*pfad);
 }

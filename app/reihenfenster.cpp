@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -36,6 +37,8 @@ namespace {
 const QString Titel = QStringLiteral("Aufgabenreihe bearbeiten");
 const QString Filter = QStringLiteral("Aufgabendatei (*.sba)");
 const QString Ende = QStringLiteral("Ende der Reihe");
+// Every change is in the recovery file this long after it, at the latest.
+constexpr int SicherungNachMs = 2000;
 
 // Gives a control its name for tests and for screen readers.
 template <typename Steuer>
@@ -115,6 +118,12 @@ TReihenfenster::TReihenfenster(Dialoge& dialoge, Zufall& zufall, QWidget* parent
     baueAufgabe(rechts);
     m_reihe.Beobachter = [this](const Reihenaenderung& aenderung) { geaendert(aenderung); };
     connect(&m_reihe.Stapel(), &QUndoStack::cleanChanged, this, [this] { zeigeTitel(); });
+    m_sicherungsuhr = new QTimer(this);
+    m_sicherungsuhr->setSingleShot(true);
+    m_sicherungsuhr->setInterval(SicherungNachMs);
+    connect(m_sicherungsuhr, &QTimer::timeout, this, [this] { sichere(); });
+    connect(&m_reihe.Stapel(), &QUndoStack::indexChanged, this, [this] { sicherungAnstossen(); });
+    connect(&m_reihe.Stapel(), &QUndoStack::cleanChanged, this, [this] { sicherungAnstossen(); });
     m_reihe.Neu();
     zeigeTitel();
 }
@@ -580,11 +589,60 @@ bool TReihenfenster::aenderungenGesichert()
     case Dialoge::Speicherantwort::Speichern:
         return speichern();
     case Dialoge::Speicherantwort::Verwerfen:
+        m_sicherung.Entferne();
         return true;
     case Dialoge::Speicherantwort::Abbrechen:
         return false;
     }
     return false;
+}
+
+// A timer already running takes this change along: no change waits longer.
+void TReihenfenster::sicherungAnstossen()
+{
+    if (!m_reihe.Geaendert()) {
+        m_sicherungsuhr->stop();
+        m_sicherung.Entferne();
+    } else if (!m_sicherungsuhr->isActive()) {
+        m_sicherungsuhr->start();
+    }
+}
+
+// A series the writer refuses keeps its last recovery; a recovery that
+// cannot be written must not interrupt the teacher, and saving names why.
+void TReihenfenster::sichere()
+{
+    const std::variant<QByteArray, QString> bytes = m_reihe.Bytes();
+    if (const QByteArray* inhalt = std::get_if<QByteArray>(&bytes))
+        m_sicherung.Sichere({m_pfad, QDateTime::currentDateTime(), *inhalt});
+}
+
+void TReihenfenster::BieteWiederherstellungAn()
+{
+    m_bericht.Ausfuehren([this] {
+        for (const VerwaisteSicherung& verwaist : m_sicherung.Verwaiste()) {
+            switch (m_dialoge.FrageWiederherstellen(this, Titel, Wiederherstellfrage(verwaist.Inhalt))) {
+            case Dialoge::Wiederherstellantwort::Wiederherstellen:
+                stelleWiederHer(verwaist);
+                return;
+            case Dialoge::Wiederherstellantwort::Verwerfen:
+                EntferneVerwaiste(verwaist);
+                break;
+            case Dialoge::Wiederherstellantwort::Spaeter:
+                break;
+            }
+        }
+    });
+}
+
+// The window's own recovery holds the series before the found one goes.
+void TReihenfenster::stelleWiederHer(const VerwaisteSicherung& verwaist)
+{
+    m_pfad = verwaist.Inhalt.Pfad;
+    m_reihe.Oeffne(verwaist.Inhalt.Bytes);
+    m_reihe.Wiederhergestellt();
+    sichere();
+    EntferneVerwaiste(verwaist);
 }
 
 void TReihenfenster::closeEvent(QCloseEvent* ereignis)

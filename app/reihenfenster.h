@@ -7,6 +7,7 @@
 #include "model/funktion.h"
 #include "reihe/reihenbearbeitung.h"
 #include "reihe/vorschau.h"
+#include "reihe/wiederherstellung.h"
 
 #include <QWidget>
 
@@ -22,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QTreeWidget;
 class TAuswahlBox;
 class Zeichenflaeche;
@@ -40,6 +42,11 @@ public:
     void Oeffne(const QString& pfad);
     const Reihenbearbeitung& Reihe() const { return m_reihe; }
     const QString& Pfad() const { return m_pfad; }
+    // Offers, one by one, the series a crash left unsaved, until one is
+    // restored: shown unsaved under its own name.
+    void BieteWiederherstellungAn();
+    // Where the unsaved series stands while the window runs.
+    const QString& Sicherungsdatei() const { return m_sicherung.Datei(); }
 
     // Receives the bytes of the series for a trial in the main window.
     std::function<void(const QByteArray&, const QString& name)> Ausprobieren;
@@ -81,6 +88,9 @@ private:
     void probiereAus();
     // False when the user cancels or saving fails: the changes stay.
     bool aenderungenGesichert();
+    void sicherungAnstossen();
+    void sichere();
+    void stelleWiederHer(const VerwaisteSicherung& verwaist);
 
     Dialoge& m_dialoge;
     Zufall& m_zufall;
@@ -90,6 +100,8 @@ private:
     QString m_pfad;
     bool m_zeigt = false; // the window fills its controls; their signals are no edits
     TAuswahlBox* m_auswahl = nullptr;
+    Wiederherstellung m_sicherung;
+    QTimer* m_sicherungsuhr = nullptr;
 
 public:
     QLineEdit* EKommentar = nullptr;

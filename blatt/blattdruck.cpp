@@ -10,7 +10,9 @@
 #include "model/loesungsweg.h"
 #include "model/zahltext.h"
 #include "plot/anzeige.h"
+#include "tasks/dateiinhalt.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
@@ -166,13 +168,17 @@ void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, i
 
 } // namespace
 
+// Drawn into memory first, so that the file is replaced whole or not at all.
 QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad, bool mitLoesungsweg)
 {
-    QPdfWriter writer(pfad);
+    QByteArray pdf;
+    QBuffer puffer(&pdf);
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&puffer);
     RichtePdfEin(writer, QPageLayout::Portrait, blatt.Ueberschrift);
     QPainter painter;
     if (!painter.begin(&writer))
-        throw Blattfehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pfad));
+        throw Blattfehler(QStringLiteral("Das PDF „%1“ kann nicht erzeugt werden.").arg(blatt.Ueberschrift));
     Maler m(painter);
     const Anzeigeoptionen anzeige;
     QStringList fehler;
@@ -195,5 +201,7 @@ QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad,
     }
     zeichneLoesungen(m, blatt, writer, seite, mitLoesungsweg);
     painter.end();
+    if (const std::optional<QString> meldung = SchreibeDateiinhalt(pfad, pdf))
+        throw Blattfehler(*meldung);
     return fehler;
 }

@@ -91,6 +91,20 @@ Dialoge::Speicherantwort QtDialoge::FrageSpeichern(QWidget* eltern, const QStrin
     return box.clickedButton() == verwerfen ? Speicherantwort::Verwerfen : Speicherantwort::Abbrechen;
 }
 
+Dialoge::Wiederherstellantwort QtDialoge::FrageWiederherstellen(QWidget* eltern, const QString& titel,
+                                                                const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern);
+    QPushButton* wiederherstellen = box.addButton(QStringLiteral("&Wiederherstellen"), QMessageBox::AcceptRole);
+    QPushButton* verwerfen = box.addButton(QStringLiteral("&Verwerfen"), QMessageBox::DestructiveRole);
+    box.setEscapeButton(box.addButton(QStringLiteral("S&päter"), QMessageBox::RejectRole));
+    box.setDefaultButton(wiederherstellen);
+    modal(box);
+    if (box.clickedButton() == wiederherstellen)
+        return Wiederherstellantwort::Wiederherstellen;
+    return box.clickedButton() == verwerfen ? Wiederherstellantwort::Verwerfen : Wiederherstellantwort::Spaeter;
+}
+
 std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farbe)
 {
     Farbpalette palette(farbe, eltern);

@@ -44,6 +44,12 @@ public:
     // "Verwerfen" or "Abbrechen" (also Escape and the close box).
     enum class Speicherantwort { Speichern, Verwerfen, Abbrechen };
     virtual Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) = 0;
+    // Whether to bring back changes a crash left: "Wiederherstellen",
+    // "Verwerfen" or "Später" (also Escape and the close box), which asks
+    // again at the next start.
+    enum class Wiederherstellantwort { Wiederherstellen, Verwerfen, Spaeter };
+    virtual Wiederherstellantwort FrageWiederherstellen(QWidget* eltern, const QString& titel,
+                                                        const QString& text) = 0;
 
     // The colour chooser, opened at farbe: the chosen colour, or nothing
     // when the user cancels.
@@ -63,6 +69,7 @@ public:
                                           const QString& vorschlag) override;
     bool Frage(QWidget* eltern, const QString& titel, const QString& text) override;
     Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) override;
+    Wiederherstellantwort FrageWiederherstellen(QWidget* eltern, const QString& titel, const QString& text) override;
     std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
     void ZeigeModal(QDialog& fenster) override;
 };

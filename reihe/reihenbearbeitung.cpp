@@ -4,6 +4,7 @@
 #include "reihe/reihenbearbeitung.h"
 
 #include "model/zahltext.h"
+#include "tasks/zeilenquelle.h"
 
 #include <QUndoCommand>
 
@@ -181,6 +182,18 @@ QString letzteZeile(const QByteArray& bytes)
 }
 
 constexpr int Kopfzeilen = 1; // the header line
+
+// A remark line that cannot be saved is a Fehler before saving fails; each
+// at its place among the lines, counted from 0.
+std::vector<Befund> bemerkungsbefunde(const QStringList& bemerkungen)
+{
+    std::vector<Befund> befunde;
+    for (qsizetype i = 0; i < bemerkungen.size(); ++i) {
+        if (const std::optional<QString> fehler = Zeilenfehler(bemerkungen[i]))
+            befunde.push_back({static_cast<int>(i), Befund::Art::Fehler, QStringLiteral("Die Bemerkung ") + *fehler});
+    }
+    return befunde;
+}
 
 } // namespace
 
@@ -415,12 +428,20 @@ std::vector<Befund> Reihenbearbeitung::Befunde() const
     std::vector<Befund> alle = m_kopfbefunde;
     int zeile = typzeile();
     for (std::size_t i = 0; i < m_aufgabenbefunde.size(); ++i) {
-        zeile += static_cast<int>(m_reihe.Aufgaben[i].Bemerkungen.size()) + 1;
         for (Befund befund : m_aufgabenbefunde[i]) {
-            befund.zeile = zeile;
+            befund.zeile += zeile + 1;
             alle.push_back(std::move(befund));
         }
+        zeile += static_cast<int>(m_reihe.Aufgaben[i].Bemerkungen.size()) + 1;
     }
+    const QStringList schluss = m_reihe.Aufgaben.empty() && m_reihe.Schluss.isEmpty() ? QStringList{QString()}
+                                                                                       : m_reihe.Schluss;
+    for (const Befund& befund : bemerkungsbefunde(schluss)) {
+        alle.push_back(befund);
+        alle.back().zeile += zeile + 1;
+    }
+    if (ZeileMitVerborgenemRest(m_reihe.NachDateiende))
+        alle.push_back(VerborgenerRest(zeile + static_cast<int>(schluss.size()) + 1));
     if (m_reihe.Aufgaben.empty())
         alle.push_back({0, Befund::Art::Warnung, QStringLiteral("Die Reihe enthält keine Aufgabe.")});
     return alle;
@@ -455,17 +476,23 @@ void Reihenbearbeitung::pruefeKopf()
         }
 }
 
-// The task's line as the writer writes it, checked on its own; a task the
-// writer refuses is a Fehler of its own.
+// The remark lines and the task's line as the writer writes it, each
+// finding at its line counted from the task's first remark line; a task
+// the writer refuses is a Fehler of its own.
 void Reihenbearbeitung::pruefeAufgabe(int index)
 {
     const Reiheneintrag& eintrag = m_reihe.Aufgaben[static_cast<std::size_t>(index)];
     std::vector<Befund>& befunde = m_aufgabenbefunde[static_cast<std::size_t>(index)];
+    befunde = bemerkungsbefunde(eintrag.Bemerkungen);
+    const int zeile = static_cast<int>(eintrag.Bemerkungen.size());
     const std::variant<QByteArray, QString> bytes = SchreibeAufgabenreihe(einzeln(eintrag), m_locale.decimalPoint());
-    if (const QString* grund = std::get_if<QString>(&bytes))
-        befunde = {{0, Befund::Art::Fehler, *grund}};
-    else
-        befunde = PruefeAufgabenzeile(letzteZeile(std::get<QByteArray>(bytes)), 0, m_reihe.ErlaubteTypen, m_locale);
+    if (const QString* grund = std::get_if<QString>(&bytes)) {
+        befunde.push_back({zeile, Befund::Art::Fehler, *grund});
+        return;
+    }
+    const std::vector<Befund> aufgabe =
+        PruefeAufgabenzeile(letzteZeile(std::get<QByteArray>(bytes)), zeile, m_reihe.ErlaubteTypen, m_locale);
+    befunde.insert(befunde.end(), aufgabe.begin(), aufgabe.end());
 }
 
 void Reihenbearbeitung::pruefeAlle()

@@ -47,6 +47,9 @@ public:
     std::variant<QByteArray, QString> Bytes() const;
     // The series as it stands is the one on disk.
     void Gespeichert() { m_stapel.setClean(); }
+    // The series just opened is one a crash left unsaved: it stays changed
+    // until saved, even when every step is undone.
+    void Wiederhergestellt() { m_stapel.resetClean(); }
     bool Geaendert() const { return !m_stapel.isClean(); }
 
     const Aufgabenreihe& Reihe() const { return m_reihe; }

@@ -143,6 +143,13 @@ Dialoge::Speicherantwort AufzeichnendeDialoge::FrageSpeichern(QWidget*, const QS
     return naechsteAntwort(speicherfrageAntworten, Speicherantwort::Abbrechen);
 }
 
+Dialoge::Wiederherstellantwort AufzeichnendeDialoge::FrageWiederherstellen(QWidget*, const QString& titel,
+                                                                           const QString& text)
+{
+    boxen.push_back({Art::Meldung, titel, text});
+    return naechsteAntwort(wiederherstellAntworten, Wiederherstellantwort::Spaeter);
+}
+
 std::optional<QColor> AufzeichnendeDialoge::WaehleFarbe(QWidget*, const QColor& farbe)
 {
     farbvorgaben.push_back(farbe);

@@ -100,10 +100,11 @@ public:
     // Records the suggestion, and answers with speicherAntwort.
     std::optional<QString> SpeicherDialog(QWidget* eltern, const QString& filter, const QString& endung,
                                           const QString& vorschlag) override;
-    // Both record the question as a Meldung box and answer from their queue;
+    // Each records the question as a Meldung box and answers from its queue;
     // a question beyond it fails the test and cancels.
     bool Frage(QWidget* eltern, const QString& titel, const QString& text) override;
     Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) override;
+    Wiederherstellantwort FrageWiederherstellen(QWidget* eltern, const QString& titel, const QString& text) override;
 
     std::deque<AuswahlAntwort> auswahlAntworten;
     std::vector<AuswahlBeimOeffnen> auswahlGeoeffnet;
@@ -117,6 +118,7 @@ public:
     QStringList speicherVorschlaege;
     std::deque<bool> frageAntworten;
     std::deque<Speicherantwort> speicherfrageAntworten;
+    std::deque<Wiederherstellantwort> wiederherstellAntworten;
     std::vector<Box> boxen;
     std::deque<std::optional<QColor>> farbantworten; // nullopt cancels
     std::vector<QColor> farbvorgaben;

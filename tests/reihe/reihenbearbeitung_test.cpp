@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+
 namespace {
 
 const QLocale Deutsch(QLocale::German);
@@ -200,6 +204,90 @@ TEST(Reihenbearbeitung, BefundeFolgenDerAenderungMitIhrerZeile)
     EXPECT_EQ(reihe.Befunde().front().zeile, 2);
     EXPECT_EQ(reihe.Befunde().front().art, Befund::Art::Fehler);
     EXPECT_TRUE(std::holds_alternative<QString>(reihe.Bytes()));
+}
+
+// Nothing hidden: bytes after a Ctrl-Z are named and kept, a remark that
+// cannot be saved is a Fehler at its line before saving fails.
+TEST(Reihenbearbeitung, NenntVerborgenenRestUndUnspeicherbareBemerkungen)
+{
+    Reihenbearbeitung reihe(Deutsch);
+    reihe.Oeffne(datei("K\n3\n* a\n3 1 0 0\n") + "\x1A" "alt");
+    const QString rest = QStringLiteral("Nach dem Dateiende-Zeichen (Strg+Z) in Zeile %1 stehen noch Zeichen; das "
+                                        "Programm liest sie nicht.");
+    const QString fremd = QStringLiteral("Die Bemerkung enthält das Zeichen %1, das eine Aufgabendatei "
+                                         "(Windows-1252) nicht aufnehmen kann.");
+    EXPECT_EQ(reihe.Befunde(), (std::vector<Befund>{{6, Befund::Art::Warnung, rest.arg(6)}}));
+    EXPECT_TRUE(bytes(reihe).endsWith("3 1 0 0\r\n\x1A" "alt"));
+    reihe.Waehle(0);
+    reihe.SetzeBemerkungen({QStringLiteral("* a \u2713")});
+    reihe.Waehle(1);
+    reihe.SetzeBemerkungen({QStringLiteral("*"), QStringLiteral("* \u03a9")});
+    EXPECT_EQ(reihe.Befunde(), (std::vector<Befund>{{4, Befund::Art::Fehler, fremd.arg(QStringLiteral("„✓“ (U+2713)"))},
+                                                    {7, Befund::Art::Fehler, fremd.arg(QStringLiteral("„Ω“ (U+03A9)"))},
+                                                    {8, Befund::Art::Warnung, rest.arg(8)}}));
+}
+
+// The findings the editor keeps up line by line, against a full check of
+// the bytes it would write; a refused series names each refusal as a Fehler
+// at its line. The one finding worded for the window is mapped.
+void erwarteBefundeWieDieDatei(const Reihenbearbeitung& reihe, const std::string& wo)
+{
+    const std::variant<QByteArray, QString> geschrieben = reihe.Bytes();
+    std::vector<Befund> befunde = reihe.Befunde();
+    if (const QString* grund = std::get_if<QString>(&geschrieben)) {
+        const int zeile = grund->section(u' ', 1, 1).toInt();
+        EXPECT_TRUE(zeile == 0 || std::ranges::any_of(befunde, [zeile](const Befund& b) {
+                        return b.zeile == zeile && b.art == Befund::Art::Fehler;
+                    })) << wo << ": " << grund->toStdString();
+        return;
+    }
+    for (Befund& b : befunde)
+        b.text.replace(QStringLiteral("Die Reihe enthält"), QStringLiteral("Die Datei enthält"));
+    ASSERT_EQ(befunde, PruefeAufgabendatei(std::get<QByteArray>(geschrieben), Deutsch).Befunde) << wo;
+}
+
+// Seeded random sequences of 300 edits of every kind on five files.
+TEST(Reihenbearbeitung, BefundeGleichenNachJedemSchrittDerPruefungUndRueckgaengigGibtDieDatei)
+{
+    const QDir beispiele(QStringLiteral(KURVIX_BEISPIELE));
+    QList<QByteArray> dateien = {datei("K\n3\n* a\n3 1 0 0\n1 1 0\n"),
+                                 datei("  K\n1 3\n*x\n3 0,5 1\n9 1\n5 1 1 0 0 (2;-2)\n*e\n") + "\x1A" "rest"};
+    for (const QString& name : beispiele.entryList({QStringLiteral("*.sba")}, QDir::Files))
+        dateien << LiesDateiinhalt(beispiele.filePath(name));
+    const double werte[] = {0, 1, -2, 0.5, 1e-5, 50, -0.0, 7.25};
+    const QStringList zeilen = {"*", "", "* Übung", "* \u2713", "*\u20ac"};
+    std::mt19937 zufall(20261210);
+    const auto r = [&zufall](int n) { return std::uniform_int_distribution(0, n - 1)(zufall); };
+    const auto wert = [&] { return werte[r(8)]; };
+    for (const QByteArray& inhalt : dateien) {
+        Reihenbearbeitung reihe(Deutsch);
+        reihe.Oeffne(inhalt);
+        for (int schritt = 0; schritt < 300; ++schritt) {
+            reihe.Waehle(r(reihe.Anzahl() + 1));
+            switch (r(12)) {
+            case 0: reihe.SetzeParameter(r(4), wert()); break;
+            case 1: reihe.SetzeTyp(r(AnzahlTypen)); break;
+            case 2: reihe.SetzeAbschnitte({r(3), {wert(), wert()}, {wert(), wert()}}); break;
+            case 3: reihe.SetzeBemerkungen(zeilen.mid(r(5), r(3))); break;
+            case 4: reihe.NeueAufgabe(); break;
+            case 5: reihe.Loesche(); break;
+            case 6: reihe.Verschiebe(r(2) ? 1 : -1); break;
+            case 7: reihe.FuegeEin({r(AnzahlTypen), {{wert(), 1.0 + r(3), wert(), wert()}}, {}}); break;
+            case 8: reihe.SetzeKommentar(r(4) ? QStringLiteral("K%1").arg(r(3)) : QStringLiteral("\u2713")); break;
+            case 9: reihe.SetzeTypErlaubt(r(AnzahlTypen), r(2)); break;
+            case 10: reihe.Stapel().undo(); break;
+            default: reihe.Stapel().redo(); break;
+            }
+            erwarteBefundeWieDieDatei(reihe, "step " + std::to_string(schritt));
+        }
+        const std::variant<QByteArray, QString> zuletzt = reihe.Bytes();
+        while (reihe.Stapel().canUndo())
+            reihe.Stapel().undo();
+        EXPECT_EQ(bytes(reihe), inhalt);
+        while (reihe.Stapel().canRedo())
+            reihe.Stapel().redo();
+        EXPECT_EQ(reihe.Bytes(), zuletzt);
+    }
 }
 
 TEST(Reihenbearbeitung, SpeicherfrageNenntDieFehler)
