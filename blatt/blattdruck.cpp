@@ -9,10 +9,13 @@
 #include "model/funktionstext.h"
 #include "model/zahltext.h"
 #include "plot/anzeige.h"
+#include "tasks/dateiinhalt.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 
 #include <cmath>
 
@@ -127,12 +130,12 @@ void zeichneUeberschrift(Maler& m, const QString& text)
     m.text(QPointF(RandSeitlich, RandOben + m.hoehe()), zeile);
 }
 
-void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, int& seite)
+void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPagedPaintDevice& seiten, int& seite)
 {
     const std::vector<Loesungsplatz> plaetze = Loesungsplaetze(static_cast<int>(blatt.Aufgaben.size()));
     for (std::size_t i = 0; i < plaetze.size(); ++i) {
         if (plaetze[i].Seite != seite) {
-            writer.newPage();
+            seiten.newPage();
             seite = plaetze[i].Seite;
             m.schrift(Papierschrift(14, true));
             m.painter().setPen(Qt::black);
@@ -154,11 +157,23 @@ void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, i
 
 QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
 {
-    QPdfWriter writer(pfad);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     RichtePdfEin(writer, QPageLayout::Portrait, blatt.Ueberschrift);
-    QPainter painter;
-    if (!painter.begin(&writer))
+    const std::optional<QStringList> fehler = ZeichneArbeitsblatt(blatt, writer);
+    if (!fehler)
         throw Blattfehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pfad));
+    if (const std::optional<QString> grund = SchreibeDateiinhalt(pfad, pdf.data()))
+        throw Blattfehler(*grund);
+    return *fehler;
+}
+
+std::optional<QStringList> ZeichneArbeitsblatt(const Arbeitsblatt& blatt, QPagedPaintDevice& seiten)
+{
+    QPainter painter;
+    if (!painter.begin(&seiten))
+        return std::nullopt;
     Maler m(painter);
     const Anzeigeoptionen anzeige;
     QStringList fehler;
@@ -167,7 +182,7 @@ QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
     int seite = 0;
     for (std::size_t i = 0; i < plaetze.size(); ++i) {
         if (plaetze[i].Seite != seite) {
-            writer.newPage();
+            seiten.newPage();
             seite = plaetze[i].Seite;
         }
         const int nummer = static_cast<int>(i) + 1;
@@ -179,7 +194,26 @@ QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
             fehler << QStringLiteral("Aufgabe %1: Ungültige Gleitkommaoperation.").arg(nummer);
         zeichneAntwortzeile(m, plaetze[i]);
     }
-    zeichneLoesungen(m, blatt, writer, seite);
+    if (blatt.MitLoesungen)
+        zeichneLoesungen(m, blatt, seiten, seite);
     painter.end();
     return fehler;
+}
+
+void RichteDruckerEin(QPrinter& drucker, const QString& titel)
+{
+    drucker.setFullPage(true);
+    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    drucker.setDocName(titel);
+    drucker.setCreator(QStringLiteral("Kurvix"));
+}
+
+QStringList DruckeArbeitsblatt(const Arbeitsblatt& blatt, QPrinter& drucker)
+{
+    drucker.setFullPage(true);
+    drucker.setResolution(Aufloesung);
+    const std::optional<QStringList> fehler = ZeichneArbeitsblatt(blatt, drucker);
+    if (!fehler)
+        throw Blattfehler(QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden: Der Drucker nimmt es nicht an."));
+    return *fehler;
 }
