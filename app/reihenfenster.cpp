@@ -98,18 +98,21 @@ void zeigeWert(QLineEdit* box, double wert)
 } // namespace
 
 TReihenfenster::TReihenfenster(Dialoge& dialoge, Zufall& zufall, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QMainWindow(parent, Qt::Window)
     , m_dialoge(dialoge)
     , m_zufall(zufall)
     , m_bericht(dialoge, this)
 {
     setObjectName(QStringLiteral("Reihenfenster"));
-    setAccessibleName(Titel);
-    auto* spalten = new QHBoxLayout(this);
+    setAcceptDrops(true);
+    auto* mitte = new QWidget;
+    setCentralWidget(mitte);
+    auto* spalten = new QHBoxLayout(mitte);
     auto* links = new QVBoxLayout;
     auto* rechts = new QVBoxLayout;
     spalten->addLayout(links, 1);
     spalten->addLayout(rechts);
+    baueMenues();
     baueKopf(links);
     baueListe(links);
     baueAufgabe(rechts);
@@ -164,42 +167,28 @@ void TReihenfenster::baueListe(QBoxLayout* spalte)
         zeigeAufgabe();
     });
     auto* zeile = new QHBoxLayout;
-    knopf(zeile, "BNeu", QStringLiteral("&Neue Aufgabe"), QKeySequence(Qt::CTRL | Qt::Key_N),
-          [this] { m_reihe.NeueAufgabe(); });
-    knopf(zeile, "BZufall", QStringLiteral("&Zufallsaufgabe …"), {}, [this] { zufallsaufgabe(); });
-    knopf(zeile, "BLoeschen", QStringLiteral("&Löschen"), {}, [this] { m_reihe.Loesche(); });
-    knopf(zeile, "BHoch", QStringLiteral("Nach &oben"), QKeySequence(Qt::ALT | Qt::Key_Up),
-          [this] { m_reihe.Verschiebe(-1); });
-    knopf(zeile, "BRunter", QStringLiteral("Nach un&ten"), QKeySequence(Qt::ALT | Qt::Key_Down),
-          [this] { m_reihe.Verschiebe(1); });
+    knopf(zeile, "BNeu", QStringLiteral("&Neue Aufgabe"), "MenNeueAufgabe");
+    knopf(zeile, "BZufall", QStringLiteral("&Zufallsaufgabe …"), "MenZufallsaufgabe");
+    knopf(zeile, "BLoeschen", QStringLiteral("&Löschen"), "MenAufgabeLoeschen");
+    knopf(zeile, "BHoch", QStringLiteral("Nach &oben"), "MenNachOben");
+    knopf(zeile, "BRunter", QStringLiteral("Nach un&ten"), "MenNachUnten");
     spalte->addLayout(zeile);
 
     LBefunde = benannt(tabelle({QStringLiteral("Zeile"), QStringLiteral("Art"), QStringLiteral("Befund")}), "LBefunde",
                        QStringLiteral("Befunde der Prüfung"));
-    spalte->addWidget(beschriftung(QStringLiteral("&Befunde der Prüfung (ein Klick wählt die Aufgabe):"), LBefunde));
+    spalte->addWidget(beschriftung(QStringLiteral("B&efunde der Prüfung (ein Klick wählt die Aufgabe):"), LBefunde));
     spalte->addWidget(LBefunde, 1);
     Verbinde(m_bericht, LBefunde, &QTreeWidget::itemActivated, this, [this] { befundGeklickt(); });
     Verbinde(m_bericht, LBefunde, &QTreeWidget::itemClicked, this, [this] { befundGeklickt(); });
 
     auto* unten = new QHBoxLayout;
-    QPushButton* rueck = knopf(unten, "BRueckgaengig", QStringLiteral("&Rückgängig"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-                               [this] { m_reihe.Stapel().undo(); });
-    QPushButton* vor = knopf(unten, "BWiederholen", QStringLiteral("&Wiederholen"),
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { m_reihe.Stapel().redo(); });
-    rueck->setEnabled(false); // the stack starts empty
-    vor->setEnabled(false);
-    connect(&m_reihe.Stapel(), &QUndoStack::canUndoChanged, rueck, &QPushButton::setEnabled);
-    connect(&m_reihe.Stapel(), &QUndoStack::canRedoChanged, vor, &QPushButton::setEnabled);
-    baueKnoepfe(unten);
+    knopf(unten, "BRueckgaengig", QStringLiteral("&Rückgängig"), "MenRueckgaengig");
+    knopf(unten, "BWiederholen", QStringLiteral("&Wiederholen"), "MenWiederholen");
+    knopf(unten, "BOeffnen", QStringLiteral("Ö&ffnen …"), "MenOeffnen");
+    knopf(unten, "BSpeichern", QStringLiteral("&Speichern"), "MenSpeichern");
+    knopf(unten, "BSpeichernUnter", QStringLiteral("Speichern &unter …"), "MenSpeichernUnter");
+    knopf(unten, "BAusprobieren", QStringLiteral("Aus&probieren"), "MenAusprobieren");
     spalte->addLayout(unten);
-}
-
-void TReihenfenster::baueKnoepfe(QBoxLayout* zeile)
-{
-    knopf(zeile, "BOeffnen", QStringLiteral("Ö&ffnen …"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { oeffnen(); });
-    knopf(zeile, "BSpeichern", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { speichern(); });
-    knopf(zeile, "BSpeichernUnter", QStringLiteral("Speichern &unter …"), {}, [this] { speichernUnter(); });
-    knopf(zeile, "BAusprobieren", QStringLiteral("Aus&probieren"), {}, [this] { probiereAus(); });
 }
 
 void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
@@ -258,20 +247,17 @@ void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
     spalte->addStretch();
 }
 
-QPushButton* TReihenfenster::knopf(QBoxLayout* zeile, const char* name, const QString& text,
-                                   const QKeySequence& taste, const std::function<void()>& handler)
+QPushButton* TReihenfenster::knopf(QBoxLayout* zeile, const char* name, const QString& text, const char* aktion)
 {
+    QAction* eintrag = findChild<QAction*>(QLatin1String(aktion), Qt::FindDirectChildrenOnly);
     auto* k = benannt(new QPushButton(text), name, QString(text).remove(QLatin1Char('&')));
     k->setAutoDefault(false);
+    k->setEnabled(eintrag->isEnabled());
+    if (!eintrag->shortcut().isEmpty())
+        k->setToolTip(eintrag->shortcut().toString(QKeySequence::NativeText));
     zeile->addWidget(k);
-    Verbinde(m_bericht, k, &QPushButton::clicked, this, handler);
-    if (!taste.isEmpty()) {
-        auto* aktion = new QAction(this);
-        aktion->setShortcut(taste);
-        addAction(aktion);
-        Verbinde(m_bericht, aktion, &QAction::triggered, this, handler);
-        k->setToolTip(taste.toString(QKeySequence::NativeText));
-    }
+    connect(k, &QPushButton::clicked, eintrag, &QAction::trigger);
+    connect(eintrag, &QAction::enabledChanged, k, &QPushButton::setEnabled);
     return k;
 }
 
@@ -441,15 +427,27 @@ void TReihenfenster::zeigeVorschau()
     LVorschauMeldung->setText(meldung ? QStringLiteral("Beim Zeichnen meldet das Programm: ") + *meldung : QString());
 }
 
+QString TReihenfenster::boxtitel() { return Titel; }
+
+void TReihenfenster::merke(const QString& pfad)
+{
+    m_zuletztGeoeffnet.Merke(pfad);
+    zeigeZuletzt();
+}
+
 QString TReihenfenster::dateiname() const
 {
     return m_pfad.isEmpty() ? QStringLiteral("unbenannt") : QFileInfo(m_pfad).fileName();
 }
 
+// A screen reader hears the caption as the window manager shows it, the
+// mark of unsaved changes included.
 void TReihenfenster::zeigeTitel()
 {
-    setWindowTitle(Titel + QStringLiteral(" – ") + dateiname() + QStringLiteral("[*]"));
+    const QString titel = Titel + QStringLiteral(" – ") + dateiname();
+    setWindowTitle(titel + QStringLiteral("[*]"));
     setWindowModified(m_reihe.Geaendert());
+    setAccessibleName(m_reihe.Geaendert() ? titel + QStringLiteral(" *") : titel);
 }
 
 void TReihenfenster::parameterGetippt(int i)
@@ -511,12 +509,22 @@ void TReihenfenster::Oeffne(const QString& pfad)
             return;
         const QByteArray inhalt = LiesDateiinhalt(pfad);
         m_pfad = pfad;
+        merke(pfad);
         for (const Meldung& meldung : m_reihe.Oeffne(inhalt)) {
             if (meldung.art != Meldung::Art::Hinweis)
                 m_dialoge.Fehler(this, Titel, meldung.text);
         }
         zeigeTitel();
     });
+}
+
+void TReihenfenster::neueReihe()
+{
+    if (!aenderungenGesichert())
+        return;
+    m_pfad.clear();
+    m_reihe.Neu();
+    zeigeTitel();
 }
 
 void TReihenfenster::oeffnen()
@@ -535,23 +543,32 @@ bool TReihenfenster::speichernUnter()
     return pfad && schreibe(*pfad);
 }
 
-// A series with a Fehler is saved only when the teacher confirms it; a
-// failed save keeps the series and the old file.
-bool TReihenfenster::schreibe(const QString& pfad)
+// A series with a Fehler goes out only when the teacher confirms it.
+std::optional<QByteArray> TReihenfenster::bestaetigteBytes()
 {
     const std::variant<QByteArray, QString> bytes = m_reihe.Bytes();
     if (const QString* fehler = std::get_if<QString>(&bytes)) {
         m_dialoge.Fehler(this, Titel, *fehler);
-        return false;
+        return std::nullopt;
     }
     const std::optional<QString> frage = Speicherfrage(m_reihe.Befunde());
     if (frage && !m_dialoge.Frage(this, Titel, *frage))
+        return std::nullopt;
+    return std::get<QByteArray>(bytes);
+}
+
+// A failed save keeps the series and the old file.
+bool TReihenfenster::schreibe(const QString& pfad)
+{
+    const std::optional<QByteArray> bytes = bestaetigteBytes();
+    if (!bytes)
         return false;
-    if (const std::optional<QString> fehler = SchreibeDateiinhalt(pfad, std::get<QByteArray>(bytes))) {
+    if (const std::optional<QString> fehler = SchreibeDateiinhalt(pfad, *bytes)) {
         m_dialoge.Fehler(this, Titel, *fehler);
         return false;
     }
     m_pfad = pfad;
+    merke(pfad);
     m_reihe.Gespeichert();
     zeigeTitel();
     return true;

@@ -3,23 +3,28 @@
 
 #pragma once
 
+#include "blatt/arbeitsblatt.h"
 #include "dialogs/fehlerbericht.h"
 #include "model/funktion.h"
 #include "reihe/reihenbearbeitung.h"
 #include "reihe/vorschau.h"
+#include "reihe/zuletzt.h"
 
-#include <QWidget>
+#include <QKeySequence>
+#include <QList>
+#include <QMainWindow>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class Dialoge;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
-class QKeySequence;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
@@ -27,10 +32,11 @@ class TAuswahlBox;
 class Zeichenflaeche;
 class Zufall;
 
-// The window "Aufgabenreihe bearbeiten": a thin view of Reihenbearbeitung.
-// Every control hands its change to the series; the series tells what it
-// touched, and the window shows that part anew.
-class TReihenfenster : public QWidget {
+// The window "Aufgabenreihe bearbeiten": a document window over
+// Reihenbearbeitung, with its menus, and a thin view of it. Every control
+// hands its change to the series; the series tells what it touched, and the
+// window shows that part anew.
+class TReihenfenster : public QMainWindow {
     Q_OBJECT
 public:
     TReihenfenster(Dialoge& dialoge, Zufall& zufall, QWidget* parent);
@@ -47,14 +53,24 @@ public:
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    // A task file dropped on the window opens as with "Öffnen …".
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
 private:
+    // One function per menu, so that a menu takes a new item in one place.
+    void baueMenues();
+    void baueDateimenue(QMenu* menue);
+    void baueBearbeitenmenue(QMenu* menue);
+    void zeigeZuletzt();
+    void oeffneZuletzt(const QString& pfad);
+    QAction* eintrag(QMenu* menue, const char* name, const QString& text, const QList<QKeySequence>& tasten,
+                     const std::function<void()>& handler);
     void baueKopf(QBoxLayout* spalte);
     void baueListe(QBoxLayout* spalte);
     void baueAufgabe(QBoxLayout* spalte);
-    void baueKnoepfe(QBoxLayout* zeile);
-    QPushButton* knopf(QBoxLayout* zeile, const char* name, const QString& text, const QKeySequence& taste,
-                       const std::function<void()>& handler);
+    // A button below the list that does what the menu item does.
+    QPushButton* knopf(QBoxLayout* zeile, const char* name, const QString& text, const char* aktion);
 
     void geaendert(const Reihenaenderung& aenderung);
     void zeigeKopf();
@@ -67,6 +83,10 @@ private:
     void zeigeBefunde();
     void zeigeVorschau();
     QString dateiname() const;
+    // The caption of the window's boxes.
+    static QString boxtitel();
+    // The file goes to the front of "Zuletzt geöffnet".
+    void merke(const QString& pfad);
     void zeigeTitel();
 
     void parameterGetippt(int i);
@@ -74,11 +94,22 @@ private:
     void bemerkungenGetippt();
     void befundGeklickt();
     void zufallsaufgabe();
+    void neueReihe();
     void oeffnen();
     bool speichern();
     bool speichernUnter();
     bool schreibe(const QString& pfad);
+    // The bytes of the series, after the question about its Fehler; nothing
+    // when the writer refuses or the teacher cancels.
+    std::optional<QByteArray> bestaetigteBytes();
     void probiereAus();
+    // The sheet of the series as it stands, for the PDF, the preview and
+    // the printer; nothing when the teacher cancels or it cannot be made.
+    std::optional<Arbeitsblatt> blattDerReihe();
+    void meldeHinweise(const QStringList& hinweise);
+    void speichereBlatt();
+    void zeigeDruckvorschau();
+    void drucke();
     // False when the user cancels or saving fails: the changes stay.
     bool aenderungenGesichert();
 
@@ -90,6 +121,8 @@ private:
     QString m_pfad;
     bool m_zeigt = false; // the window fills its controls; their signals are no edits
     TAuswahlBox* m_auswahl = nullptr;
+    ZuletztGeoeffnet m_zuletztGeoeffnet;
+    QMenu* m_zuletzt = nullptr;
 
 public:
     QLineEdit* EKommentar = nullptr;

@@ -23,6 +23,21 @@ enum Feld : int {
 
 bool tippbar(int feld) { return feld != FeldTyp; }
 
+// What the undo menu item names: "Rückgängig: Wert ändern".
+QString schritt(int feld)
+{
+    switch (feld) {
+    case FeldTyp:
+        return QStringLiteral("Typ ändern");
+    case FeldAbschnitte:
+        return QStringLiteral("Abschnitte ändern");
+    case FeldBemerkungen:
+        return QStringLiteral("Bemerkungen ändern");
+    default:
+        return QStringLiteral("Wert ändern");
+    }
+}
+
 // The comment and the type line: the comment's keystrokes merge.
 class Kopfbefehl : public QUndoCommand {
 public:
@@ -55,7 +70,7 @@ private:
 class Eintragsbefehl : public QUndoCommand {
 public:
     Eintragsbefehl(Reihenbearbeitung& reihe, int index, int feld, Reiheneintrag neu)
-        : QUndoCommand(QStringLiteral("Aufgabe ändern"))
+        : QUndoCommand(schritt(feld))
         , m_reihe(reihe)
         , m_index(index)
         , m_feld(feld)

@@ -5,6 +5,9 @@
 #include "testhilfe.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +22,12 @@ int main(int argc, char* argv[])
     GewaehlteRegion() = std::setlocale(LC_ALL, "") != nullptr;
     QApplication anwendung(argc, argv);
     RichteAnwendungEin(anwendung);
+    // The user's own settings, such as the editor's recent files, stay
+    // untouched.
+    QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir einstellungen;
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, einstellungen.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kurvix maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/reihenfenster.h"
-
 #include "app/befehlszeile.h"
-#include "fenstertest.h"
+#include "reihenfenstertest.h"
 #include "tasks/dateiinhalt.h"
 
 #include <QCheckBox>
@@ -16,37 +14,6 @@
 
 namespace {
 
-class ReihenfensterTest : public FensterTest {
-protected:
-    ReihenfensterTest()
-    {
-        menue("MenReiheBearbeiten");
-        editor = form.Reihenfenster();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(editor)); // its shortcuts work in the active window
-    }
-
-    template <typename W = QWidget>
-    W* teil(const char* name) const
-    {
-        auto* w = editor->findChild<W*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
-    void drueckeIn(const char* name, const char* tasten)
-    {
-        auto* box = teil<QLineEdit>(name);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QString::fromUtf8(tasten));
-    }
-
-    QString zeile(int i, int spalte) const { return editor->LAufgaben->topLevelItem(i)->text(spalte); }
-    QString pfad(const char* name) const { return ordner.filePath(QLatin1String(name)); }
-
-    TReihenfenster* editor = nullptr;
-};
-
 // A teacher builds a series of three tasks, saves it and tries it out: the
 // main window runs it as the task file.
 TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
@@ -57,7 +24,7 @@ TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
     EXPECT_TRUE(aufgaben->actions()[aufgaben->actions().size() - 2]->isSeparator());
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible() && editor->isWindow());
-    EXPECT_EQ(editor->accessibleName(), QStringLiteral("Aufgabenreihe bearbeiten"));
+    EXPECT_EQ(editor->accessibleName(), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt"));
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt[*]"));
     EXPECT_FALSE(teil<QPushButton>("BRueckgaengig")->isEnabled() || teil<QPushButton>("BWiederholen")->isEnabled());
     for (QWidget* w : editor->findChildren<QWidget*>()) {

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Kurvix maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "app/reihenfenster.h"
+#include "fenstertest.h"
+
+#include <QTreeWidget>
+
+// The series editor opened from the main window's menu, and shown active.
+class ReihenfensterTest : public FensterTest {
+protected:
+    ReihenfensterTest()
+    {
+        menue("MenReiheBearbeiten");
+        editor = form.Reihenfenster();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor)); // its shortcuts work in the active window
+    }
+
+    template <typename W = QWidget>
+    W* teil(const char* name) const
+    {
+        auto* w = editor->findChild<W*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    void drueckeIn(const char* name, const char* tasten)
+    {
+        auto* box = teil<QLineEdit>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromUtf8(tasten));
+    }
+
+    QString zeile(int i, int spalte) const { return editor->LAufgaben->topLevelItem(i)->text(spalte); }
+    QString pfad(const char* name) const { return ordner.filePath(QLatin1String(name)); }
+
+    TReihenfenster* editor = nullptr;
+};
