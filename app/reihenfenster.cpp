@@ -27,7 +27,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 
@@ -35,7 +35,6 @@ namespace {
 
 const QString Titel = QStringLiteral("Aufgabenreihe bearbeiten");
 const QString Filter = QStringLiteral("Aufgabendatei (*.sba)");
-const QString Ende = QStringLiteral("Ende der Reihe");
 
 // Gives a control its name for tests and for screen readers.
 template <typename Steuer>
@@ -53,24 +52,15 @@ QLabel* beschriftung(const QString& text, QWidget* fuer)
     return label;
 }
 
-QTreeWidget* tabelle(const QStringList& spalten)
+QTreeView* tabelle(QAbstractItemModel& modell)
 {
-    auto* liste = new QTreeWidget;
-    liste->setHeaderLabels(spalten);
+    auto* liste = new QTreeView;
+    liste->setModel(&modell);
     liste->setRootIsDecorated(false);
     liste->setUniformRowHeights(true);
+    liste->setAllColumnsShowFocus(true);
     liste->header()->setStretchLastSection(true);
     return liste;
-}
-
-QString abschnittstext(const Abschnitte& abschnitte)
-{
-    QStringList texte;
-    for (int n = 0; n < abschnitte.Anzahl; ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        texte << QStringLiteral("(%1;%2)").arg(Zahltext(abschnitte.Von[i]), Zahltext(abschnitte.Bis[i]));
-    }
-    return texte.join(QLatin1Char(' '));
 }
 
 // The remark lines of the box: a line that is neither empty nor starts
@@ -116,6 +106,9 @@ TReihenfenster::TReihenfenster(Dialoge& dialoge, Zufall& zufall, QWidget* parent
     baueKopf(links);
     baueListe(links);
     baueAufgabe(rechts);
+    m_pruefung.setSingleShot(true);
+    m_pruefung.setInterval(0);
+    Verbinde(m_bericht, &m_pruefung, &QTimer::timeout, this, [this] { pruefeWeiter(); });
     m_reihe.Beobachter = [this](const Reihenaenderung& aenderung) { geaendert(aenderung); };
     connect(&m_reihe.Stapel(), &QUndoStack::cleanChanged, this, [this] { zeigeTitel(); });
     m_reihe.Neu();
@@ -152,18 +145,16 @@ void TReihenfenster::baueKopf(QBoxLayout* spalte)
 
 void TReihenfenster::baueListe(QBoxLayout* spalte)
 {
-    LAufgaben = benannt(tabelle({QStringLiteral("Nr."), QStringLiteral("Typ"), QStringLiteral("Gleichung"),
-                                 QStringLiteral("Abschnitte")}),
-                        "LAufgaben", QStringLiteral("Aufgaben"));
+    LAufgaben = benannt(tabelle(m_aufgaben), "LAufgaben", QStringLiteral("Aufgaben"));
     LAufgaben->setMinimumWidth(520);
     for (const auto& [spalte, breite] : {std::pair{0, 36}, std::pair{1, 110}, std::pair{2, 250}})
         LAufgaben->setColumnWidth(spalte, breite);
     spalte->addWidget(beschriftung(QStringLiteral("&Aufgaben:"), LAufgaben));
     spalte->addWidget(LAufgaben, 2);
-    Verbinde(m_bericht, LAufgaben, &QTreeWidget::currentItemChanged, this, [this] {
-        if (m_zeigt)
+    Verbinde(m_bericht, LAufgaben->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (m_zeigt || !LAufgaben->currentIndex().isValid())
             return;
-        m_reihe.Waehle(LAufgaben->indexOfTopLevelItem(LAufgaben->currentItem()));
+        m_reihe.Waehle(LAufgaben->currentIndex().row());
         zeigeAufgabe();
     });
     auto* zeile = new QHBoxLayout;
@@ -174,12 +165,12 @@ void TReihenfenster::baueListe(QBoxLayout* spalte)
     knopf(zeile, "BRunter", QStringLiteral("Nach un&ten"), "MenNachUnten");
     spalte->addLayout(zeile);
 
-    LBefunde = benannt(tabelle({QStringLiteral("Zeile"), QStringLiteral("Art"), QStringLiteral("Befund")}), "LBefunde",
-                       QStringLiteral("Befunde der Prüfung"));
-    spalte->addWidget(beschriftung(QStringLiteral("B&efunde der Prüfung (ein Klick wählt die Aufgabe):"), LBefunde));
+    LBefunde = benannt(tabelle(m_befunde), "LBefunde", QStringLiteral("Befunde der Prüfung"));
+    m_befundtitel = beschriftung(QString(), LBefunde);
+    spalte->addWidget(m_befundtitel);
     spalte->addWidget(LBefunde, 1);
-    Verbinde(m_bericht, LBefunde, &QTreeWidget::itemActivated, this, [this] { befundGeklickt(); });
-    Verbinde(m_bericht, LBefunde, &QTreeWidget::itemClicked, this, [this] { befundGeklickt(); });
+    Verbinde(m_bericht, LBefunde, &QTreeView::activated, this, [this] { befundGeklickt(); });
+    Verbinde(m_bericht, LBefunde, &QTreeView::clicked, this, [this] { befundGeklickt(); });
 
     auto* unten = new QHBoxLayout;
     knopf(unten, "BRueckgaengig", QStringLiteral("&Rückgängig"), "MenRueckgaengig");
@@ -285,20 +276,11 @@ bool TReihenfenster::eventFilter(QObject* objekt, QEvent* ereignis)
 
 void TReihenfenster::geaendert(const Reihenaenderung& aenderung)
 {
-    switch (aenderung.art) {
-    case Reihenaenderung::Art::Kopf:
+    m_zeigt = true;
+    m_aufgaben.Zeige(aenderung);
+    m_zeigt = false;
+    if (aenderung.art == Reihenaenderung::Art::Kopf || aenderung.art == Reihenaenderung::Art::Struktur)
         zeigeKopf();
-        break;
-    case Reihenaenderung::Art::Aufgabe:
-        zeigeZeile(aenderung.Index);
-        break;
-    case Reihenaenderung::Art::Struktur:
-        zeigeKopf();
-        zeigeListe();
-        break;
-    case Reihenaenderung::Art::Schluss:
-        break;
-    }
     zeigeAufgabe();
     zeigeBefunde();
 }
@@ -313,36 +295,11 @@ void TReihenfenster::zeigeKopf()
                                                         != reihe.ErlaubteTypen.end());
 }
 
-void TReihenfenster::zeigeListe()
-{
-    m_zeigt = true;
-    LAufgaben->clear();
-    QList<QTreeWidgetItem*> zeilen;
-    for (int i = 0; i < m_reihe.Anzahl(); ++i)
-        zeilen << new QTreeWidgetItem;
-    // The end of the series holds the remark lines after the last task.
-    zeilen << new QTreeWidgetItem(QStringList{QString(), QString(), Ende});
-    LAufgaben->addTopLevelItems(zeilen);
-    for (int i = 0; i < m_reihe.Anzahl(); ++i)
-        zeigeZeile(i);
-    m_zeigt = false;
-}
-
-void TReihenfenster::zeigeZeile(int index)
-{
-    QTreeWidgetItem* zeile = LAufgaben->topLevelItem(index);
-    const Reihenaufgabe& aufgabe = m_reihe.Reihe().Aufgaben[static_cast<std::size_t>(index)].Aufgabe;
-    zeile->setText(0, Zahltext(index + 1));
-    zeile->setText(1, IstTyp(aufgabe.Typ) ? Typname(aufgabe.Typ) : QStringLiteral("ungültig"));
-    zeile->setText(2, Loesungstext(aufgabe.Typ, aufgabe.Parameter, QLocale()));
-    zeile->setText(3, abschnittstext(aufgabe.Abschnitte));
-}
-
 void TReihenfenster::zeigeAufgabe()
 {
     m_zeigt = true;
     const Reihenaufgabe* aufgabe = m_reihe.Gewaehlte();
-    LAufgaben->setCurrentItem(m_reihe.Auswahl() >= 0 ? LAufgaben->topLevelItem(m_reihe.Auswahl()) : nullptr);
+    LAufgaben->setCurrentIndex(m_aufgaben.index(m_reihe.Auswahl(), 0));
     CBTyp->setEnabled(aufgabe != nullptr);
     for (QLineEdit* box : EAbschnitt)
         box->setEnabled(aufgabe != nullptr);
@@ -406,18 +363,19 @@ void TReihenfenster::zeigeAbschnitte(const Abschnitte& abschnitte)
 
 void TReihenfenster::zeigeBefunde()
 {
-    LBefunde->clear();
-    QList<QTreeWidgetItem*> zeilen;
-    for (const Befund& befund : m_reihe.Befunde()) {
-        auto* zeile = new QTreeWidgetItem;
-        zeile->setText(0, befund.zeile > 0 ? Zahltext(befund.zeile) : QString());
-        zeile->setData(0, Qt::UserRole, befund.zeile);
-        zeile->setText(1, befund.art == Befund::Art::Fehler ? QStringLiteral("Fehler") : QStringLiteral("Warnung"));
-        zeile->setText(2, befund.text);
-        zeile->setToolTip(2, befund.text);
-        zeilen << zeile;
-    }
-    LBefunde->addTopLevelItems(zeilen);
+    m_befunde.Zeige(m_reihe.Befunde());
+    const int offen = m_reihe.Ungeprueft();
+    m_befundtitel->setText(offen == 0 ? QStringLiteral("B&efunde der Prüfung (ein Klick wählt die Aufgabe):")
+                                      : QStringLiteral("B&efunde der Prüfung (geprüft: %1 von %2 Aufgaben):")
+                                            .arg(Zahltext(m_reihe.Anzahl() - offen), Zahltext(m_reihe.Anzahl())));
+    if (offen > 0 && !m_pruefung.isActive())
+        m_pruefung.start();
+}
+
+void TReihenfenster::pruefeWeiter()
+{
+    m_reihe.PruefeWeiter();
+    zeigeBefunde();
 }
 
 void TReihenfenster::zeigeVorschau()
@@ -477,10 +435,10 @@ void TReihenfenster::bemerkungenGetippt() { m_reihe.SetzeBemerkungen(bemerkungsz
 
 void TReihenfenster::befundGeklickt()
 {
-    const QTreeWidgetItem* zeile = LBefunde->currentItem();
-    if (zeile == nullptr)
+    const QModelIndex befund = LBefunde->currentIndex();
+    if (!befund.isValid())
         return;
-    const int aufgabe = m_reihe.AufgabeInZeile(zeile->data(0, Qt::UserRole).toInt());
+    const int aufgabe = m_reihe.AufgabeInZeile(befund.siblingAtColumn(0).data(Qt::UserRole).toInt());
     if (aufgabe < 0)
         return;
     m_reihe.Waehle(aufgabe);
@@ -551,6 +509,8 @@ std::optional<QByteArray> TReihenfenster::bestaetigteBytes()
         m_dialoge.Fehler(this, Titel, *fehler);
         return std::nullopt;
     }
+    m_reihe.PruefeFertig(); // the question names every Fehler
+    zeigeBefunde();
     const std::optional<QString> frage = Speicherfrage(m_reihe.Befunde());
     if (frage && !m_dialoge.Frage(this, Titel, *frage))
         return std::nullopt;

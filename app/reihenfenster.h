@@ -6,6 +6,7 @@
 #include "blatt/arbeitsblatt.h"
 #include "dialogs/fehlerbericht.h"
 #include "model/funktion.h"
+#include "reihe/listenmodelle.h"
 #include "reihe/reihenbearbeitung.h"
 #include "reihe/vorschau.h"
 #include "reihe/zuletzt.h"
@@ -13,6 +14,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -27,7 +29,7 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 class TAuswahlBox;
 class Zeichenflaeche;
 class Zufall;
@@ -74,13 +76,13 @@ private:
 
     void geaendert(const Reihenaenderung& aenderung);
     void zeigeKopf();
-    void zeigeListe();
-    void zeigeZeile(int index);
     void zeigeAufgabe();
     void zeigeParameter(const Reihenaufgabe& aufgabe);
     void zeigeAbschnitte(const Abschnitte& abschnitte);
     void zeigeBemerkungen();
     void zeigeBefunde();
+    // The check of a large series goes on a step per pass of the event loop.
+    void pruefeWeiter();
     void zeigeVorschau();
     QString dateiname() const;
     // The caption of the window's boxes.
@@ -118,16 +120,20 @@ private:
     Fehlerbericht m_bericht;
     Reihenbearbeitung m_reihe;
     Vorschau m_vorschau;
+    Aufgabenmodell m_aufgaben{m_reihe};
+    Befundmodell m_befunde;
     QString m_pfad;
     bool m_zeigt = false; // the window fills its controls; their signals are no edits
     TAuswahlBox* m_auswahl = nullptr;
     ZuletztGeoeffnet m_zuletztGeoeffnet;
     QMenu* m_zuletzt = nullptr;
+    QTimer m_pruefung;
+    QLabel* m_befundtitel = nullptr;
 
 public:
     QLineEdit* EKommentar = nullptr;
     std::array<QCheckBox*, AnzahlTypen> CTyp{};
-    QTreeWidget* LAufgaben = nullptr;
+    QTreeView* LAufgaben = nullptr;
     QComboBox* CBTyp = nullptr;
     std::array<QLabel*, 4> LParameter{};
     std::array<QLineEdit*, 4> EParameter{};
@@ -136,5 +142,5 @@ public:
     QPlainTextEdit* EBemerkungen = nullptr;
     Zeichenflaeche* IVorschau = nullptr;
     QLabel* LVorschauMeldung = nullptr;
-    QTreeWidget* LBefunde = nullptr;
+    QTreeView* LBefunde = nullptr;
 };

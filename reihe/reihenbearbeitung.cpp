@@ -385,7 +385,8 @@ void Reihenbearbeitung::SchreibeSchluss(const QStringList& schluss)
 void Reihenbearbeitung::Einfuegen(int index, const Reiheneintrag& eintrag)
 {
     m_reihe.Aufgaben.insert(m_reihe.Aufgaben.begin() + index, eintrag);
-    m_aufgabenbefunde.insert(m_aufgabenbefunde.begin() + index, std::vector<Befund>());
+    m_aufgabenbefunde.insert(m_aufgabenbefunde.begin() + index, std::nullopt);
+    ++m_ungeprueft;
     m_auswahl = index;
     pruefeAufgabe(index);
     melde(Reihenaenderung::Art::Struktur, index);
@@ -394,6 +395,7 @@ void Reihenbearbeitung::Einfuegen(int index, const Reiheneintrag& eintrag)
 void Reihenbearbeitung::Entfernen(int index)
 {
     m_reihe.Aufgaben.erase(m_reihe.Aufgaben.begin() + index);
+    m_ungeprueft -= m_aufgabenbefunde[static_cast<std::size_t>(index)] ? 0 : 1;
     m_aufgabenbefunde.erase(m_aufgabenbefunde.begin() + index);
     m_auswahl = std::min(index, Anzahl() - 1);
     melde(Reihenaenderung::Art::Struktur, m_auswahl);
@@ -431,7 +433,9 @@ std::vector<Befund> Reihenbearbeitung::Befunde() const
     int zeile = typzeile();
     for (std::size_t i = 0; i < m_aufgabenbefunde.size(); ++i) {
         zeile += static_cast<int>(m_reihe.Aufgaben[i].Bemerkungen.size()) + 1;
-        for (Befund befund : m_aufgabenbefunde[i]) {
+        if (!m_aufgabenbefunde[i])
+            continue;
+        for (Befund befund : *m_aufgabenbefunde[i]) {
             befund.zeile = zeile;
             alle.push_back(std::move(befund));
         }
@@ -475,10 +479,11 @@ void Reihenbearbeitung::pruefeKopf()
 void Reihenbearbeitung::pruefeAufgabe(int index)
 {
     const Reiheneintrag& eintrag = m_reihe.Aufgaben[static_cast<std::size_t>(index)];
-    std::vector<Befund>& befunde = m_aufgabenbefunde[static_cast<std::size_t>(index)];
+    std::optional<std::vector<Befund>>& befunde = m_aufgabenbefunde[static_cast<std::size_t>(index)];
+    m_ungeprueft -= befunde ? 0 : 1;
     const std::variant<QByteArray, QString> bytes = SchreibeAufgabenreihe(einzeln(eintrag), m_locale.decimalPoint());
     if (const QString* grund = std::get_if<QString>(&bytes))
-        befunde = {{0, Befund::Art::Fehler, *grund}};
+        befunde = std::vector<Befund>{{0, Befund::Art::Fehler, *grund}};
     else
         befunde = PruefeAufgabenzeile(letzteZeile(std::get<QByteArray>(bytes)), 0, m_reihe.ErlaubteTypen, m_locale);
 }
@@ -486,9 +491,30 @@ void Reihenbearbeitung::pruefeAufgabe(int index)
 void Reihenbearbeitung::pruefeAlle()
 {
     pruefeKopf();
-    m_aufgabenbefunde.assign(m_reihe.Aufgaben.size(), {});
-    for (int i = 0; i < Anzahl(); ++i)
-        pruefeAufgabe(i);
+    m_aufgabenbefunde.assign(m_reihe.Aufgaben.size(), std::nullopt);
+    m_ungeprueft = Anzahl();
+    m_weiter = 0;
+    PruefeWeiter();
+}
+
+// A removal may have moved an unchecked task before the place to go on
+// from, so the search goes round once more while any is left.
+void Reihenbearbeitung::PruefeWeiter()
+{
+    for (int schritt = 0; schritt < Pruefschritt && m_ungeprueft > 0; ++m_weiter) {
+        if (m_weiter >= m_aufgabenbefunde.size())
+            m_weiter = 0;
+        if (m_aufgabenbefunde[m_weiter])
+            continue;
+        pruefeAufgabe(static_cast<int>(m_weiter));
+        ++schritt;
+    }
+}
+
+void Reihenbearbeitung::PruefeFertig()
+{
+    while (m_ungeprueft > 0)
+        PruefeWeiter();
 }
 
 void Reihenbearbeitung::melde(Reihenaenderung::Art art, int index)

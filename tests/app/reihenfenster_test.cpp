@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTreeWidget>
 
 namespace {
 
@@ -57,7 +56,7 @@ TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
     EXPECT_EQ(zeile(1, 2), QStringLiteral("f(x) = sin(2·x)")); // a new type starts at its basic function
     EXPECT_EQ(zeile(1, 3), QStringLiteral("(-4;2) (3;5)"));
     EXPECT_EQ(zeile(2, 2), QStringLiteral("f(x) = 1/x"));
-    EXPECT_EQ(editor->LBefunde->topLevelItemCount(), 0);
+    EXPECT_EQ(Zeilen(editor->LBefunde), 0);
 
     dialoge.speicherAntwort = pfad("reihe.sba");
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
@@ -82,11 +81,11 @@ TEST_F(ReihenfensterTest, NichtsGehtVerloren)
     drueckeIn("EKommentar", "K");
     QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
     QTest::mouseClick(teil<QPushButton>("BNeu"), Qt::LeftButton);
-    editor->LAufgaben->setCurrentItem(editor->LAufgaben->topLevelItem(0));
+    Waehle(editor->LAufgaben, 0);
     drueckeIn("EParameter3", "99");
-    ASSERT_EQ(editor->LBefunde->topLevelItemCount(), 1);
-    EXPECT_EQ(editor->LBefunde->topLevelItem(0)->text(0), QStringLiteral("4"));
-    EXPECT_EQ(editor->LBefunde->topLevelItem(0)->text(1), QStringLiteral("Fehler"));
+    ASSERT_EQ(Zeilen(editor->LBefunde), 1);
+    EXPECT_EQ(Zelle(editor->LBefunde, 0, 0), QStringLiteral("4"));
+    EXPECT_EQ(Zelle(editor->LBefunde, 0, 1), QStringLiteral("Fehler"));
 
     dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Abbrechen};
     form.close();
@@ -103,15 +102,15 @@ TEST_F(ReihenfensterTest, NichtsGehtVerloren)
     EXPECT_TRUE(editor->isWindowModified());
     EXPECT_EQ(editor->Reihe().Reihe().Aufgaben.at(0).Aufgabe.Parameter[2], 99);
 
-    editor->LAufgaben->setCurrentItem(editor->LAufgaben->topLevelItem(1));
-    editor->LBefunde->setCurrentItem(editor->LBefunde->topLevelItem(0));
-    emit editor->LBefunde->itemClicked(editor->LBefunde->topLevelItem(0), 0);
-    EXPECT_EQ(editor->LAufgaben->currentItem(), editor->LAufgaben->topLevelItem(0));
+    Waehle(editor->LAufgaben, 1);
+    Waehle(editor->LBefunde, 0);
+    emit editor->LBefunde->clicked(editor->LBefunde->currentIndex());
+    EXPECT_EQ(editor->LAufgaben->currentIndex().row(), 0);
     QTest::keyClick(teil<QLineEdit>("EParameter3"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(teil<QLineEdit>("EParameter3")->text(), QStringLiteral("0"));
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(editor->LAufgaben->topLevelItemCount(), 1); // the end of the series
+    EXPECT_EQ(Zeilen(editor->LAufgaben), 1); // the end of the series
     EXPECT_FALSE(editor->isWindowModified());
     drueckeIn("EKommentar", "K");
     dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Speichern};
@@ -136,7 +135,7 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
     EXPECT_EQ(dialoge.boxen.at(0).text,
               QStringLiteral("Fehler in der Aufgabendatei: Funktionstyp ist mehrfach ausgewählt!"));
     EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*a"));
-    editor->LAufgaben->setCurrentItem(editor->LAufgaben->topLevelItem(1));
+    Waehle(editor->LAufgaben, 1);
     EXPECT_FALSE(editor->CBTyp->isEnabled());
     EXPECT_EQ(editor->EBemerkungen->toPlainText(), QStringLiteral("*c"));
     editor->EBemerkungen->moveCursor(QTextCursor::End);
@@ -153,9 +152,9 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
     zufall.zuege = {0, 6, 12, 1, 1, 1};
     for (int i = 0; i < 2; ++i)
         QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("BZufall")), Qt::LeftButton);
-    ASSERT_EQ(editor->LAufgaben->topLevelItemCount(), 3);
-    EXPECT_EQ(editor->LAufgaben->topLevelItem(0)->text(2), QStringLiteral("f(x) = 2·x³"));
-    EXPECT_EQ(editor->LAufgaben->topLevelItem(1)->text(2), QStringLiteral("f(x) = (x - 2)² + 1"));
+    ASSERT_EQ(Zeilen(editor->LAufgaben), 3);
+    EXPECT_EQ(Zelle(editor->LAufgaben, 0, 2), QStringLiteral("f(x) = 2·x³"));
+    EXPECT_EQ(Zelle(editor->LAufgaben, 1, 2), QStringLiteral("f(x) = (x - 2)² + 1"));
     EXPECT_TRUE(editor->EAbschnitt[0]->text().isEmpty()); // the first task's section is not the new one's
     dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Verwerfen};
     EXPECT_TRUE(editor->close());

@@ -6,7 +6,16 @@
 #include "app/reihenfenster.h"
 #include "fenstertest.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
+
+// The text of a cell of one of the editor's lists, their rows, and a click
+// that makes a row the current one.
+inline QString Zelle(const QTreeView* liste, int zeile, int spalte)
+{
+    return liste->model()->index(zeile, spalte).data().toString();
+}
+inline int Zeilen(const QTreeView* liste) { return liste->model()->rowCount(); }
+inline void Waehle(QTreeView* liste, int zeile) { liste->setCurrentIndex(liste->model()->index(zeile, 0)); }
 
 // The series editor opened from the main window's menu, and shown active.
 class ReihenfensterTest : public FensterTest {
@@ -34,7 +43,7 @@ protected:
         QTest::keyClicks(box, QString::fromUtf8(tasten));
     }
 
-    QString zeile(int i, int spalte) const { return editor->LAufgaben->topLevelItem(i)->text(spalte); }
+    QString zeile(int i, int spalte) const { return Zelle(editor->LAufgaben, i, spalte); }
     QString pfad(const char* name) const { return ordner.filePath(QLatin1String(name)); }
 
     TReihenfenster* editor = nullptr;
