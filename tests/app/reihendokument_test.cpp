@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMimeData>
 #include <QMenu>
 #include <QUrl>
@@ -220,6 +221,31 @@ TEST_F(ReihenfensterTest, ArbeitsblattVorschauUndDruckGleichDemBlattDerBefehlsze
     ASSERT_EQ(dialoge.boxen.size(), boxen + 1);
     EXPECT_TRUE(dialoge.boxen.back().text.startsWith(QStringLiteral("Die Reihe hat einen Fehler in Zeile ")));
     EXPECT_EQ(dialoge.ankreuzFragen.size(), 7);
+}
+
+// A large series opens at once and is checked in the event loop; saving
+// waits for the whole check, so that its question names every Fehler.
+TEST_F(ReihenfensterTest, GrosseReiheWirdImHintergrundGeprueft)
+{
+    QByteArray inhalt = "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von "
+                        "Talvenhorn *\r\nK\r\n1\r\n";
+    for (int i = 0; i < 2500; ++i)
+        inhalt += i == 2400 ? "9 1 1\r\n" : "1 1 0\r\n";
+    SchreibeDateiinhalt(pfad("gross.sba"), inhalt);
+    editor->Oeffne(pfad("gross.sba"));
+    EXPECT_EQ(Zeilen(editor->LBefunde), 0);
+    QLabel* befundtitel = nullptr;
+    for (QLabel* label : editor->findChildren<QLabel*>())
+        befundtitel = label->buddy() == editor->LBefunde ? label : befundtitel;
+    ASSERT_NE(befundtitel, nullptr);
+    EXPECT_EQ(befundtitel->text(), QStringLiteral("B&efunde der Prüfung (geprüft: 1000 von 2500 Aufgaben):"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(befundtitel->text(), QStringLiteral("B&efunde der Prüfung (geprüft: 2000 von 2500 Aufgaben):"));
+    dialoge.frageAntworten = {false};
+    teil<QAction>("MenSpeichern")->trigger();
+    EXPECT_TRUE(dialoge.boxen.back().text.startsWith(QStringLiteral("Die Reihe hat einen Fehler in Zeile 2404: ")));
+    EXPECT_EQ(befundtitel->text(), QStringLiteral("B&efunde der Prüfung (ein Klick wählt die Aufgabe):"));
+    EXPECT_EQ(Zeilen(editor->LBefunde), 1);
 }
 
 } // namespace
