@@ -166,7 +166,7 @@ void TReihenfenster::baueListe(QBoxLayout* spalte)
     spalte->addLayout(zeile);
 
     LBefunde = benannt(tabelle(m_befunde), "LBefunde", QStringLiteral("Befunde der Prüfung"));
-    m_befundtitel = beschriftung(QString(), LBefunde);
+    m_befundtitel = benannt(beschriftung(QString(), LBefunde), "LBefundtitel", QString());
     spalte->addWidget(m_befundtitel);
     spalte->addWidget(LBefunde, 1);
     Verbinde(m_bericht, LBefunde, &QTreeView::activated, this, [this] { befundGeklickt(); });

@@ -181,30 +181,19 @@ void AufzeichnendeDialoge::ZeigeModal(QDialog& fenster)
 
 std::optional<bool> AufzeichnendeDialoge::Ankreuzen(QWidget*, const QString&, const QString& text, bool vorgabe)
 {
-    ankreuzFragen.push_back({text, vorgabe});
+    ankreuzFragen.emplace_back(text, vorgabe);
     return naechsteAntwort(ankreuzAntworten, std::optional<bool>());
 }
 
-namespace {
-
-void druckeInDatei(QPrinter& drucker, const QString& pdf)
-{
-    drucker.setOutputFormat(QPrinter::PdfFormat);
-    drucker.setOutputFileName(pdf);
-}
-
-} // namespace
-
 bool AufzeichnendeDialoge::Drucken(QWidget*, QPrinter& drucker)
 {
-    if (druckDatei)
-        druckeInDatei(drucker, *druckDatei);
+    drucker.setOutputFileName(druckDatei.value_or(QString()));
     return druckDatei.has_value();
 }
 
 void AufzeichnendeDialoge::Druckvorschau(QWidget*, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne)
 {
-    druckeInDatei(drucker, vorschauDatei);
+    drucker.setOutputFileName(vorschauDatei);
     zeichne(drucker);
 }
 

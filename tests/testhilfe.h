@@ -16,6 +16,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Whether the regional settings named by the environment (LC_ALL, LANG)
@@ -133,11 +134,7 @@ public:
     // The preview's pages go into the PDF file vorschauDatei, as the
     // preview would show them.
     void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne) override;
-    struct Ankreuzfrage {
-        QString text;
-        bool vorgabe;
-    };
-    std::vector<Ankreuzfrage> ankreuzFragen;
+    std::vector<std::pair<QString, bool>> ankreuzFragen; // text and default
     std::deque<std::optional<bool>> ankreuzAntworten;
     std::optional<QString> druckDatei;
     QString vorschauDatei;

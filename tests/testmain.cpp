@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,9 +21,7 @@ int main(int argc, char* argv[])
     GewaehlteRegion() = std::setlocale(LC_ALL, "") != nullptr;
     QApplication anwendung(argc, argv);
     RichteAnwendungEin(anwendung);
-    // The user's own settings, such as the editor's recent files, stay
-    // untouched.
-    QStandardPaths::setTestModeEnabled(true);
+    // The user's own settings, such as the editor's recent files, stay untouched.
     const QTemporaryDir einstellungen;
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, einstellungen.path());
