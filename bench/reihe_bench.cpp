@@ -50,6 +50,25 @@ private:
     QTemporaryFile m_datei;
 };
 
+// The shown editor window, and a task file of n tasks for it.
+struct Editor {
+    explicit Editor(benchmark::State& state)
+        : datei(static_cast<int>(state.range(0)))
+    {
+        fenster.show();
+    }
+    void PruefeGanz()
+    {
+        while (fenster.Reihe().Ungeprueft() > 0) // as after a moment in the window
+            QCoreApplication::processEvents();
+    }
+
+    QtDialoge dialoge;
+    Zufallsgenerator zufall;
+    Aufgabendatei datei;
+    TReihenfenster fenster{dialoge, zufall, nullptr};
+};
+
 // The resident memory of the process in MB.
 double rss()
 {
@@ -82,14 +101,10 @@ void BM_ReiheWertAendern(benchmark::State& state)
 // digit and a backspace take turns.
 void BM_ReihenfensterTastendruck(benchmark::State& state)
 {
-    QtDialoge dialoge;
-    Zufallsgenerator zufall;
-    TReihenfenster fenster(dialoge, zufall, nullptr);
-    const Aufgabendatei datei(static_cast<int>(state.range(0)));
-    fenster.Oeffne(datei.Pfad());
-    fenster.show();
-    while (fenster.Reihe().Ungeprueft() > 0) // the whole series checked, as after a moment in the window
-        QCoreApplication::processEvents();
+    Editor editor(state);
+    TReihenfenster& fenster = editor.fenster;
+    fenster.Oeffne(editor.datei.Pfad());
+    editor.PruefeGanz();
     fenster.LAufgaben->setCurrentIndex(fenster.LAufgaben->model()->index(static_cast<int>(state.range(0)) / 2, 0));
     QLineEdit* feld = fenster.EParameter[0];
     feld->end(false);
@@ -108,14 +123,10 @@ void BM_ReihenfensterTastendruck(benchmark::State& state)
 // are painted.
 void BM_ReiheOeffnen(benchmark::State& state)
 {
-    QtDialoge dialoge;
-    Zufallsgenerator zufall;
-    const Aufgabendatei datei(static_cast<int>(state.range(0)));
-    TReihenfenster fenster(dialoge, zufall, nullptr);
-    fenster.show();
+    Editor editor(state);
     for (auto _ : state) {
-        fenster.Oeffne(datei.Pfad());
-        fenster.LAufgaben->viewport()->repaint();
+        editor.fenster.Oeffne(editor.datei.Pfad());
+        editor.fenster.LAufgaben->viewport()->repaint();
     }
 }
 
@@ -125,18 +136,13 @@ void BM_ReiheOeffnen(benchmark::State& state)
 // --benchmark_filter=BM_ReihenfensterSpeicher
 void BM_ReihenfensterSpeicher(benchmark::State& state)
 {
-    QtDialoge dialoge;
-    Zufallsgenerator zufall;
-    const Aufgabendatei datei(static_cast<int>(state.range(0)));
-    TReihenfenster fenster(dialoge, zufall, nullptr);
-    fenster.show();
-    fenster.LAufgaben->viewport()->repaint();
+    Editor editor(state);
+    editor.fenster.LAufgaben->viewport()->repaint();
     const double leer = rss();
     for (auto _ : state) {
-        fenster.Oeffne(datei.Pfad());
-        while (fenster.Reihe().Ungeprueft() > 0)
-            QCoreApplication::processEvents();
-        fenster.LAufgaben->viewport()->repaint();
+        editor.fenster.Oeffne(editor.datei.Pfad());
+        editor.PruefeGanz();
+        editor.fenster.LAufgaben->viewport()->repaint();
     }
     state.counters["MB"] = rss() - leer;
 }
