@@ -16,6 +16,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 
 #include <cmath>
 
@@ -140,13 +141,13 @@ void zeichneLoesungsweg(Maler& m, const Kurve& k, double grundlinie)
                          BerechneLoesungsweg(k.Typ, k.P, deutsch).Zusammenfassung);
 }
 
-void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, int& seite, bool mitLoesungsweg)
+void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPagedPaintDevice& seiten, int& seite, bool mitLoesungsweg)
 {
     const std::vector<Loesungsplatz> plaetze =
         Loesungsplaetze(static_cast<int>(blatt.Aufgaben.size()), mitLoesungsweg ? 3 : 1);
     for (std::size_t i = 0; i < plaetze.size(); ++i) {
         if (plaetze[i].Seite != seite) {
-            writer.newPage();
+            seiten.newPage();
             seite = plaetze[i].Seite;
             m.schrift(Papierschrift(14, true));
             m.painter().setPen(Qt::black);
@@ -171,14 +172,23 @@ void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, i
 // Drawn into memory first, so that the file is replaced whole or not at all.
 QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad, bool mitLoesungsweg)
 {
-    QByteArray pdf;
-    QBuffer puffer(&pdf);
-    puffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&puffer);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     RichtePdfEin(writer, QPageLayout::Portrait, blatt.Ueberschrift);
+    const std::optional<QStringList> fehler = ZeichneArbeitsblatt(blatt, writer, mitLoesungsweg);
+    if (!fehler)
+        throw Blattfehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pfad));
+    if (const std::optional<QString> grund = SchreibeDateiinhalt(pfad, pdf.data()))
+        throw Blattfehler(*grund);
+    return *fehler;
+}
+
+std::optional<QStringList> ZeichneArbeitsblatt(const Arbeitsblatt& blatt, QPagedPaintDevice& seiten, bool mitLoesungsweg)
+{
     QPainter painter;
-    if (!painter.begin(&writer))
-        throw Blattfehler(QStringLiteral("Das PDF „%1“ kann nicht erzeugt werden.").arg(blatt.Ueberschrift));
+    if (!painter.begin(&seiten))
+        return std::nullopt;
     Maler m(painter);
     const Anzeigeoptionen anzeige;
     QStringList fehler;
@@ -187,7 +197,7 @@ QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad,
     int seite = 0;
     for (std::size_t i = 0; i < plaetze.size(); ++i) {
         if (plaetze[i].Seite != seite) {
-            writer.newPage();
+            seiten.newPage();
             seite = plaetze[i].Seite;
         }
         const int nummer = static_cast<int>(i) + 1;
@@ -199,9 +209,26 @@ QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad,
             fehler << QStringLiteral("Aufgabe %1: Ungültige Gleitkommaoperation.").arg(nummer);
         zeichneAntwortzeile(m, plaetze[i]);
     }
-    zeichneLoesungen(m, blatt, writer, seite, mitLoesungsweg);
+    if (blatt.MitLoesungen)
+        zeichneLoesungen(m, blatt, seiten, seite, mitLoesungsweg);
     painter.end();
-    if (const std::optional<QString> meldung = SchreibeDateiinhalt(pfad, pdf))
-        throw Blattfehler(*meldung);
     return fehler;
+}
+
+void RichteDruckerEin(QPrinter& drucker, const QString& titel)
+{
+    drucker.setFullPage(true);
+    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    drucker.setDocName(titel);
+    drucker.setCreator(QStringLiteral("Kurvix"));
+}
+
+QStringList DruckeArbeitsblatt(const Arbeitsblatt& blatt, QPrinter& drucker)
+{
+    drucker.setFullPage(true);
+    drucker.setResolution(Aufloesung);
+    const std::optional<QStringList> fehler = ZeichneArbeitsblatt(blatt, drucker);
+    if (!fehler)
+        throw Blattfehler(QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden: Der Drucker nimmt es nicht an."));
+    return *fehler;
 }

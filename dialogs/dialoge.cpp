@@ -6,11 +6,17 @@
 #include "dialogs/auswahlbox.h"
 #include "dialogs/farbpalette.h"
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -114,3 +120,37 @@ std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farb
 }
 
 void QtDialoge::ZeigeModal(QDialog& fenster) { modal(fenster); }
+
+std::optional<bool> QtDialoge::Ankreuzen(QWidget* eltern, const QString& titel, const QString& text, bool vorgabe)
+{
+    QDialog dialog(eltern);
+    dialog.setWindowTitle(titel);
+    auto* spalte = new QVBoxLayout(&dialog);
+    auto* box = new QCheckBox(text);
+    box->setObjectName(QStringLiteral("CAnkreuzen"));
+    box->setChecked(vorgabe);
+    spalte->addWidget(box);
+    auto* knoepfe = new QDialogButtonBox;
+    knoepfe->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    knoepfe->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    spalte->addWidget(knoepfe);
+    if (modal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return box->isChecked();
+}
+
+bool QtDialoge::Drucken(QWidget* eltern, QPrinter& drucker)
+{
+    QPrintDialog dialog(&drucker, eltern);
+    return modal(dialog) == QDialog::Accepted;
+}
+
+void QtDialoge::Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne)
+{
+    QPrintPreviewDialog dialog(&drucker, eltern);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&zeichne](QPrinter* seiten) { zeichne(*seiten); });
+    modal(dialog);
+}

@@ -6,9 +6,11 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 class TAuswahlBox;
 
@@ -56,6 +58,17 @@ public:
     virtual std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) = 0;
     // Shows one of the program's windows modally; returns once it is closed.
     virtual void ZeigeModal(QDialog& fenster) = 0;
+
+    // A small dialog with one check box, ticked as vorgabe, and "OK" and
+    // "Abbrechen": whether the box is ticked, or nothing when the user
+    // cancels.
+    virtual std::optional<bool> Ankreuzen(QWidget* eltern, const QString& titel, const QString& text,
+                                          bool vorgabe) = 0;
+    // The system's print dialog on the printer; true when the user prints.
+    virtual bool Drucken(QWidget* eltern, QPrinter& drucker) = 0;
+    // Qt's print preview of what zeichne draws on the printer; from it the
+    // user may print as well.
+    virtual void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne) = 0;
 };
 
 // The real modal windows.
@@ -72,4 +85,7 @@ public:
     Wiederherstellantwort FrageWiederherstellen(QWidget* eltern, const QString& titel, const QString& text) override;
     std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
     void ZeigeModal(QDialog& fenster) override;
+    std::optional<bool> Ankreuzen(QWidget* eltern, const QString& titel, const QString& text, bool vorgabe) override;
+    bool Drucken(QWidget* eltern, QPrinter& drucker) override;
+    void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne) override;
 };

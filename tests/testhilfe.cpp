@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -59,6 +61,15 @@ QString Zeilen(const std::vector<const char*>& texte)
     for (const QString& zeile : Texte(texte))
         zeilen += zeile + QLatin1Char('\n');
     return zeilen;
+}
+
+QString Poppler(const QString& programm, const QStringList& argumente)
+{
+    QProcess prozess;
+    prozess.start(programm, argumente);
+    EXPECT_TRUE(prozess.waitForFinished(60000)) << programm.toStdString() << " (poppler-utils) did not run";
+    EXPECT_EQ(prozess.exitCode(), 0) << prozess.readAllStandardError().toStdString();
+    return QString::fromUtf8(prozess.readAllStandardOutput());
 }
 
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
@@ -173,6 +184,24 @@ void AufzeichnendeDialoge::ZeigeModal(QDialog& fenster)
         ADD_FAILURE() << fenster.objectName().toStdString() << " stays open";
         fenster.reject();
     }
+}
+
+std::optional<bool> AufzeichnendeDialoge::Ankreuzen(QWidget*, const QString&, const QString& text, bool vorgabe)
+{
+    ankreuzFragen.emplace_back(text, vorgabe);
+    return naechsteAntwort(ankreuzAntworten, std::optional<bool>());
+}
+
+bool AufzeichnendeDialoge::Drucken(QWidget*, QPrinter& drucker)
+{
+    drucker.setOutputFileName(druckDatei.value_or(QString()));
+    return druckDatei.has_value();
+}
+
+void AufzeichnendeDialoge::Druckvorschau(QWidget*, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne)
+{
+    drucker.setOutputFileName(vorschauDatei);
+    zeichne(drucker);
 }
 
 int SkriptZufall::R(int n)

@@ -16,6 +16,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Whether the regional settings named by the environment (LC_ALL, LANG)
@@ -50,6 +51,10 @@ private:
 QStringList Texte(const std::vector<const char*>& texte);
 // The same texts as the lines of a printed output, each ended by "\n".
 QString Zeilen(const std::vector<const char*>& texte);
+
+// What a poppler tool (pdftotext, pdfinfo, pdftoppm) prints; fails the test
+// when it cannot run.
+QString Poppler(const QString& programm, const QStringList& argumente);
 
 // Readable failure messages for Qt's strings.
 void PrintTo(const QString& text, std::ostream* aus);
@@ -123,6 +128,18 @@ public:
     std::deque<std::optional<QColor>> farbantworten; // nullopt cancels
     std::vector<QColor> farbvorgaben;
     std::function<void(QDialog&)> bedienung;
+    // Record the check box's text and answer from the queue; a dialog
+    // beyond it fails the test and cancels.
+    std::optional<bool> Ankreuzen(QWidget* eltern, const QString& titel, const QString& text, bool vorgabe) override;
+    // The printer prints into the PDF file druckDatei; nothing cancels.
+    bool Drucken(QWidget* eltern, QPrinter& drucker) override;
+    // The preview's pages go into the PDF file vorschauDatei, as the
+    // preview would show them.
+    void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne) override;
+    std::vector<std::pair<QString, bool>> ankreuzFragen; // text and default
+    std::deque<std::optional<bool>> ankreuzAntworten;
+    std::optional<QString> druckDatei;
+    QString vorschauDatei;
     QStringList gezeigt; // objectNames of the windows shown
 };
 

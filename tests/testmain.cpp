@@ -5,6 +5,7 @@
 #include "testhilfe.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -24,6 +25,10 @@ int main(int argc, char* argv[])
     GewaehlteRegion() = std::setlocale(LC_ALL, "") != nullptr;
     QApplication anwendung(argc, argv);
     RichteAnwendungEin(anwendung);
+    // The user's own settings, such as the editor's recent files, stay untouched.
+    const QTemporaryDir einstellungen;
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, einstellungen.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
