@@ -10,6 +10,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 
 namespace {
@@ -100,3 +103,34 @@ std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farb
 }
 
 void QtDialoge::ZeigeModal(QDialog& fenster) { modal(fenster); }
+
+QStringList QtDialoge::DateienDialog(QWidget* eltern, const QString& filter)
+{
+    QFileDialog dialog(eltern, QString(), QDir::currentPath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    return modal(dialog) == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+std::optional<QString> QtDialoge::OrdnerDialog(QWidget* eltern)
+{
+    QFileDialog dialog(eltern, QString(), QDir::currentPath());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (modal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFiles().value(0);
+}
+
+bool QtDialoge::DruckDialog(QWidget* eltern, QPrinter& drucker)
+{
+    QPrintDialog dialog(&drucker, eltern);
+    return modal(dialog) == QDialog::Accepted;
+}
+
+void QtDialoge::Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& malen)
+{
+    QPrintPreviewDialog dialog(&drucker, eltern);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&malen](QPrinter* p) { malen(*p); });
+    modal(dialog);
+}

@@ -5,10 +5,13 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 class TAuswahlBox;
 
@@ -50,6 +53,18 @@ public:
     virtual std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) = 0;
     // Shows one of the program's windows modally; returns once it is closed.
     virtual void ZeigeModal(QDialog& fenster) = 0;
+
+    // The open-file dialog for several files at once, started in the
+    // current directory with Qt's name filter: the chosen paths, none when
+    // the user cancels.
+    virtual QStringList DateienDialog(QWidget* eltern, const QString& filter) = 0;
+    // The folder dialog: the chosen folder, or nothing when the user cancels.
+    virtual std::optional<QString> OrdnerDialog(QWidget* eltern) = 0;
+    // Qt's print dialog for the printer: true when the user prints.
+    virtual bool DruckDialog(QWidget* eltern, QPrinter& drucker) = 0;
+    // Qt's print preview; `malen` draws the pages onto the printer it is
+    // given, each time the preview needs them. Returns once it is closed.
+    virtual void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& malen) = 0;
 };
 
 // The real modal windows.
@@ -65,4 +80,8 @@ public:
     Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) override;
     std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
     void ZeigeModal(QDialog& fenster) override;
+    QStringList DateienDialog(QWidget* eltern, const QString& filter) override;
+    std::optional<QString> OrdnerDialog(QWidget* eltern) override;
+    bool DruckDialog(QWidget* eltern, QPrinter& drucker) override;
+    void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& malen) override;
 };

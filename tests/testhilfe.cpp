@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -166,6 +167,23 @@ void AufzeichnendeDialoge::ZeigeModal(QDialog& fenster)
         ADD_FAILURE() << fenster.objectName().toStdString() << " stays open";
         fenster.reject();
     }
+}
+
+QStringList AufzeichnendeDialoge::DateienDialog(QWidget*, const QString&) { return dateienAntwort; }
+
+std::optional<QString> AufzeichnendeDialoge::OrdnerDialog(QWidget*) { return ordnerAntwort; }
+
+bool AufzeichnendeDialoge::DruckDialog(QWidget*, QPrinter& drucker)
+{
+    drucker.setOutputFileName(druckDatei);
+    return !druckDatei.isEmpty();
+}
+
+void AufzeichnendeDialoge::Druckvorschau(QWidget*, QPrinter& drucker, const std::function<void(QPrinter&)>& malen)
+{
+    ++vorschauen;
+    drucker.setOutputFileName(druckDatei);
+    malen(drucker);
 }
 
 int SkriptZufall::R(int n)

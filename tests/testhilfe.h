@@ -122,6 +122,19 @@ public:
     std::vector<QColor> farbvorgaben;
     std::function<void(QDialog&)> bedienung;
     QStringList gezeigt; // objectNames of the windows shown
+
+    // Answer with dateienAntwort and ordnerAntwort.
+    QStringList DateienDialog(QWidget* eltern, const QString& filter) override;
+    std::optional<QString> OrdnerDialog(QWidget* eltern) override;
+    // Both print into druckDatei as a PDF, the preview by calling `malen`
+    // once; an empty druckDatei cancels the print dialog.
+    bool DruckDialog(QWidget* eltern, QPrinter& drucker) override;
+    void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& malen) override;
+
+    QStringList dateienAntwort;
+    std::optional<QString> ordnerAntwort;
+    QString druckDatei;
+    int vorschauen = 0; // how often the preview was shown
 };
 
 // Answers R(n) from a script and records the n of every draw; a draw
