@@ -63,15 +63,17 @@ TEST(Auswertung, FremdeUndKaputteDateienWerdenUebergangen)
     const auto schreibe = [&](const char* name, const QByteArray& inhalt) { return ::schreibe(ordner, name, inhalt); };
     const QStringList pfade{schreibe("echt.pdf", echt), schreibe("fremd.pdf", "%PDF-1.4\n%%EOF\n"),
                             schreibe("halb.pdf", echt.left(echt.indexOf("urn:kurvix:testprotokoll") + 200)),
-                            ordner.filePath(QStringLiteral("fehlt.pdf"))};
+                            schreibe("ohne Ende.pdf", echt.left(echt.size() / 2)), ordner.filePath(QStringLiteral("fehlt.pdf"))};
     QStringList warnungen;
     const std::vector<Testprotokoll> gelesen = LiesProtokolle(pfade, warnungen);
     ASSERT_EQ(gelesen.size(), 1u);
     EXPECT_EQ(gelesen[0].Name, QStringLiteral("Ada"));
-    ASSERT_EQ(warnungen.size(), 3) << warnungen.join(QLatin1Char('\n')).toStdString();
+    ASSERT_EQ(warnungen.size(), 4) << warnungen.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(warnungen[0], QStringLiteral("„%1“ ist kein Testprotokoll von Kurvix und wird übergangen.").arg(pfade[1]));
     EXPECT_TRUE(warnungen[1].startsWith(QStringLiteral("„%1“ ist kein").arg(pfade[2])));
-    EXPECT_TRUE(warnungen[2].contains(QStringLiteral("fehlt.pdf")));
+    EXPECT_EQ(warnungen[2], QStringLiteral("„%1“ ist abgeschnitten oder beschädigt und wird übergangen.").arg(pfade[3]))
+        << "its data are whole, its end is missing";
+    EXPECT_TRUE(warnungen[3].contains(QStringLiteral("fehlt.pdf")));
 }
 
 // A record handed in twice, or copied under another name, counts once, in
