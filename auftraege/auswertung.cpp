@@ -116,6 +116,11 @@ Tabelle teiltabelle(const Uebersicht& u, qsizetype von, qsizetype bis)
     return t;
 }
 
+// The record's data stand at the file's beginning, so a file cut short on
+// its way (a broken download, a full stick) may still hold them; its end
+// is missing, as a PDF viewer would find: "%%EOF" in the last kilobyte.
+bool abgeschnitten(const QByteArray& pdf) { return !pdf.right(1024).contains("%%EOF"); }
+
 } // namespace
 
 QString Auswertungsdatei() { return QStringLiteral("auswertung.csv"); }
@@ -189,11 +194,16 @@ std::vector<Testprotokoll> LiesProtokolle(const QStringList& pfade, QStringList&
     std::vector<Testprotokoll> protokolle;
     for (const QString& pfad : pfade) {
         try {
-            if (std::optional<Testprotokoll> p = LiesProtokoll(LiesDateiinhalt(pfad)))
-                protokolle.push_back(std::move(*p));
-            else
+            const QByteArray inhalt = LiesDateiinhalt(pfad);
+            std::optional<Testprotokoll> p = LiesProtokoll(inhalt);
+            if (!p)
                 warnungen << QStringLiteral("„%1“ ist kein Testprotokoll von Kurvix und wird übergangen.")
                                  .arg(QDir::toNativeSeparators(pfad));
+            else if (abgeschnitten(inhalt))
+                warnungen << QStringLiteral("„%1“ ist abgeschnitten oder beschädigt und wird übergangen.")
+                                 .arg(QDir::toNativeSeparators(pfad));
+            else
+                protokolle.push_back(std::move(*p));
         } catch (const Lesefehler& fehler) {
             warnungen << fehler.Text();
         }
