@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <clocale>
 #include <stdexcept>
 
@@ -60,6 +62,30 @@ QString Zeilen(const std::vector<const char*>& texte)
     for (const QString& zeile : Texte(texte))
         zeilen += zeile + QLatin1Char('\n');
     return zeilen;
+}
+
+Testprotokoll Protokoll(const char* name, const char* klasse, const char* verlauf)
+{
+    Testprotokoll p{QString::fromUtf8(name), QString::fromUtf8(klasse), QDateTime(QDate(2026, 12, 9), QTime(9, 0)),
+                    QStringLiteral("Test"), QStringLiteral("0.1.0"), {}};
+    for (const char* c = verlauf; *c != '\0'; ++c) {
+        const char art = static_cast<char>(std::toupper(*c));
+        Protokollaufgabe a{std::isupper(*c) != 0, Gerade, {{2, 1, 0, 0}}, {}, {}, art == 'S'};
+        if (art == 'F')
+            a.Antworten = {{Gerade, {{2, -1, 0, 0}}, false}, {Gerade, {{2, 1, 0, 0}}, true}};
+        if (art == 'R')
+            a.Antworten = {{Gerade, {{2, 1, 0, 0}}, true}};
+        p.Aufgaben.push_back(a);
+    }
+    return p;
+}
+
+QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByteArray& inhalt)
+{
+    QFile datei(ordner.filePath(QString::fromUtf8(name)));
+    EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(inhalt);
+    return datei.fileName();
 }
 
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "dialogs/dialoge.h"
+#include "tasks/protokoll.h"
 #include "tasks/zufall.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <deque>
@@ -50,6 +52,13 @@ private:
 QStringList Texte(const std::vector<const char*>& texte);
 // The same texts as the lines of a printed output, each ended by "\n".
 QString Zeilen(const std::vector<const char*>& texte);
+
+// A record of 9 December 2026 with one letter per task of a straight line
+// f(x) = 2·x + 1: R right at once, F first wrong (2·x - 1), then right, S
+// skipped, O open; a lower-case letter is a task of a task file.
+Testprotokoll Protokoll(const char* name, const char* klasse, const char* verlauf);
+// Writes a file into the folder and gives its path.
+QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByteArray& inhalt);
 
 // Readable failure messages for Qt's strings.
 void PrintTo(const QString& text, std::ostream* aus);

@@ -10,35 +10,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-Protokollaufgabe aufgabe(bool test, char verlauf)
-{
-    Protokollaufgabe a{test, Gerade, {{2, 1, 0, 0}}, {}, {}, verlauf == 'S'};
-    if (verlauf != 'S' && verlauf != 'O')
-        a.Antworten = {{Gerade, {{2, 1, 0, 0}}, verlauf == 'R'}};
-    return a;
-}
-
-// One letter per task: R right at once, F wrong, S skipped, O open; a
-// lower-case letter is a task of a task file.
-Testprotokoll protokoll(const char* name, const char* klasse, const char* verlauf)
-{
-    Testprotokoll p{QString::fromUtf8(name), QString::fromUtf8(klasse), QDateTime(QDate(2026, 12, 9), QTime(9, 0)),
-                    QStringLiteral("Test"), QStringLiteral("0.1.0"), {}};
-    for (const char* c = verlauf; *c != '\0'; ++c)
-        p.Aufgaben.push_back(aufgabe(std::isupper(*c) != 0, static_cast<char>(std::toupper(*c))));
-    return p;
-}
-
 TEST(Auswertung, EineZeileJeSchuelerUndDieAnteile)
 {
-    const Uebersicht u = BaueUebersicht({protokoll("Ada", "10b", "RFSO"), protokoll("Bö; \"Bo\"", "", "rfR"),
-                                         protokoll("=Ede", "10b", "fffr")});
+    const Uebersicht u = BaueUebersicht({Protokoll("Ada", "10b", "RFSO"), Protokoll("Bö; \"Bo\"", "", "rfR"),
+                                         Protokoll("=Ede", "10b", "fffr")});
     const QByteArray erwartet = "\xEF\xBB\xBF"
                                 "Name;Klasse;Aufgaben;richtig;Prozent;1;2;3;4\r\n"
                                 "Ada;10b;3;1;33;✓;✗;✗;–\r\n"
@@ -48,19 +28,11 @@ TEST(Auswertung, EineZeileJeSchuelerUndDieAnteile)
     EXPECT_EQ(UebersichtCsv(u), erwartet);
 }
 
-QString schreibe(const QTemporaryDir& ordner, const char* name, const QByteArray& inhalt)
-{
-    QFile datei(ordner.filePath(QString::fromUtf8(name)));
-    EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(inhalt);
-    return datei.fileName();
-}
-
 TEST(Auswertung, FremdeUndKaputteDateienWerdenUebergangen)
 {
     QTemporaryDir ordner;
-    const QByteArray echt = ProtokollPdf(protokoll("Ada", "10b", "RF"));
-    const auto schreibe = [&](const char* name, const QByteArray& inhalt) { return ::schreibe(ordner, name, inhalt); };
+    const QByteArray echt = ProtokollPdf(Protokoll("Ada", "10b", "RF"));
+    const auto schreibe = [&](const char* name, const QByteArray& inhalt) { return SchreibeDatei(ordner, name, inhalt); };
     const QStringList pfade{schreibe("echt.pdf", echt), schreibe("fremd.pdf", "%PDF-1.4\n%%EOF\n"),
                             schreibe("halb.pdf", echt.left(echt.indexOf("urn:kurvix:testprotokoll") + 200)),
                             schreibe("ohne Ende.pdf", echt.left(echt.size() / 2)), ordner.filePath(QStringLiteral("fehlt.pdf"))};
@@ -82,10 +54,10 @@ TEST(Auswertung, JedesProtokollZaehltEinmal)
 {
     QTemporaryDir ordner;
     ASSERT_TRUE(QDir(ordner.path()).mkpath(QStringLiteral("klasse/unter.pdf")));
-    const QString ada = schreibe(ordner, "klasse/Ada.PDF", ProtokollPdf(protokoll("Ada", "10b", "RF")));
-    const QString kopie = schreibe(ordner, "klasse/b kopie.pdf", ProtokollPdf(protokoll("Ada", "10b", "RF")));
-    const QString bo = schreibe(ordner, "klasse/c.pdf", ProtokollPdf(protokoll("Bo", "10b", "R")));
-    schreibe(ordner, "klasse/notizen.txt", "kein PDF");
+    const QString ada = SchreibeDatei(ordner, "klasse/Ada.PDF", ProtokollPdf(Protokoll("Ada", "10b", "RF")));
+    const QString kopie = SchreibeDatei(ordner, "klasse/b kopie.pdf", ProtokollPdf(Protokoll("Ada", "10b", "RF")));
+    const QString bo = SchreibeDatei(ordner, "klasse/c.pdf", ProtokollPdf(Protokoll("Bo", "10b", "R")));
+    SchreibeDatei(ordner, "klasse/notizen.txt", "kein PDF");
     const QStringList pfade = Protokollpfade({ordner.filePath(QStringLiteral("klasse")), ada});
     EXPECT_EQ(pfade, (QStringList{ada, kopie, bo, ada}));
 
@@ -111,53 +83,33 @@ TEST(Auswertung, JedesProtokollZaehltEinmal)
 // reached it.
 TEST(Auswertung, DoppelteNamenUndSchwersteAufgabe)
 {
-    const Uebersicht u = BaueUebersicht({protokoll("Jürgen Ölmann", "10b", "RRFF"), protokoll(" jürgen  ÖLMANN", "10b", "RFRO"),
-                                         protokoll("Ada", "10b", "FRRO")});
+    const Uebersicht u = BaueUebersicht({Protokoll("Jürgen Ölmann", "10b", "RRFF"), Protokoll(" jürgen  ÖLMANN", "10b", "RFRO"),
+                                         Protokoll("Ada", "10b", "FRRO")});
     std::vector<bool> doppelt;
     for (const Schuelerzeile& z : u.Zeilen)
         doppelt.push_back(z.Doppelt);
     EXPECT_EQ(doppelt, (std::vector<bool>{true, true, false}));
     // shares 2/3, 2/3, 2/3, 0/1: the fourth, though the third is also below 100 %
     EXPECT_EQ(SchwersteAufgabe(u), 3);
-    EXPECT_EQ(SchwersteAufgabe(BaueUebersicht({protokoll("Ada", "", "RFR"), protokoll("Bo", "", "FRF")})), 0)
+    EXPECT_EQ(SchwersteAufgabe(BaueUebersicht({Protokoll("Ada", "", "RFR"), Protokoll("Bo", "", "FRF")})), 0)
         << "three times 1/2: the first";
-    EXPECT_EQ(SchwersteAufgabe(BaueUebersicht({protokoll("Ada", "", "OO")})), std::nullopt);
+    EXPECT_EQ(SchwersteAufgabe(BaueUebersicht({Protokoll("Ada", "", "OO")})), std::nullopt);
 }
 
-struct Reihenfolge {
-    int spalte;
-    const char* vorn;   // name, class or mark of the row that comes first
-    const char* hinten;
-    int vornWert = 0, hintenWert = 0; // the figure of the column, when it is one
-};
-
-void PrintTo(const Reihenfolge& r, std::ostream* aus) { *aus << r.spalte << ' ' << r.vorn << " < " << r.hinten; }
-
-class SortierungTest : public ::testing::TestWithParam<Reihenfolge> {};
-
-Schuelerzeile zeile(const Reihenfolge& r, bool vorn)
+// Ascending, as a teacher sorts: each pair in its order, never the other way.
+TEST(Auswertung, SortiertWieEineLehrkraft)
 {
-    const QString text = QString::fromUtf8(vorn ? r.vorn : r.hinten);
-    const int wert = vorn ? r.vornWert : r.hintenWert;
-    Schuelerzeile z{text, text, {wert, wert, wert}, {}};
-    z.Zeichen = QStringList{QStringLiteral("✓"), text};
-    return z;
+    const auto zeile = [](const char* text, int wert) {
+        return Schuelerzeile{QString::fromUtf8(text), QString::fromUtf8(text), {wert, wert, wert}, {QStringLiteral("✓"), QString::fromUtf8(text)}};
+    };
+    const std::tuple<int, const char*, const char*, int, int> paare[] = {
+        {SpalteName, "Oberle", "Ölmann", 0, 0},  {SpalteName, "Ölmann", "Peters", 0, 0}, {SpalteName, "ada", "Bo", 0, 0},
+        {SpalteKlasse, "9a", "10a", 0, 0},       {SpalteAufgaben, "", "", 9, 10},        {SpalteRichtig, "", "", 2, 3},
+        {SpalteProzent, "", "", 9, 10},          {ErsteAufgabe + 1, "–", "✗", 0, 0},     {ErsteAufgabe + 1, "✗", "✓", 0, 0}};
+    for (const auto& [spalte, vorn, hinten, vornWert, hintenWert] : paare) {
+        EXPECT_TRUE(SortiertVor(zeile(vorn, vornWert), zeile(hinten, hintenWert), spalte)) << spalte << vorn;
+        EXPECT_FALSE(SortiertVor(zeile(hinten, hintenWert), zeile(vorn, vornWert), spalte)) << spalte << vorn;
+    }
 }
-
-TEST_P(SortierungTest, AufsteigendWieEineLehrkraftSortiert)
-{
-    const Schuelerzeile a = zeile(GetParam(), true), b = zeile(GetParam(), false);
-    EXPECT_TRUE(SortiertVor(a, b, GetParam().spalte));
-    EXPECT_FALSE(SortiertVor(b, a, GetParam().spalte));
-}
-
-INSTANTIATE_TEST_SUITE_P(Spalten, SortierungTest,
-                         ::testing::Values(Reihenfolge{SpalteName, "Oberle", "Ölmann"}, Reihenfolge{SpalteName, "Ölmann", "Peters"},
-                                           Reihenfolge{SpalteName, "ada", "Bo"}, Reihenfolge{SpalteKlasse, "9a", "10a"},
-                                           Reihenfolge{SpalteAufgaben, "", "", 9, 10},
-                                           Reihenfolge{SpalteRichtig, "", "", 2, 3},
-                                           Reihenfolge{SpalteProzent, "", "", 9, 10},
-                                           Reihenfolge{ErsteAufgabe + 1, "–", "✗"},
-                                           Reihenfolge{ErsteAufgabe + 1, "✗", "✓"}));
 
 } // namespace
