@@ -87,10 +87,12 @@ TEST_F(HandbuchTest, BilderUndTitel)
 TEST_F(HandbuchTest, F1InJedemFenster)
 {
     form.BearbeiteReihe();
-    TUebersichtsfenster uebersicht(dialoge);
-    uebersicht.show();
+    ZeigeKlassenuebersicht(dialoge, &form);
+    auto* uebersicht = OffenesFenster<TUebersichtsfenster>();
+    ZeigeKlassenuebersicht(dialoge, &form);
+    EXPECT_EQ(OffenesFenster<TUebersichtsfenster>(), uebersicht) << "brought to the front, not opened twice";
     const std::pair<QWidget*, const char*> fenster[] = {
-        {&form, ""}, {form.Reihenfenster(), "aufgabenreihen"}, {&uebersicht, "klassenuebersicht"}};
+        {&form, ""}, {form.Reihenfenster(), "aufgabenreihen"}, {uebersicht, "klassenuebersicht"}};
     for (const auto& [w, abschnitt] : fenster) {
         QApplication::setActiveWindow(w);
         QTest::keyClick(w, Qt::Key_F1);
