@@ -78,8 +78,10 @@ TEST_F(UebersichtTest, EineKlasseAuswerten)
     EXPECT_EQ(abgelehnt->item(1)->text(), QStringLiteral("„%1“ ist abgeschnitten oder beschädigt und wird übergangen.")
                                               .arg(dialoge.dateienAntwort[3]));
 
+    tabelle->setCurrentIndex(tabelle->model()->index(0, 0));
     tabelle->horizontalHeader()->setSortIndicator(4, Qt::DescendingOrder);
     EXPECT_EQ(spalte(4), Texte({"100 %", "66 %", ""}));
+    EXPECT_EQ(tabelle->currentIndex().row(), 1) << "the selected pupil moves with the row";
     tabelle->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     EXPECT_EQ(spalte(0), Texte({"Anna Oberle", "Jürgen Ölmann", "Anteil richtig"}));
 
@@ -127,6 +129,7 @@ TEST_F(UebersichtTest, ZellenSagenNameAufgabeUndErgebnis)
     EXPECT_EQ(kopf(6, Qt::AccessibleTextRole), QStringLiteral("Aufgabe 2, am wenigsten gelöst"));
     EXPECT_TRUE(tabelle->model()->index(0, 6).data(Qt::BackgroundRole).isValid());
     EXPECT_FALSE(tabelle->model()->index(0, 5).data(Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(tabelle->model()->index(2, 0).data(Qt::FontRole).value<QFont>().bold()) << "the shares stand out";
 }
 
 // A folder dropped onto the window gives its records; the page printed and

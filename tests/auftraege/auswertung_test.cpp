@@ -109,6 +109,7 @@ TEST(Auswertung, SortiertWieEineLehrkraft)
     for (const auto& [spalte, vorn, hinten, vornWert, hintenWert] : paare) {
         EXPECT_TRUE(SortiertVor(zeile(vorn, vornWert), zeile(hinten, hintenWert), spalte)) << spalte << vorn;
         EXPECT_FALSE(SortiertVor(zeile(hinten, hintenWert), zeile(vorn, vornWert), spalte)) << spalte << vorn;
+        EXPECT_FALSE(SortiertVor(zeile(vorn, vornWert), zeile(vorn, vornWert), spalte)) << "strict, as sorting needs";
     }
 }
 
