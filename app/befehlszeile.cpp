@@ -52,8 +52,7 @@ int zeigeUebersicht(int argc, char* argv[], const QStringList& dateien)
     QtDialoge dialoge;
     TUebersichtsfenster fenster(dialoge);
     fenster.show();
-    if (!dateien.isEmpty())
-        QMetaObject::invokeMethod(&fenster, [&fenster, dateien] { fenster.FuegeHinzu(dateien); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&fenster, [&fenster, dateien] { fenster.FuegeHinzu(dateien); }, Qt::QueuedConnection);
     return QApplication::exec();
 }
 

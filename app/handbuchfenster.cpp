@@ -38,7 +38,6 @@ THandbuchfenster::THandbuchfenster(QWidget* parent)
     resize(900, 760);
     m_text->setObjectName(QStringLiteral("Handbuchtext"));
     m_text->setAccessibleName(QStringLiteral("Text des Handbuchs"));
-    m_text->setOpenExternalLinks(true);
     m_text->setSource(quelle(), QTextDocument::MarkdownResource);
 
     auto* inhaltsfeld = new QWidget(this);

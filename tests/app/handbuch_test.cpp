@@ -52,6 +52,8 @@ TEST_F(HandbuchTest, JederEintragDesInhaltsFuehrtZuSeinemAbschnitt)
             ueberschriften.insert(QLatin1Char('#') + anker, block);
     });
     EXPECT_EQ(ziele.size(), 13);
+    auto* zurueck = fenster.findChild<QPushButton*>(QStringLiteral("BZurueck"));
+    EXPECT_FALSE(zurueck->isEnabled());
     for (qsizetype i = 0; i < ziele.size(); ++i) {
         fenster.ZeigeAbschnitt({});
         for (qsizetype tab = 0; tab <= i; ++tab)
@@ -63,6 +65,8 @@ TEST_F(HandbuchTest, JederEintragDesInhaltsFuehrtZuSeinemAbschnitt)
         const double oben = text->document()->documentLayout()->blockBoundingRect(block).top() - text->verticalScrollBar()->value();
         EXPECT_TRUE(oben >= 0 && oben < text->viewport()->height()) << ziele[i].toStdString() << " at " << oben;
     }
+    QTest::mouseClick(zurueck, Qt::LeftButton);
+    EXPECT_EQ(text->source().fragment(), QString()) << "back where the last link was followed";
 }
 
 // Every picture comes from the resources; a reader hears a frame with the title.
@@ -98,6 +102,7 @@ TEST_F(HandbuchTest, F1InJedemFenster)
         QTest::keyClick(w, Qt::Key_F1);
         THandbuchfenster* handbuch = OffenesFenster<THandbuchfenster>();
         ASSERT_NE(handbuch, nullptr) << abschnitt;
+        EXPECT_EQ(handbuch->parentWidget(), w) << "closes with its window";
         EXPECT_EQ(handbuch->Text()->source().fragment(), QString::fromUtf8(abschnitt));
         handbuch->close();
     }
