@@ -80,6 +80,8 @@ const Aufruf Aufrufe[] = {
     {"HilfeVorPruefen", {"--pruefe", "a.sba", "--help"}, Auftrag::Art::Ausgabe, {}, 0, {"Optionen:"}},
     {"UebersichtOhneDatei", {"--uebersicht"}, Auftrag::Art::Uebersicht, {}, 0, {}},
     {"UebersichtMitOrdner", {"--uebersicht", "a.pdf", "klasse 10b"}, Auftrag::Art::Uebersicht, {"a.pdf", "klasse 10b"}, 0, {}},
+    {"UebersichtUndAuswertung", {"--uebersicht", "--auswertung", "a.pdf"}, Auftrag::Art::Ausgabe, {}, FalscherAufruf,
+     {"kurvix: --uebersicht geht nicht zusammen mit anderen Aufträgen."}},
     {"UebersichtUndArbeitsblatt",
      {"--uebersicht", "--zufall", "3"},
      Auftrag::Art::Ausgabe,

@@ -68,6 +68,7 @@ TEST_F(UebersichtTest, EineKlasseAuswerten)
     menue("MenProtokolleHinzufuegen");
 
     EXPECT_EQ(spalte(0), Texte({"Jürgen Ölmann", "Anna Oberle", "Anteil richtig"}));
+    EXPECT_EQ(spalte(5), Texte({"✓", "✓", "100 %"}));
     EXPECT_EQ(spalte(6), Texte({"✗", "✓", "50 %"}));
     EXPECT_EQ((QStringList{kopf(3), kopf(5), kopf(6)}), Texte({"beim ersten Versuch richtig", "1", "2 !"}))
         << "the hardest task is marked";
@@ -148,15 +149,17 @@ TEST_F(UebersichtTest, OrdnerFallenlassenUndDrucken)
     EXPECT_EQ(spalte(0), Texte({"Ada", "Anteil richtig"}));
 
     menue("MenDrucken");
-    dialoge.druckDatei = ordner.filePath(QStringLiteral("druck.pdf"));
-    menue("MenDrucken");
-    menue("MenDruckvorschau");
+    const auto gedruckt = [this](const char* menuepunkt, const char* name) {
+        dialoge.druckDatei = ordner.filePath(QLatin1String(name));
+        menue(menuepunkt);
+        QFile druck(dialoge.druckDatei);
+        return druck.open(QIODevice::ReadOnly) ? druck.readAll() : QByteArray();
+    };
+    for (const QByteArray& pdf : {gedruckt("MenDrucken", "druck.pdf"), gedruckt("MenDruckvorschau", "vorschau.pdf")}) {
+        EXPECT_TRUE(pdf.contains("/MediaBox [0 0 842.000000 595.000000]")) << "A4 landscape, in whole points";
+        EXPECT_EQ(pdf.count("/Type /Page\n"), 1);
+    }
     EXPECT_EQ(dialoge.vorschauen, 1);
-    QFile druck(dialoge.druckDatei);
-    ASSERT_TRUE(druck.open(QIODevice::ReadOnly));
-    const QByteArray pdf = druck.readAll();
-    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 842.000000 595.000000]")) << "A4 landscape, in whole points";
-    EXPECT_EQ(pdf.count("/Type /Page\n"), 1);
     EXPECT_TRUE(dialoge.boxen.empty());
 }
 

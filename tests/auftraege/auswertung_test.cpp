@@ -94,6 +94,8 @@ TEST(Auswertung, DoppelteNamenUndSchwersteAufgabe)
     EXPECT_EQ(SchwersteAufgabe(BaueUebersicht({Protokoll("Ada", "", "RFR"), Protokoll("Bo", "", "FRF")})), 0)
         << "three times 1/2: the first";
     EXPECT_EQ(SchwersteAufgabe(BaueUebersicht({Protokoll("Ada", "", "OO")})), std::nullopt);
+    const std::vector<Testprotokoll> klasse(80, Protokoll("Ada", "10b", "R"));
+    EXPECT_EQ(UebersichtPdf(BaueUebersicht(klasse)).count("/Type /Page\n"), 3) << "80 rows of 6 mm go on three pages";
 }
 
 // Ascending, as a teacher sorts: each pair in its order, never the other way.
