@@ -5,6 +5,7 @@
 
 #include "app/anwendung.h"
 #include "app/hauptfenster.h"
+#include "app/uebersichtsfenster.h"
 #include "auftraege/pruefauftrag.h"
 #include "dialogs/dialoge.h"
 #include "model/zahltext.h"
@@ -38,6 +39,20 @@ int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
     if (auftrag.art == Auftrag::Art::Fenster)
         fenster.show();
     OeffneBeimStart(fenster, auftrag);
+    return QApplication::exec();
+}
+
+// The overview alone, as the desktop's action "Testprotokolle auswerten"
+// starts it; the files are read once the window shows, so that its own
+// boundary reports what goes wrong.
+int zeigeUebersicht(int argc, char* argv[], const QStringList& dateien)
+{
+    QApplication anwendung(argc, argv);
+    RichteAnwendungEin(anwendung);
+    QtDialoge dialoge;
+    TUebersichtsfenster fenster(dialoge);
+    fenster.show();
+    QMetaObject::invokeMethod(&fenster, [&fenster, dateien] { fenster.FuegeHinzu(dateien); }, Qt::QueuedConnection);
     return QApplication::exec();
 }
 
@@ -124,6 +139,10 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
                                        QStringLiteral("liest die genannten Testprotokolle und schreibt eine "
                                                       "Klassenübersicht, als CSV oder mit -o DATEI.pdf als PDF"));
     parser.addOption(auswerten);
+    const QCommandLineOption uebersicht(QStringLiteral("uebersicht"),
+                                        QStringLiteral("öffnet das Fenster „Klassenübersicht“ mit den genannten "
+                                                       "Testprotokollen und den PDF-Dateien der genannten Ordner"));
+    parser.addOption(uebersicht);
     parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
                                  QStringLiteral("[Aufgabendatei]"));
     if (!parser.parse(argumente))
@@ -143,6 +162,11 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
     const QStringList dateien = parser.positionalArguments();
     if (parser.isSet(bearbeiten) && (parser.isSet(pruefen) || blatt.Gefragt(parser)))
         return Fehlaufruf(QStringLiteral("--bearbeite geht nicht zusammen mit --pruefe oder --arbeitsblatt."));
+    if (parser.isSet(uebersicht)) {
+        if (parser.isSet(auswerten) || parser.isSet(pruefen) || parser.isSet(bearbeiten) || blatt.Gefragt(parser))
+            return Fehlaufruf(QStringLiteral("--uebersicht geht nicht zusammen mit anderen Aufträgen."));
+        return {Auftrag::Art::Uebersicht, dateien, {}, 0, {}, prozent};
+    }
     if (parser.isSet(auswerten))
         return auswertung(parser, blatt, parser.isSet(pruefen), dateien);
     if (blatt.Gefragt(parser) && parser.isSet(pruefen))
@@ -187,6 +211,11 @@ int Starte(int argc, char* argv[])
     case Auftrag::Art::Auswertung:
         kern.reset();
         return ohneFenster(argc, argv, [&] { return ErstelleAuswertung(auftrag.Auswertung); });
+    case Auftrag::Art::Uebersicht:
+        kern.reset();
+        if (auftrag.Groesse)
+            SetzeGroesse(*auftrag.Groesse);
+        return zeigeUebersicht(argc, argv, auftrag.Dateien);
     }
     return FalscherAufruf;
 }

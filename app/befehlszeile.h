@@ -23,6 +23,7 @@ struct Auftrag {
         Reihe, // the random tasks of Blatt are written as a task file
         Bearbeiten, // the series editor, with the task file in Dateien opened if one is named
         Auswertung,   // the class overview of the records in Auswertung, without a window
+        Uebersicht,   // the window "Klassenübersicht", with the records and folders in Dateien
     };
     Art art = Art::Fenster;
     QStringList Dateien;

@@ -121,6 +121,24 @@ std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farb
 
 void QtDialoge::ZeigeModal(QDialog& fenster) { modal(fenster); }
 
+QStringList QtDialoge::DateienDialog(QWidget* eltern, const QString& filter)
+{
+    QFileDialog dialog(eltern, QString(), QDir::currentPath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    return modal(dialog) == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+std::optional<QString> QtDialoge::OrdnerDialog(QWidget* eltern)
+{
+    QFileDialog dialog(eltern, QString(), QDir::currentPath());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (modal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFiles().value(0);
+}
+
 std::optional<bool> QtDialoge::Ankreuzen(QWidget* eltern, const QString& titel, const QString& text, bool vorgabe)
 {
     QDialog dialog(eltern);

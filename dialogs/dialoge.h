@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -69,6 +70,12 @@ public:
     // Qt's print preview of what zeichne draws on the printer; from it the
     // user may print as well.
     virtual void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne) = 0;
+    // The open-file dialog for several files at once, started in the
+    // current directory with Qt's name filter: the chosen paths, none when
+    // the user cancels.
+    virtual QStringList DateienDialog(QWidget* eltern, const QString& filter) = 0;
+    // The folder dialog: the chosen folder, or nothing when the user cancels.
+    virtual std::optional<QString> OrdnerDialog(QWidget* eltern) = 0;
 };
 
 // The real modal windows.
@@ -88,4 +95,6 @@ public:
     std::optional<bool> Ankreuzen(QWidget* eltern, const QString& titel, const QString& text, bool vorgabe) override;
     bool Drucken(QWidget* eltern, QPrinter& drucker) override;
     void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne) override;
+    QStringList DateienDialog(QWidget* eltern, const QString& filter) override;
+    std::optional<QString> OrdnerDialog(QWidget* eltern) override;
 };

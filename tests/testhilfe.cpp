@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QPrinter>
 #include <QProcess>
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <clocale>
 #include <stdexcept>
 
@@ -70,6 +72,30 @@ QString Poppler(const QString& programm, const QStringList& argumente)
     EXPECT_TRUE(prozess.waitForFinished(60000)) << programm.toStdString() << " (poppler-utils) did not run";
     EXPECT_EQ(prozess.exitCode(), 0) << prozess.readAllStandardError().toStdString();
     return QString::fromUtf8(prozess.readAllStandardOutput());
+}
+
+Testprotokoll Protokoll(const char* name, const char* klasse, const char* verlauf)
+{
+    Testprotokoll p{QString::fromUtf8(name), QString::fromUtf8(klasse), QDateTime(QDate(2026, 12, 9), QTime(9, 0)),
+                    QStringLiteral("Test"), QStringLiteral("0.1.0"), {}};
+    for (const char* c = verlauf; *c != '\0'; ++c) {
+        const char art = static_cast<char>(std::toupper(*c));
+        Protokollaufgabe a{std::isupper(*c) != 0, Gerade, {{2, 1, 0, 0}}, {}, {}, art == 'S'};
+        if (art == 'F')
+            a.Antworten = {{Gerade, {{2, -1, 0, 0}}, false}, {Gerade, {{2, 1, 0, 0}}, true}};
+        if (art == 'R')
+            a.Antworten = {{Gerade, {{2, 1, 0, 0}}, true}};
+        p.Aufgaben.push_back(a);
+    }
+    return p;
+}
+
+QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByteArray& inhalt)
+{
+    QFile datei(ordner.filePath(QString::fromUtf8(name)));
+    EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(inhalt);
+    return datei.fileName();
 }
 
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
@@ -186,6 +212,10 @@ void AufzeichnendeDialoge::ZeigeModal(QDialog& fenster)
     }
 }
 
+QStringList AufzeichnendeDialoge::DateienDialog(QWidget*, const QString&) { return dateienAntwort; }
+
+std::optional<QString> AufzeichnendeDialoge::OrdnerDialog(QWidget*) { return ordnerAntwort; }
+
 std::optional<bool> AufzeichnendeDialoge::Ankreuzen(QWidget*, const QString&, const QString& text, bool vorgabe)
 {
     ankreuzFragen.emplace_back(text, vorgabe);
@@ -200,6 +230,7 @@ bool AufzeichnendeDialoge::Drucken(QWidget*, QPrinter& drucker)
 
 void AufzeichnendeDialoge::Druckvorschau(QWidget*, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne)
 {
+    ++vorschauen;
     drucker.setOutputFileName(vorschauDatei);
     zeichne(drucker);
 }

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "dialogs/dialoge.h"
+#include "tasks/protokoll.h"
 #include "tasks/zufall.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <deque>
@@ -55,6 +57,12 @@ QString Zeilen(const std::vector<const char*>& texte);
 // What a poppler tool (pdftotext, pdfinfo, pdftoppm) prints; fails the test
 // when it cannot run.
 QString Poppler(const QString& programm, const QStringList& argumente);
+// A record of 9 December 2026 with one letter per task of a straight line
+// f(x) = 2·x + 1: R right at once, F first wrong (2·x - 1), then right, S
+// skipped, O open; a lower-case letter is a task of a task file.
+Testprotokoll Protokoll(const char* name, const char* klasse, const char* verlauf);
+// Writes a file into the folder and gives its path.
+QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByteArray& inhalt);
 
 // Readable failure messages for Qt's strings.
 void PrintTo(const QString& text, std::ostream* aus);
@@ -141,6 +149,14 @@ public:
     std::optional<QString> druckDatei;
     QString vorschauDatei;
     QStringList gezeigt; // objectNames of the windows shown
+
+    // Answer with dateienAntwort and ordnerAntwort.
+    QStringList DateienDialog(QWidget* eltern, const QString& filter) override;
+    std::optional<QString> OrdnerDialog(QWidget* eltern) override;
+
+    QStringList dateienAntwort;
+    std::optional<QString> ordnerAntwort;
+    int vorschauen = 0; // how often the preview was shown
 };
 
 // Answers R(n) from a script and records the n of every draw; a draw
