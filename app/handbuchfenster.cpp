@@ -21,7 +21,6 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
 {
     auto* k = new QPushButton(text, eltern);
     k->setObjectName(QLatin1String(name));
-    k->setAccessibleName(text);
     return k;
 }
 
