@@ -225,7 +225,6 @@ void RichteDruckerEin(QPrinter& drucker, const QString& titel)
 
 QStringList DruckeArbeitsblatt(const Arbeitsblatt& blatt, QPrinter& drucker)
 {
-    drucker.setFullPage(true);
     drucker.setResolution(Aufloesung);
     const std::optional<QStringList> fehler = ZeichneArbeitsblatt(blatt, drucker);
     if (!fehler)

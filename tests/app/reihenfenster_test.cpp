@@ -296,8 +296,7 @@ TEST_F(ReihenfensterTest, DokumentfensterMitMenuesUndTasten)
         if (knoten->role() == QAccessible::MenuItem)
             gehoert << knoten->text(QAccessible::Name);
     });
-    EXPECT_TRUE(gehoert.contains(QStringLiteral("Datei")) && gehoert.contains(QStringLiteral("Speichern unter …")))
-        << gehoert.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(gehoert.contains(QStringLiteral("Datei")) && gehoert.contains(QStringLiteral("Speichern unter …")));
     EXPECT_FALSE(gehoert.contains(QString()));
 
     drueckeIn("EKommentar", "K");
@@ -307,7 +306,6 @@ TEST_F(ReihenfensterTest, DokumentfensterMitMenuesUndTasten)
     EXPECT_EQ(fenster->text(QAccessible::Name), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt *"));
     dialoge.speicherAntwort = pfad("neu.sba");
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(dialoge.speicherVorschlaege, QStringList{QString()});
     EXPECT_TRUE(LiesDateiinhalt(pfad("neu.sba")).endsWith("\r\nK\r\n1 2 3 4 5 6 7\r\n3 2 0 0\r\n"));
     EXPECT_EQ(fenster->text(QAccessible::Name), QStringLiteral("Aufgabenreihe bearbeiten – neu.sba"));
 
@@ -348,6 +346,7 @@ TEST_F(ReihenfensterTest, ZuletztGeoeffnetBleibtUeberDenNeustart)
     const QString ort = QDir::toNativeSeparators(ordner.path()) + QDir::separator();
     TReihenfenster neu(dialoge, zufall, nullptr);
     QMenu* liste = neu.findChild<QMenu*>(QStringLiteral("MenZuletzt"));
+    EXPECT_TRUE(liste->toolTipsVisible()); // the paths
     QStringList erwartet;
     for (const char* name : {"neu", "r5", "r9", "r8", "r7", "r6", "r4", "r3"})
         erwartet << QStringLiteral("&%1 %2.sba|%3%2.sba").arg(erwartet.size() + 1).arg(QLatin1String(name), ort);
@@ -385,7 +384,6 @@ TEST_F(ReihenfensterTest, GezogeneAufgabendateiOeffnetSich)
     const QUrl datei = QUrl::fromLocalFile(pfad("gezogen.SBA"));
     EXPECT_FALSE(ziehe({QUrl::fromLocalFile(pfad("bild.png"))}));
     EXPECT_FALSE(ziehe({datei, datei}));
-    EXPECT_FALSE(ziehe({QUrl(QStringLiteral("https://kurvix.de/a.sba"))}));
     dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Verwerfen};
     EXPECT_TRUE(ziehe({datei}));
     EXPECT_EQ(dialoge.boxen.back().text, QStringLiteral("Änderungen an „unbenannt“ speichern?"));
@@ -418,37 +416,36 @@ TEST_F(ReihenfensterTest, ArbeitsblattVorschauUndDruckGleichDemBlattDerBefehlsze
     ASSERT_EQ(ErstelleArbeitsblatt({pfad("sinus.sba"), 0, {}, Normal, std::nullopt, pfad("befehl.pdf"), false}).Status, 0);
     drueckeIn("EParameter1", "-2");
     dialoge.speicherAntwort = pfad("blatt.pdf");
-    dialoge.ankreuzAntworten = {true, true, true, true, true, false, std::nullopt};
+    dialoge.ankreuzAntworten = {true, true, true, true, false, true, std::nullopt};
     teil<QAction>("MenArbeitsblatt")->trigger();
     EXPECT_EQ(dialoge.speicherVorschlaege.back(), pfad("sinus.pdf"));
     dialoge.vorschauDatei = pfad("vorschau.pdf");
     teil<QAction>("MenDruckvorschau")->trigger();
-    dialoge.druckDatei = pfad("drucker.pdf");
-    QTest::keyClick(editor, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(dialoge.ankreuzFragen.back(), std::pair(QStringLiteral("&Lösungsblatt anhängen"), true));
     EXPECT_NE(pdfText(pfad("befehl.pdf")), pdfText(pfad("blatt.pdf"))); // the unsaved change is on the sheet
 
     EXPECT_EQ(pdfText(pfad("vorschau.pdf")), pdfText(pfad("blatt.pdf")));
-    EXPECT_EQ(pdfText(pfad("drucker.pdf")), pdfText(pfad("blatt.pdf")));
     drueckeIn("EParameter1", "3");
     dialoge.speicherAntwort = pfad("gleich.pdf");
     teil<QAction>("MenArbeitsblatt")->trigger();
     dialoge.druckDatei = pfad("gedruckt.pdf");
-    teil<QAction>("MenDrucken")->trigger();
+    QTest::keyClick(editor, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(pdfText(pfad("gleich.pdf")), pdfText(pfad("befehl.pdf")));
     EXPECT_EQ(pdfText(pfad("gedruckt.pdf")), pdfText(pfad("befehl.pdf")));
-    EXPECT_TRUE(Poppler(QStringLiteral("pdfinfo"), {pfad("gedruckt.pdf")}).contains(QStringLiteral("595 x 842 pts (A4)")));
-    EXPECT_EQ(ersteSeite(pfad("gedruckt.pdf")), ersteSeite(pfad("befehl.pdf"))); // 1 cm stays 1 cm
+    EXPECT_TRUE(dialoge.boxen.empty());
+    EXPECT_EQ(ersteSeite(pfad("gedruckt.pdf")), ersteSeite(pfad("befehl.pdf"))); // A4, and 1 cm stays 1 cm
 
     dialoge.speicherAntwort = pfad("ohne.pdf");
     teil<QAction>("MenArbeitsblatt")->trigger(); // without the answer key
     EXPECT_FALSE(pdfText(pfad("ohne.pdf")).contains(QStringLiteral("Lösungen")));
+    dialoge.speicherAntwort = ordner.path(); // a folder: the old file stays, the message says why
+    teil<QAction>("MenArbeitsblatt")->trigger();
+    EXPECT_TRUE(dialoge.boxen.back().text.startsWith(
+        QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden: ").arg(ordner.path())));
     teil<QAction>("MenArbeitsblatt")->trigger(); // cancelled in the small dialog
     drueckeIn("EParameter4", "99");
     dialoge.frageAntworten = {false};
-    const std::size_t boxen = dialoge.boxen.size();
     teil<QAction>("MenDrucken")->trigger();
-    ASSERT_EQ(dialoge.boxen.size(), boxen + 1);
     EXPECT_TRUE(dialoge.boxen.back().text.startsWith(QStringLiteral("Die Reihe hat einen Fehler in Zeile ")));
     EXPECT_EQ(dialoge.ankreuzFragen.size(), 7);
 }
