@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/befehlszeile.h"
+#include "app/offenesfenster.h"
 #include "app/reihenfenster.h"
+#include "app/uebersichtsfenster.h"
 #include "auftraege/blattauftrag.h"
 #include "fenstertest.h"
 #include "tasks/dateiinhalt.h"
@@ -287,16 +289,19 @@ TEST_F(ReihenfensterTest, DokumentfensterMitMenuesUndTasten)
     EXPECT_EQ(fenster->text(QAccessible::Name), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt"));
     EXPECT_EQ(eintraege(teil<QMenu>("MenDatei")),
               Texte({"&Neue Reihe", "Ö&ffnen …", "&Zuletzt geöffnet", "&Speichern", "Speichern &unter …", "–",
-                     "&Arbeitsblatt speichern …", "Druck&vorschau …", "&Drucken …", "–", "S&chließen"}));
+                     "&Arbeitsblatt speichern …", "Druck&vorschau …", "&Drucken …", "–", "&Klassenübersicht …", "–",
+                     "S&chließen"}));
     EXPECT_EQ(eintraege(teil<QMenu>("MenBearbeiten")),
               Texte({"&Rückgängig", "&Wiederholen", "–", "&Neue Aufgabe", "&Zufallsaufgabe …", "Aufgabe &löschen",
                      "Nach &oben", "Nach un&ten", "–", "Aus&probieren"}));
+    EXPECT_EQ(eintraege(teil<QMenu>("MenHilfe")), Texte({"&Handbuch"}));
     QStringList gehoert;
     durchlaufe(fenster, [&gehoert](QAccessibleInterface* knoten) {
         if (knoten->role() == QAccessible::MenuItem)
             gehoert << knoten->text(QAccessible::Name);
     });
-    EXPECT_TRUE(gehoert.contains(QStringLiteral("Datei")) && gehoert.contains(QStringLiteral("Speichern unter …")));
+    for (const char* name : {"Datei", "Speichern unter …", "Klassenübersicht …", "Hilfe", "Handbuch"})
+        EXPECT_TRUE(gehoert.contains(QString::fromUtf8(name))) << name;
     EXPECT_FALSE(gehoert.contains(QString()));
 
     drueckeIn("EKommentar", "K");
@@ -318,6 +323,17 @@ TEST_F(ReihenfensterTest, DokumentfensterMitMenuesUndTasten)
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt[*]"));
     QTest::keyClick(editor, Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(editor->isVisible());
+}
+
+// "Klassenübersicht …" opens the overview as the editor's own window, in
+// front of it and gone with it.
+TEST_F(ReihenfensterTest, KlassenuebersichtAusDemDateimenue)
+{
+    teil<QAction>("MenKlassenuebersicht")->trigger();
+    auto* uebersicht = OffenesFenster<TUebersichtsfenster>();
+    ASSERT_NE(uebersicht, nullptr);
+    EXPECT_TRUE(uebersicht->isWindow());
+    EXPECT_EQ(uebersicht->parentWidget(), editor);
 }
 
 QStringList zuletzt(const QMenu* menue)
