@@ -81,7 +81,7 @@ void ZeigeHandbuch(QWidget* eltern, const QString& abschnitt)
 
 QAction* Handbuchaktion(Fehlerbericht& bericht, QWidget* fenster, const QString& abschnitt)
 {
-    auto* aktion = new QAction(QStringLiteral("Handbuch"), fenster);
+    auto* aktion = new QAction(QStringLiteral("&Handbuch"), fenster);
     aktion->setObjectName(QStringLiteral("MenHandbuch"));
     aktion->setShortcut(QKeySequence::HelpContents);
     Verbinde(bericht, aktion, &QAction::triggered, fenster, [fenster, abschnitt] { ZeigeHandbuch(fenster, abschnitt); });

@@ -3,7 +3,6 @@
 
 #include "app/hauptfenster.h"
 
-#include "app/handbuchfenster.h"
 #include "app/reihenfenster.h"
 #include "dialogs/dialoge.h"
 #include "model/funktionstext.h"
@@ -152,8 +151,6 @@ void TForm1::BearbeiteReihe(const std::optional<QString>& pfad)
     if (neu) {
         m_reihenfenster = new TReihenfenster(m_dialoge, m_zufall, this);
         m_reihenfenster->Ausprobieren = [this](const QByteArray& inhalt, const QString& name) { ProbiereAus(inhalt, name); };
-        // F1 in the editor, until its menu holds the item itself.
-        m_reihenfenster->addAction(Handbuchaktion(m_bericht, m_reihenfenster, QStringLiteral("aufgabenreihen")));
     }
     m_reihenfenster->show();
     m_reihenfenster->raise();

@@ -6,6 +6,8 @@
 
 #include "app/reihenfenster.h"
 
+#include "app/handbuchfenster.h"
+#include "app/uebersichtsfenster.h"
 #include "dialogs/dialoge.h"
 
 #include <QAction>
@@ -55,6 +57,10 @@ void TReihenfenster::baueMenues()
 {
     baueDateimenue(menuBar()->addMenu(QStringLiteral("&Datei")));
     baueBearbeitenmenue(menuBar()->addMenu(QStringLiteral("&Bearbeiten")));
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    hilfe->setObjectName(QStringLiteral("MenHilfe"));
+    // The window's one F1: a second action with the key would cancel both.
+    hilfe->addAction(Handbuchaktion(m_bericht, this, QStringLiteral("aufgabenreihen")));
 }
 
 QAction* TReihenfenster::eintrag(QMenu* menue, const char* name, const QString& text, const QList<QKeySequence>& tasten,
@@ -85,6 +91,10 @@ void TReihenfenster::baueDateimenue(QMenu* menue)
     eintrag(menue, "MenArbeitsblatt", QStringLiteral("&Arbeitsblatt speichern …"), {}, [this] { speichereBlatt(); });
     eintrag(menue, "MenDruckvorschau", QStringLiteral("Druck&vorschau …"), {}, [this] { zeigeDruckvorschau(); });
     eintrag(menue, "MenDrucken", QStringLiteral("&Drucken …"), tasten(QKeySequence::Print), [this] { drucke(); });
+    menue->addSeparator();
+    // The records of the class the series was handed out to, beside the editor.
+    eintrag(menue, "MenKlassenuebersicht", QStringLiteral("&Klassenübersicht …"), {},
+            [this] { ZeigeKlassenuebersicht(m_dialoge, this); });
     menue->addSeparator();
     eintrag(menue, "MenSchliessen", QStringLiteral("S&chließen"), tasten(QKeySequence::Close), [this] { close(); });
 }

@@ -3,6 +3,7 @@
 
 #include "app/befehlszeile.h"
 #include "app/reihenfenster.h"
+#include "app/uebersichtsfenster.h"
 #include "auftraege/blattauftrag.h"
 #include "fenstertest.h"
 #include "tasks/dateiinhalt.h"
@@ -287,10 +288,12 @@ TEST_F(ReihenfensterTest, DokumentfensterMitMenuesUndTasten)
     EXPECT_EQ(fenster->text(QAccessible::Name), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt"));
     EXPECT_EQ(eintraege(teil<QMenu>("MenDatei")),
               Texte({"&Neue Reihe", "Ö&ffnen …", "&Zuletzt geöffnet", "&Speichern", "Speichern &unter …", "–",
-                     "&Arbeitsblatt speichern …", "Druck&vorschau …", "&Drucken …", "–", "S&chließen"}));
+                     "&Arbeitsblatt speichern …", "Druck&vorschau …", "&Drucken …", "–", "&Klassenübersicht …", "–",
+                     "S&chließen"}));
     EXPECT_EQ(eintraege(teil<QMenu>("MenBearbeiten")),
               Texte({"&Rückgängig", "&Wiederholen", "–", "&Neue Aufgabe", "&Zufallsaufgabe …", "Aufgabe &löschen",
                      "Nach &oben", "Nach un&ten", "–", "Aus&probieren"}));
+    EXPECT_EQ(eintraege(teil<QMenu>("MenHilfe")), Texte({"&Handbuch"}));
     QStringList gehoert;
     durchlaufe(fenster, [&gehoert](QAccessibleInterface* knoten) {
         if (knoten->role() == QAccessible::MenuItem)
@@ -318,6 +321,13 @@ TEST_F(ReihenfensterTest, DokumentfensterMitMenuesUndTasten)
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – unbenannt[*]"));
     QTest::keyClick(editor, Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(editor->isVisible());
+}
+
+// "Klassenübersicht …" opens the overview as a window of the editor's.
+TEST_F(ReihenfensterTest, KlassenuebersichtAusDemDateimenue)
+{
+    teil<QAction>("MenKlassenuebersicht")->trigger();
+    EXPECT_TRUE(teil<TUebersichtsfenster>("Klassenuebersicht")->isVisible());
 }
 
 QStringList zuletzt(const QMenu* menue)
