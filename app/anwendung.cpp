@@ -54,6 +54,6 @@ void SetzeGroesse(int prozent)
 
 void SchreibeKonsole(std::FILE* ziel, const QString& text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
+    const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), ziel);
 }

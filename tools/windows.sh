@@ -19,7 +19,8 @@
 #   5. tests under Wine on Xvfb: the commands without a window, the window
 #      (a screenshot beside the setup), the silent setup and the installed
 #      program.
-# With the argument "qt" it stops after step 2.
+# With the argument "qt" it stops after step 2. The last line says
+# "== PASSED" or "== FAILED at: STEP".
 # Building Qt takes half an hour to an hour on two cores; run it niced:
 #     nice -n 10 tools/windows.sh > windows.log 2>&1 &
 set -euo pipefail
@@ -27,9 +28,14 @@ cd "$(dirname "$0")/.."
 QUELLEN=$PWD
 
 QT_CACHE=${QT_CACHE:-/var/cache/kurvix-qt-windows}
+# A changed Qt (the LGPL's right, see desktop/windows/QUELLTEXT.txt.in): the
+# folder of an unpacked and changed qt6-base source, built instead of
+# Debian's; give it a QT_CACHE of its own.
+QT_QUELLE=${QT_QUELLE:-}
+BAU=$QUELLEN/build/windows
 ZIEL=x86_64-w64-mingw32
 PAKETE=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n cmake ninja-build
-    dpkg-dev wine64 nsis xvfb xauth imagemagick poppler-utils)
+    dpkg-dev wine64 nsis xvfb xauth x11-utils xdotool imagemagick poppler-utils)
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "$0 needs root (apt-get)." >&2
@@ -37,10 +43,19 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 gesamt=$SECONDS
+# Each step runs in a subshell with errexit of its own: called after "||",
+# a function would run with errexit ignored, and a failed command inside it
+# would go unnoticed (as a broken Qt build once was marked finished).
 schritt() { # name, function
     local beginn=$SECONDS status=0
     echo "== $1"
-    "$2" || status=$?
+    set +e
+    (
+        set -e
+        "$2"
+    )
+    status=$?
+    set -e
     echo "== $1: status $status after $(((SECONDS - beginn) / 60)) min $(((SECONDS - beginn) % 60)) s"
     if [ "$status" -ne 0 ]; then
         echo "== FAILED at: $1 (after $(((SECONDS - gesamt) / 60)) min)" >&2
@@ -69,24 +84,26 @@ quellen_eintragen() {
     fi
 }
 
-QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
-qt_ordner() { echo "$QT_CACHE/$QT_VERSION"; }
+# The Debian version of Qt, which the host tools and the source share.
+qt_version() { dpkg-query -W -f='${Version}' qt6-base-dev-tools; }
+qt_ordner() { echo "$QT_CACHE/$(qt_version)"; }
 
 baue_qt() {
-    QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
     local ordner prefix
     ordner=$(qt_ordner)
     prefix=$ordner/prefix
     if [ -f "$ordner/fertig" ]; then
-        echo "Qt $QT_VERSION for Windows is already in $prefix"
+        echo "Qt $(qt_version) for Windows is already in $prefix"
         return 0
     fi
-    quellen_eintragen
     rm -rf "$ordner"
     mkdir -p "$ordner/quelle" "$ordner/bau"
-    (cd "$ordner/quelle" && apt-get source -qq qt6-base >/dev/null)
-    local quelle
-    quelle=$(find "$ordner/quelle" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+    local quelle=$QT_QUELLE
+    if [ -z "$quelle" ]; then
+        quellen_eintragen
+        (cd "$ordner/quelle" && apt-get source -qq qt6-base >/dev/null)
+        quelle=$(find "$ordner/quelle" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+    fi
     cat > "$ordner/mingw.cmake" <<EOF
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -119,3 +136,200 @@ if [ "${1:-}" = qt ]; then
     echo "== PASSED: Qt for Windows is ready in $(qt_ordner)/prefix ($(((SECONDS - gesamt) / 60)) min)"
     exit 0
 fi
+
+# The commit the setup is made from, "-dirty" with uncommitted changes.
+quellstand() { git -C "$QUELLEN" describe --always --dirty --abbrev=12 2>/dev/null || echo unbekannt; }
+
+baue_kurvix() {
+    local starter=()
+    command -v ccache > /dev/null && starter=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    "$(qt_ordner)/prefix/bin/qt-cmake" -S "$QUELLEN" -B "$BAU" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DKURVIX_WERROR=ON "${starter[@]}" -DKURVIX_QT_QUELLPAKET="$(qt_version)" \
+        -DKURVIX_QUELLSTAND="$(quellstand)" > "$BAU.configure.log"
+    cmake --build "$BAU" --target kurvix
+    ls -l "$BAU/app/kurvix.exe"
+}
+
+mache_setup() {
+    cmake --build "$BAU" --target setup
+    ls -l "$BAU"/Kurvix-Setup-*.exe
+}
+
+# --- The tests under Wine ----------------------------------------------------
+# One X server for all of them; Wine's own output is silenced.
+export WINEDEBUG=-all WINEARCH=win64
+PRUEFUNG=$BAU/wine-pruefung
+INHALT=$BAU/desktop/windows/inhalt
+xserver=
+
+starte_xserver() {
+    local nummer=90
+    while [ -e "/tmp/.X11-unix/X$nummer" ] || [ -e "/tmp/.X$nummer-lock" ]; do nummer=$((nummer + 1)); done
+    Xvfb ":$nummer" -screen 0 1280x1024x24 -nolisten tcp > /dev/null 2>&1 &
+    xserver=$!
+    export DISPLAY=:$nummer
+    for _ in $(seq 50); do xwininfo -root > /dev/null 2>&1 && return 0; sleep 0.1; done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+halte_an() {
+    local prefix
+    for prefix in "$PRUEFUNG/prefix" "$PRUEFUNG/setup-prefix"; do
+        [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -k 2> /dev/null || true
+    done
+    [ -n "$xserver" ] && kill "$xserver" 2> /dev/null || true
+}
+
+# A fresh 64-bit Wine prefix (without WINEARCH=win64 it would be left half made).
+neuer_prefix() { # folder
+    rm -rf "$1"
+    WINEPREFIX=$1 wine wineboot -i > /dev/null 2>&1
+    WINEPREFIX=$1 wineserver -w
+}
+
+fehler() { # text: ends the step
+    echo "FEHLER: $1" >&2
+    return 1
+}
+
+# Expects a file's text exactly (CR LF, as Windows writes lines, is kept).
+erwarte_text() { # file, expected text
+    local text
+    text=$(cat -A "$1")
+    [ "$text" = "$2" ] || fehler "$1 holds »$text«, expected »$2«"
+}
+
+erwarte_status() { # expected, actual, what
+    [ "$1" = "$2" ] || fehler "$3 ended with status $2, expected $1"
+}
+
+kurvix() { # arguments: kurvix.exe from the setup's folder, in the test prefix
+    (cd "$PRUEFUNG" && WINEPREFIX=$PRUEFUNG/prefix wine "$INHALT/kurvix.exe" "$@")
+}
+
+bereite_pruefung_vor() {
+    rm -rf "$PRUEFUNG"
+    mkdir -p "$PRUEFUNG"
+    cp "$QUELLEN"/examples/*.sba "$PRUEFUNG"
+    printf 'keine Aufgabendatei\r\n' > "$PRUEFUNG/kaputt.sba"
+    neuer_prefix "$PRUEFUNG/prefix"
+}
+
+pruefe_befehle() {
+    local status=0 version
+    version=$(sed -n 's/^project(Kurvix VERSION \([0-9.]*\) .*/\1/p' "$QUELLEN/CMakeLists.txt")
+    kurvix --version > "$PRUEFUNG/version.txt"
+    erwarte_text "$PRUEFUNG/version.txt" "Kurvix $version^M\$"
+    # Qt's own German texts are found beside the program (qt.conf).
+    kurvix --help > "$PRUEFUNG/hilfe.txt"
+    grep -q 'Zeigt Hilfe zu den Kommandozeilenoptionen an' "$PRUEFUNG/hilfe.txt" ||
+        fehler "--help shows Qt's texts not in German: $(cat "$PRUEFUNG/hilfe.txt")"
+    LANG=de_DE.UTF-8 kurvix --pruefe geraden_und_parabeln.sba hyperbel_und_exponential.sba sinus.sba \
+        > "$PRUEFUNG/beispiele.txt" || status=$?
+    cat "$PRUEFUNG/beispiele.txt"
+    erwarte_status 0 "$status" "--pruefe on the samples"
+    grep -q '^sinus.sba: [0-9]* Aufgaben, 0 Fehler, 0 Warnungen' "$PRUEFUNG/beispiele.txt" ||
+        fehler "--pruefe did not report sinus.sba as free of faults"
+    status=0
+    kurvix --pruefe kaputt.sba > "$PRUEFUNG/kaputt.txt" || status=$?
+    cat "$PRUEFUNG/kaputt.txt"
+    erwarte_status 1 "$status" "--pruefe on a broken file"
+    grep -q '^kaputt.sba:1: Fehler: ' "$PRUEFUNG/kaputt.txt" || fehler "--pruefe named no fault in line 1"
+}
+
+pruefe_arbeitsblatt() {
+    LANG=de_DE.UTF-8 kurvix --arbeitsblatt sinus.sba -o blatt.pdf
+    pdftotext -layout "$PRUEFUNG/blatt.pdf" "$PRUEFUNG/blatt.txt"
+    grep -q 'Lösungen' "$PRUEFUNG/blatt.txt" || fehler "the worksheet has no answer key"
+    grep -q 'f(x) = .*[0-9],[0-9]' "$PRUEFUNG/blatt.txt" || fehler "no equation with a decimal comma in the answer key"
+    grep -c 'f(x) =' "$PRUEFUNG/blatt.txt"
+}
+
+# The window with a sample under German settings; the screenshot lies
+# beside the setup, to be looked at.
+pruefe_fenster() {
+    local bild=$BAU/kurvix-unter-wine.png programm
+    (cd "$PRUEFUNG" && LANG=de_DE.UTF-8 WINEPREFIX=$PRUEFUNG/prefix exec wine "$INHALT/kurvix.exe" sinus.sba) &
+    programm=$!
+    local fenster=
+    for _ in $(seq 60); do
+        fenster=$(xdotool search --name 'Strecken von Schaubildern' 2> /dev/null | head -n 1) && [ -n "$fenster" ] && break
+        sleep 1
+    done
+    [ -n "$fenster" ] || fehler "no window of Kurvix"
+    sleep 3
+    import -window root "$bild"
+    xprop -id "$fenster" _NET_WM_NAME
+    xprop -id "$fenster" _NET_WM_NAME | grep -q '"  Übungsprogramm zum Verschieben und Strecken von Schaubildern' ||
+        fehler "the window has not the German caption"
+    kill "$programm" 2> /dev/null || true
+    WINEPREFIX=$PRUEFUNG/prefix wineserver -k 2> /dev/null || true
+    # A drawn window has many colours; an empty screen has one.
+    local farben
+    farben=$(convert "$bild" -format '%k' info:)
+    echo "$bild: $farben colours"
+    [ "$farben" -gt 50 ] || fehler "the screenshot looks empty"
+}
+
+# The setup's first page, with the GPL, as a screenshot beside the setup;
+# the setup is stopped there.
+zeige_lizenzseite() { # prefix, setup
+    local fenster=
+    WINEPREFIX=$1 wine "$2" &
+    for _ in $(seq 60); do
+        fenster=$(xdotool search --name 'Kurvix .* Installation' 2> /dev/null | head -n 1) && [ -n "$fenster" ] && break
+        sleep 1
+    done
+    sleep 2
+    import -window root "$BAU/kurvix-setup-lizenz.png"
+    WINEPREFIX=$1 wineserver -k 2> /dev/null || true
+    wait
+    [ -n "$fenster" ] || fehler "the setup showed no window"
+}
+
+# Silently into a fresh prefix, as a deployment tool would; then the
+# installed program, the file type, and the silent uninstall.
+pruefe_setup() {
+    local prefix=$PRUEFUNG/setup-prefix setup ordner
+    setup=$(ls "$BAU"/Kurvix-Setup-*.exe)
+    neuer_prefix "$prefix"
+    zeige_lizenzseite "$prefix" "$setup"
+    WINEPREFIX=$prefix wine "$setup" /S
+    WINEPREFIX=$prefix wineserver -w
+    ordner="$prefix/drive_c/Program Files/Kurvix"
+    local datei
+    for datei in kurvix.exe deinstallieren.exe QUELLTEXT.txt translations/qtbase_de.qm beispiele/sinus.sba \
+        lizenzen/GPL-3.0-or-later.txt lizenzen/LGPL-3.0-only.txt lizenzen/OFL-1.1.txt lizenzen/CC0-1.0.txt \
+        lizenzen/Qt-Urheber.txt; do
+        [ -f "$ordner/$datei" ] || fehler "the setup did not install $datei"
+    done
+    [ -f "$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kurvix/Kurvix.lnk" ] ||
+        fehler "no Start-menu entry"
+    WINEPREFIX=$prefix wine 'C:\Program Files\Kurvix\kurvix.exe' --version > "$PRUEFUNG/installiert.txt"
+    erwarte_text "$PRUEFUNG/installiert.txt" "$(cat -A "$PRUEFUNG/version.txt")"
+    WINEPREFIX=$prefix wine reg query 'HKCR\.sba' /ve > "$PRUEFUNG/typ.txt"
+    WINEPREFIX=$prefix wine reg query 'HKCR\Kurvix.Aufgabendatei' /ve >> "$PRUEFUNG/typ.txt"
+    WINEPREFIX=$prefix wine reg query 'HKCR\Kurvix.Aufgabendatei\shell\open\command' /ve >> "$PRUEFUNG/typ.txt"
+    tr -d '\r' < "$PRUEFUNG/typ.txt"
+    grep -q 'Kurvix.Aufgabendatei' "$PRUEFUNG/typ.txt" || fehler ".sba is not a Kurvix file"
+    grep -q 'Aufgabendatei$' <(tr -d '\r' < "$PRUEFUNG/typ.txt") || fehler "the file type has no name"
+    grep -qF '"C:\Program Files\Kurvix\kurvix.exe" "%1"' "$PRUEFUNG/typ.txt" || fehler "no open command"
+    WINEPREFIX=$prefix wine "C:\\Program Files\\Kurvix\\deinstallieren.exe" /S
+    WINEPREFIX=$prefix wineserver -w
+    [ ! -e "$ordner" ] || fehler "the uninstaller left $(find "$ordner" | tr '\n' ' ')"
+    if WINEPREFIX=$prefix wine reg query 'HKCR\.sba' > /dev/null 2>&1; then
+        fehler "the uninstaller left the file type"
+    fi
+}
+
+schritt "Cross-building Kurvix" baue_kurvix
+schritt "Making the setup" mache_setup
+trap halte_an EXIT
+starte_xserver
+schritt "Making a Wine prefix for the tests" bereite_pruefung_vor
+schritt "Testing --version, --help and --pruefe under Wine" pruefe_befehle
+schritt "Testing --arbeitsblatt under Wine" pruefe_arbeitsblatt
+schritt "Testing the window under Wine" pruefe_fenster
+schritt "Testing the silent setup under Wine" pruefe_setup
+echo "== PASSED: $(ls "$BAU"/Kurvix-Setup-*.exe), screenshot $BAU/kurvix-unter-wine.png ($(((SECONDS - gesamt) / 60)) min $(((SECONDS - gesamt) % 60)) s)"
