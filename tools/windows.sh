@@ -147,7 +147,7 @@ baue_kurvix() {
         -DKURVIX_WERROR=ON "${starter[@]}" -DKURVIX_QT_QUELLPAKET="$(qt_version)" \
         -DKURVIX_QUELLSTAND="$(quellstand)" > "$BAU.configure.log"
     cmake --build "$BAU" --target kurvix
-    ls -l "$BAU/app/kurvix.exe"
+    ls -l "$BAU/kurvix.exe"
 }
 
 mache_setup() {
@@ -225,6 +225,9 @@ pruefe_befehle() {
     kurvix --help > "$PRUEFUNG/hilfe.txt"
     grep -q 'Zeigt Hilfe zu den Kommandozeilenoptionen an' "$PRUEFUNG/hilfe.txt" ||
         fehler "--help shows Qt's texts not in German: $(cat "$PRUEFUNG/hilfe.txt")"
+    grep -q '^Übungsprogramm zum Verschieben' "$PRUEFUNG/hilfe.txt" || fehler "--help did not write UTF-8"
+    # Without any output, as from the menu, a command still ends normally.
+    kurvix --version >&- 2>&- || fehler "--version without an output ended with status $?"
     LANG=de_DE.UTF-8 kurvix --pruefe geraden_und_parabeln.sba hyperbel_und_exponential.sba sinus.sba \
         > "$PRUEFUNG/beispiele.txt" || status=$?
     cat "$PRUEFUNG/beispiele.txt"
@@ -246,30 +249,45 @@ pruefe_arbeitsblatt() {
     grep -c 'f(x) =' "$PRUEFUNG/blatt.txt"
 }
 
-# The window with a sample under German settings; the screenshot lies
-# beside the setup, to be looked at.
+# The window with a sample under German settings, as a pupil uses it: the
+# comment closed with Enter, "0,5" typed into the first box and drawn. The
+# screenshot lies beside the setup, to be looked at.
 pruefe_fenster() {
-    local bild=$BAU/kurvix-unter-wine.png programm
+    local bild=$BAU/kurvix-unter-wine.png fenster=
     (cd "$PRUEFUNG" && LANG=de_DE.UTF-8 WINEPREFIX=$PRUEFUNG/prefix exec wine "$INHALT/kurvix.exe" sinus.sba) &
-    programm=$!
-    local fenster=
     for _ in $(seq 60); do
         fenster=$(xdotool search --name 'Strecken von Schaubildern' 2> /dev/null | head -n 1) && [ -n "$fenster" ] && break
         sleep 1
     done
     [ -n "$fenster" ] || fehler "no window of Kurvix"
     sleep 3
+    xdotool key Return
+    sleep 1
+    xdotool mousemove --window "$fenster" 289 66 click 1
+    sleep 0.5
+    xdotool key ctrl+a type '0,5'
+    xdotool key Return
+    sleep 2
     import -window root "$bild"
     xprop -id "$fenster" _NET_WM_NAME
-    xprop -id "$fenster" _NET_WM_NAME | grep -q '"  Übungsprogramm zum Verschieben und Strecken von Schaubildern' ||
-        fehler "the window has not the German caption"
-    kill "$programm" 2> /dev/null || true
+    local titel
+    titel=$(xprop -id "$fenster" _NET_WM_NAME)
     WINEPREFIX=$PRUEFUNG/prefix wineserver -k 2> /dev/null || true
-    # A drawn window has many colours; an empty screen has one.
-    local farben
-    farben=$(convert "$bild" -format '%k' info:)
-    echo "$bild: $farben colours"
-    [ "$farben" -gt 50 ] || fehler "the screenshot looks empty"
+    wait
+    [[ $titel == *'"  Übungsprogramm zum Verschieben und Strecken von Schaubildern (by Talvenhorn)"'* ]] ||
+        fehler "the window has not the German caption"
+    # Both graphs are drawn in their full colours: the given one blue, the
+    # own one red (red is also in a few texts).
+    local blau rot
+    blau=$(pixel "$bild" '#0000FF')
+    rot=$(pixel "$bild" '#FF0000')
+    echo "$bild: $blau blue and $rot red pixels"
+    [ "$blau" -gt 400 ] || fehler "the given graph is not drawn"
+    [ "$rot" -gt 1000 ] || fehler "the own graph is not drawn"
+}
+
+pixel() { # picture, colour: how many pixels have exactly that colour
+    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
 }
 
 # The setup's first page, with the GPL, as a screenshot beside the setup;

@@ -76,14 +76,18 @@ Section "Kurvix"
     File "${INHALT}\beispiele\*.sba"
     SetOutPath "$INSTDIR\lizenzen"
     File "${INHALT}\lizenzen\*.txt"
-    SetOutPath "$INSTDIR"
 
+    # The entries start in the shared documents (with "all" users, $DOCUMENTS
+    # is C:\Users\Public\Documents): the file dialogs open in the folder the
+    # program was started in, and pupils may not write into the program's folder.
+    SetOutPath "$DOCUMENTS"
     CreateDirectory "$SMPROGRAMS\Kurvix"
     CreateShortCut "$SMPROGRAMS\Kurvix\Kurvix.lnk" "$INSTDIR\kurvix.exe" "" "$INSTDIR\kurvix.exe" 0 \
         SW_SHOWNORMAL "" "Übungsprogramm zum Verschieben und Strecken von Schaubildern"
     CreateShortCut "$SMPROGRAMS\Kurvix\Kurvix groß (für den Beamer).lnk" "$INSTDIR\kurvix.exe" "--groesse 175" \
         "$INSTDIR\kurvix.exe" 0
     CreateShortCut "$SMPROGRAMS\Kurvix\Beispiele.lnk" "$INSTDIR\beispiele"
+    SetOutPath "$INSTDIR"
 
     # Task files: "Aufgabendatei" in the Explorer, opened in Kurvix on a
     # double-click.
