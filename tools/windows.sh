@@ -296,7 +296,7 @@ zeige_lizenzseite() { # prefix, setup
     local fenster=
     WINEPREFIX=$1 wine "$2" &
     for _ in $(seq 60); do
-        fenster=$(xdotool search --name 'Kurvix .* Installation' 2> /dev/null | head -n 1) && [ -n "$fenster" ] && break
+        fenster=$(xdotool search --name '^Installation von Kurvix' 2> /dev/null | head -n 1) && [ -n "$fenster" ] && break
         sleep 1
     done
     sleep 2
