@@ -106,7 +106,7 @@ test)
     baue build/asan -DCMAKE_BUILD_TYPE=Debug -DKURVIX_WERROR=ON -DKURVIX_SANITIZE=ON -DKURVIX_TESTS=ON -DKURVIX_BENCHMARKS=OFF \
         -DKURVIX_TESTPROGRAMME_GANZ=ON
     echo "== Fuzz targets (clang, libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer)"
-    FUZZ_ZIELE=(fuzz_aufgabendatei fuzz_parameterwert fuzz_abtastung)
+    FUZZ_ZIELE=(fuzz_aufgabendatei fuzz_parameterwert fuzz_abtastung fuzz_protokoll fuzz_reihe fuzz_uebersicht)
     baue build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DKURVIX_FUZZ=ON \
         -DKURVIX_TESTS=OFF -DKURVIX_BENCHMARKS=OFF -- "${FUZZ_ZIELE[@]}"
     pruefe_gleitkomma build/test build/asan build/fuzz

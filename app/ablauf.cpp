@@ -250,6 +250,7 @@ void Ablauf::ZeichneUserFunktion()
         return;
     if (m_modus == Modus::Zeichnen)
         m_umgebung.ZeichneKoordinatensystem();
+    m_hinweis.clear(); // a new drawing outdates the summary of a solution
     m_umgebung.ZeichneUserGraph(m_userTyp);
     if (inAufgabe())
         beurteile();
@@ -290,6 +291,42 @@ QString Ablauf::hinweis(const ParameterSatz& user) const
     if (m_hilfen.Tipps && !imTest())
         return Tipps(vorgTyp, vorg, m_userTyp, user).join(u'\n');
     return {};
+}
+
+// The own graph shows once it was asked for, or while it follows the input.
+bool Ablauf::eigenesGezeichnet() const
+{
+    return m_userTyp >= 0 && m_typGezeigt && (m_knopftext != Knopftext::Zeichnen || SchaubildFolgt());
+}
+
+// The pupil's hyperbola breaks where it jumps, as ZeichneUserGraph draws it.
+Kurve Ablauf::eigene() const { return {m_userTyp, m_umgebung.UserParameter(m_userTyp), {}, m_userTyp == Hyperbel}; }
+
+std::optional<Loesungsschau> Ablauf::Loesungsschau() const
+{
+    if (imTest() || m_modus == Modus::KeineAufgabe)
+        return std::nullopt;
+    if (m_modus == Modus::Zeichnen) {
+        if (!eigenesGezeichnet())
+            return std::nullopt;
+        const Kurve ziel = eigene();
+        return ::Loesungsschau{ziel, BerechneLoesungsweg(ziel.Typ, ziel.P), std::nullopt};
+    }
+    if (!IstTyp(m_aufgabe.VorgTyp))
+        return std::nullopt;
+    const Kurve ziel{m_aufgabe.VorgTyp, m_aufgabe.VorgParameter, m_aufgabe.Abschnitte, false};
+    return ::Loesungsschau{ziel, BerechneLoesungsweg(ziel.Typ, ziel.P),
+                           eigenesGezeichnet() ? std::optional<Kurve>(eigene()) : std::nullopt};
+}
+
+void Ablauf::LoesungswegGezeigt()
+{
+    const std::optional<::Loesungsschau> schau = Loesungsschau();
+    if (!schau)
+        return;
+    m_hinweis = schau->Weg.Zusammenfassung;
+    if (m_modus == Modus::Datei)
+        m_verlauf.LoesungswegAngesehen();
 }
 
 void Ablauf::zeigeStatistik()
@@ -346,6 +383,7 @@ Steuerzustand Ablauf::Zustand() const
     z.AnzahlText = QStringLiteral("Anzahl der Aufgaben: %1").arg(m_angezeigteAufgaben);
     z.Hilfen = m_hilfen;
     z.HilfenWaehlbar = !imTest();
+    z.LoesungswegWaehlbar = Loesungsschau().has_value();
     z.Hinweis = m_hinweis;
     return z;
 }

@@ -10,6 +10,7 @@
 // equation panels, modal boxes) goes through AblaufUmgebung.
 
 #include "model/funktion.h"
+#include "model/loesungsweg.h"
 #include "plot/abtastung.h"
 #include "tasks/aufgabendatei.h"
 #include "tasks/verlauf.h"
@@ -84,7 +85,16 @@ struct Steuerzustand {
     QString AnzahlText;
     ::Hilfen Hilfen;     // the check marks of "Hilfen"
     bool HilfenWaehlbar; // its first two items
+    bool LoesungswegWaehlbar; // "Lösungsweg zeigen"
     QString Hinweis;     // a tip or notice after a wrong answer; empty: none
+};
+
+// What "Lösungsweg zeigen" shows: the steps toward the graph they explain,
+// and the pupil's own graph where it stands beside it.
+struct Loesungsschau {
+    Kurve Ziel;
+    ::Loesungsweg Weg;
+    std::optional<Kurve> Eigene;
 };
 
 // What the run needs of the window.
@@ -140,6 +150,12 @@ public:
     void Fertig();
     void AnzeigeGeaendert();
     void HilfeUmgeschaltet(Hilfe hilfe);
+    // The solution of the task, or in simple drawing that of the own graph
+    // once drawn; nothing in a test or without a graph.
+    std::optional<::Loesungsschau> Loesungsschau() const;
+    // The solution was shown: its summary becomes the hint, and a task
+    // file's record notes it.
+    void LoesungswegGezeigt();
 
     Steuerzustand Zustand() const;
 
@@ -159,6 +175,8 @@ private:
     bool inAufgabe() const { return m_modus >= Modus::Datei; }
     bool imTest() const { return m_modus == Modus::Test; }
     bool imProtokoll() const { return imTest() || m_modus == Modus::Datei; }
+    bool eigenesGezeichnet() const;
+    Kurve eigene() const;
     void ZeigeGrundzustand();
     void NeueAufgabe();
     void beginneReihe(std::optional<Aufgabendatei> datei, const QString& name);

@@ -18,6 +18,7 @@
 
 void RichteKernEin(QCoreApplication& anwendung)
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Kurvix"));
     QCoreApplication::setApplicationName(QStringLiteral("Kurvix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KURVIX_VERSION));
     auto* uebersetzung = new QTranslator(&anwendung);

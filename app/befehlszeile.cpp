@@ -5,15 +5,16 @@
 
 #include "app/anwendung.h"
 #include "app/hauptfenster.h"
-#include "app/pruefbefehl.h"
+#include "app/uebersichtsfenster.h"
+#include "auftraege/pruefauftrag.h"
 #include "dialogs/dialoge.h"
 #include "model/zahltext.h"
 #include "tasks/zufall.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCommandLineParser>
 #include <QMetaObject>
-#include <QTextStream>
 
 #include <memory>
 
@@ -39,6 +40,43 @@ int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
         fenster.show();
     OeffneBeimStart(fenster, auftrag);
     return QApplication::exec();
+}
+
+// The overview alone, as the desktop's action "Testprotokolle auswerten"
+// starts it; the files are read once the window shows, so that its own
+// boundary reports what goes wrong.
+int zeigeUebersicht(int argc, char* argv[], const QStringList& dateien)
+{
+    QApplication anwendung(argc, argv);
+    RichteAnwendungEin(anwendung);
+    QtDialoge dialoge;
+    TUebersichtsfenster fenster(dialoge);
+    fenster.show();
+    QMetaObject::invokeMethod(&fenster, [&fenster, dateien] { fenster.FuegeHinzu(dateien); }, Qt::QueuedConnection);
+    return QApplication::exec();
+}
+
+// The job's result on the console: its messages after the program's name,
+// then its output, line by line.
+int melde(const Auftragsergebnis& ergebnis)
+{
+    for (const QString& meldung : ergebnis.Meldungen)
+        SchreibeKonsole(stderr, QStringLiteral("kurvix: ") + meldung + QLatin1Char('\n'));
+    for (const QString& zeile : ergebnis.Ausgabe)
+        SchreibeKonsole(stdout, zeile + QLatin1Char('\n'));
+    return ergebnis.Status;
+}
+
+// Worksheets and the overview's PDF are drawn in the bundled face; they never
+// show a window, so they need no display.
+template <typename Job>
+int ohneFenster(int argc, char* argv[], Job job)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication anwendung(argc, argv);
+    RichteKernEin(anwendung);
+    LadeSchriften();
+    return melde(job());
 }
 
 Auftrag auswertung(const QCommandLineParser& parser, const Blattoptionen& blatt, bool pruefen, const QStringList& dateien)
@@ -101,6 +139,10 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
                                        QStringLiteral("liest die genannten Testprotokolle und schreibt eine "
                                                       "Klassenübersicht, als CSV oder mit -o DATEI.pdf als PDF"));
     parser.addOption(auswerten);
+    const QCommandLineOption uebersicht(QStringLiteral("uebersicht"),
+                                        QStringLiteral("öffnet das Fenster „Klassenübersicht“ mit den genannten "
+                                                       "Testprotokollen und den PDF-Dateien der genannten Ordner"));
+    parser.addOption(uebersicht);
     parser.addPositionalArgument(QStringLiteral("Aufgabendatei"), QStringLiteral("die zu öffnende Aufgabendatei (.sba)"),
                                  QStringLiteral("[Aufgabendatei]"));
     if (!parser.parse(argumente))
@@ -120,6 +162,11 @@ Auftrag LiesBefehlszeile(const QStringList& argumente)
     const QStringList dateien = parser.positionalArguments();
     if (parser.isSet(bearbeiten) && (parser.isSet(pruefen) || blatt.Gefragt(parser)))
         return Fehlaufruf(QStringLiteral("--bearbeite geht nicht zusammen mit --pruefe oder --arbeitsblatt."));
+    if (parser.isSet(uebersicht)) {
+        if (parser.isSet(auswerten) || parser.isSet(pruefen) || parser.isSet(bearbeiten) || blatt.Gefragt(parser))
+            return Fehlaufruf(QStringLiteral("--uebersicht geht nicht zusammen mit anderen Aufträgen."));
+        return {Auftrag::Art::Uebersicht, dateien, {}, 0, {}, prozent};
+    }
     if (parser.isSet(auswerten))
         return auswertung(parser, blatt, parser.isSet(pruefen), dateien);
     if (blatt.Gefragt(parser) && parser.isSet(pruefen))
@@ -148,10 +195,8 @@ int Starte(int argc, char* argv[])
     case Auftrag::Art::Ausgabe:
         SchreibeKonsole(auftrag.Status == 0 ? stdout : stderr, auftrag.Text);
         return auftrag.Status;
-    case Auftrag::Art::Pruefen: {
-        QTextStream aus(stdout);
-        return PruefeDateien(auftrag.Dateien, aus);
-    }
+    case Auftrag::Art::Pruefen:
+        return melde(PruefeDateien(auftrag.Dateien));
     case Auftrag::Art::Fenster:
     case Auftrag::Art::Bearbeiten:
         kern.reset(); // one application at a time
@@ -160,12 +205,17 @@ int Starte(int argc, char* argv[])
         return ZeigeFenster(argc, argv, auftrag);
     case Auftrag::Art::Arbeitsblatt:
         kern.reset();
-        return ErstelleArbeitsblatt(argc, argv, auftrag.Blatt);
+        return ohneFenster(argc, argv, [&] { return ErstelleArbeitsblatt(auftrag.Blatt); });
     case Auftrag::Art::Reihe:
-        return SchreibeZufallsreihe(auftrag.Blatt);
+        return melde(SchreibeZufallsreihe(auftrag.Blatt));
     case Auftrag::Art::Auswertung:
         kern.reset();
-        return ErstelleAuswertung(argc, argv, auftrag.Auswertung);
+        return ohneFenster(argc, argv, [&] { return ErstelleAuswertung(auftrag.Auswertung); });
+    case Auftrag::Art::Uebersicht:
+        kern.reset();
+        if (auftrag.Groesse)
+            SetzeGroesse(*auftrag.Groesse);
+        return zeigeUebersicht(argc, argv, auftrag.Dateien);
     }
     return FalscherAufruf;
 }

@@ -6,8 +6,8 @@
 // The command line: what one start of the program is to do. Reading it is
 // plain code; Starte then runs the job in the kind of application it needs.
 
-#include "app/auswertung.h"
-#include "app/blattauftrag.h"
+#include "app/blattoptionen.h"
+#include "auftraege/auswertung.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +23,7 @@ struct Auftrag {
         Reihe, // the random tasks of Blatt are written as a task file
         Bearbeiten, // the series editor, with the task file in Dateien opened if one is named
         Auswertung,   // the class overview of the records in Auswertung, without a window
+        Uebersicht,   // the window "Klassenübersicht", with the records and folders in Dateien
     };
     Art art = Art::Fenster;
     QStringList Dateien;

@@ -4,7 +4,7 @@
 #include "app/ebenenbeschreibung.h"
 
 #include "model/funktion.h"
-#include "term/vorlesetexte.h"
+#include "model/funktionstext.h"
 
 #include <array>
 

@@ -3,12 +3,13 @@
 
 #include "app/hauptfenster.h"
 
+#include "app/handbuchfenster.h"
 #include "app/reihenfenster.h"
 #include "dialogs/dialoge.h"
+#include "model/funktionstext.h"
 #include "plot/zeichenflaeche.h"
 #include "tasks/zufall.h"
 #include "term/bausteine.h"
-#include "term/vorlesetexte.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -147,13 +148,18 @@ void TForm1::MenDateiEinlesenClick() { Ereignis([this] { m_ablauf.DateiEinlesen(
 void TForm1::OeffneDatei(const QString& pfad) { Ereignis([this, &pfad] { m_ablauf.DateiEinlesen(pfad); }); }
 void TForm1::BearbeiteReihe(const std::optional<QString>& pfad)
 {
-    if (m_reihenfenster == nullptr) {
+    const bool neu = m_reihenfenster == nullptr;
+    if (neu) {
         m_reihenfenster = new TReihenfenster(m_dialoge, m_zufall, this);
         m_reihenfenster->Ausprobieren = [this](const QByteArray& inhalt, const QString& name) { ProbiereAus(inhalt, name); };
+        // F1 in the editor, until its menu holds the item itself.
+        m_reihenfenster->addAction(Handbuchaktion(m_bericht, m_reihenfenster, QStringLiteral("aufgabenreihen")));
     }
     m_reihenfenster->show();
     m_reihenfenster->raise();
     m_reihenfenster->activateWindow();
+    if (neu)
+        m_reihenfenster->BieteWiederherstellungAn();
     if (pfad)
         m_reihenfenster->Oeffne(*pfad);
 }

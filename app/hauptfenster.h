@@ -8,6 +8,7 @@
 #include "model/funktion.h"
 #include "plot/anzeige.h"
 #include "plot/ebene.h"
+#include "plot/schrittbild.h"
 #include "term/funktionsterm.h"
 
 #include <QMainWindow>
@@ -25,6 +26,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QWidget;
+class Schrittfolge;
 class TAuswahlBox;
 class TInfoBox;
 class TReihenfenster;
@@ -139,6 +141,14 @@ private:
     void zeigeUrteil(::Urteil urteil);
     void zeigeTestergebnis(const Steuerzustand& z);
     void zeigeHilfen(const Steuerzustand& z);
+    void zeigeHinweis(const QString& text);
+
+    // "Lösungsweg zeigen": the steps run on the plot and in the hint box;
+    // afterwards the plot is as before and the summary is the hint.
+    void MenLoesungswegClick();
+    void zeigeSchritt(const Loesungsschritt& schritt);
+    void zeichneSchritt(const ParameterSatz& weg, const Loesungsschritt& schritt);
+    void beendeLoesungsweg();
 
     void MemEinfachesZeichnenClick();
     void MenTestUebungClick(::Modus modus);
@@ -187,6 +197,12 @@ private:
     QAction* Men05Raster = nullptr;
     std::array<QAction*, 3> MenHilfe{}; // in the order of Hilfe
     QLabel* LHinweis = nullptr;
+    QAction* MenLoesungsweg = nullptr;
+    Schrittfolge* m_schrittfolge = nullptr;
+    Schrittbild m_schrittbild;
+    QString m_schrittsatz;   // of the step shown, which stands in the hint box meanwhile
+    QImage m_bildVorDemWeg;  // the plot as the showing found it
+    QString m_beschreibungVorDemWeg;
     QColor m_farbwahl = Farbe(0x000000); // the chooser keeps its colour between uses
     TInfoBox* InfoBox = nullptr;         // built on first use, so start-up stays quick
     TReihenfenster* m_reihenfenster = nullptr;

@@ -6,6 +6,7 @@
 
 #include "app/hauptfenster.h"
 
+#include "app/handbuchfenster.h"
 #include "basis/aussehen.h"
 #include "plot/zeichenflaeche.h"
 #include "term/bausteine.h"
@@ -216,5 +217,7 @@ void TForm1::baueMenue()
     eintrag(leiste, "MenInfo", QStringLiteral(" Info "));
     QAction* beenden = eintrag(leiste, "MenBeenden", QStringLiteral(" Beenden "));
     Verbinde(m_bericht, beenden, &QAction::triggered, this, [this] { MenBeendenClick(); });
+    // F1 only: the menu bar keeps the items it was designed with.
+    addAction(Handbuchaktion(m_bericht, this, {}));
     verbindeOptionen();
 }

@@ -5,15 +5,14 @@
 
 #include "dialogs/auswahlbox.h"
 #include "dialogs/dialoge.h"
+#include "model/funktionstext.h"
 #include "model/zahltext.h"
 #include "plot/zeichenflaeche.h"
 #include "tasks/dateiinhalt.h"
 #include "tasks/zufall.h"
-#include "term/loesung.h"
 #include "term/parametereingabe.h"
 #include "term/parameterfeld.h"
 #include "term/termaufbau.h"
-#include "term/vorlesetexte.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,7 +27,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTimer>
+#include <QTreeView>
 
 #include <algorithm>
 
@@ -36,7 +36,8 @@ namespace {
 
 const QString Titel = QStringLiteral("Aufgabenreihe bearbeiten");
 const QString Filter = QStringLiteral("Aufgabendatei (*.sba)");
-const QString Ende = QStringLiteral("Ende der Reihe");
+// Every change is in the recovery file this long after it, at the latest.
+constexpr int SicherungNachMs = 2000;
 
 // Gives a control its name for tests and for screen readers.
 template <typename Steuer>
@@ -54,24 +55,15 @@ QLabel* beschriftung(const QString& text, QWidget* fuer)
     return label;
 }
 
-QTreeWidget* tabelle(const QStringList& spalten)
+QTreeView* tabelle(QAbstractItemModel& modell)
 {
-    auto* liste = new QTreeWidget;
-    liste->setHeaderLabels(spalten);
+    auto* liste = new QTreeView;
+    liste->setModel(&modell);
     liste->setRootIsDecorated(false);
     liste->setUniformRowHeights(true);
+    liste->setAllColumnsShowFocus(true);
     liste->header()->setStretchLastSection(true);
     return liste;
-}
-
-QString abschnittstext(const Abschnitte& abschnitte)
-{
-    QStringList texte;
-    for (int n = 0; n < abschnitte.Anzahl; ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        texte << QStringLiteral("(%1;%2)").arg(Zahltext(abschnitte.Von[i]), Zahltext(abschnitte.Bis[i]));
-    }
-    return texte.join(QLatin1Char(' '));
 }
 
 // The remark lines of the box: a line that is neither empty nor starts
@@ -99,23 +91,35 @@ void zeigeWert(QLineEdit* box, double wert)
 } // namespace
 
 TReihenfenster::TReihenfenster(Dialoge& dialoge, Zufall& zufall, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QMainWindow(parent, Qt::Window)
     , m_dialoge(dialoge)
     , m_zufall(zufall)
     , m_bericht(dialoge, this)
 {
     setObjectName(QStringLiteral("Reihenfenster"));
-    setAccessibleName(Titel);
-    auto* spalten = new QHBoxLayout(this);
+    setAcceptDrops(true);
+    auto* mitte = new QWidget;
+    setCentralWidget(mitte);
+    auto* spalten = new QHBoxLayout(mitte);
     auto* links = new QVBoxLayout;
     auto* rechts = new QVBoxLayout;
     spalten->addLayout(links, 1);
     spalten->addLayout(rechts);
+    baueMenues();
     baueKopf(links);
     baueListe(links);
     baueAufgabe(rechts);
+    m_pruefung.setSingleShot(true);
+    m_pruefung.setInterval(0);
+    Verbinde(m_bericht, &m_pruefung, &QTimer::timeout, this, [this] { pruefeWeiter(); });
     m_reihe.Beobachter = [this](const Reihenaenderung& aenderung) { geaendert(aenderung); };
     connect(&m_reihe.Stapel(), &QUndoStack::cleanChanged, this, [this] { zeigeTitel(); });
+    m_sicherungsuhr = new QTimer(this);
+    m_sicherungsuhr->setSingleShot(true);
+    m_sicherungsuhr->setInterval(SicherungNachMs);
+    connect(m_sicherungsuhr, &QTimer::timeout, this, [this] { sichere(); });
+    connect(&m_reihe.Stapel(), &QUndoStack::indexChanged, this, [this] { sicherungAnstossen(); });
+    connect(&m_reihe.Stapel(), &QUndoStack::cleanChanged, this, [this] { sicherungAnstossen(); });
     m_reihe.Neu();
     zeigeTitel();
 }
@@ -150,57 +154,41 @@ void TReihenfenster::baueKopf(QBoxLayout* spalte)
 
 void TReihenfenster::baueListe(QBoxLayout* spalte)
 {
-    LAufgaben = benannt(tabelle({QStringLiteral("Nr."), QStringLiteral("Typ"), QStringLiteral("Gleichung"),
-                                 QStringLiteral("Abschnitte")}),
-                        "LAufgaben", QStringLiteral("Aufgaben"));
+    LAufgaben = benannt(tabelle(m_aufgaben), "LAufgaben", QStringLiteral("Aufgaben"));
     LAufgaben->setMinimumWidth(520);
     for (const auto& [spalte, breite] : {std::pair{0, 36}, std::pair{1, 110}, std::pair{2, 250}})
         LAufgaben->setColumnWidth(spalte, breite);
     spalte->addWidget(beschriftung(QStringLiteral("&Aufgaben:"), LAufgaben));
     spalte->addWidget(LAufgaben, 2);
-    Verbinde(m_bericht, LAufgaben, &QTreeWidget::currentItemChanged, this, [this] {
-        if (m_zeigt)
+    Verbinde(m_bericht, LAufgaben->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (m_zeigt || !LAufgaben->currentIndex().isValid())
             return;
-        m_reihe.Waehle(LAufgaben->indexOfTopLevelItem(LAufgaben->currentItem()));
+        m_reihe.Waehle(LAufgaben->currentIndex().row());
         zeigeAufgabe();
     });
     auto* zeile = new QHBoxLayout;
-    knopf(zeile, "BNeu", QStringLiteral("&Neue Aufgabe"), QKeySequence(Qt::CTRL | Qt::Key_N),
-          [this] { m_reihe.NeueAufgabe(); });
-    knopf(zeile, "BZufall", QStringLiteral("&Zufallsaufgabe …"), {}, [this] { zufallsaufgabe(); });
-    knopf(zeile, "BLoeschen", QStringLiteral("&Löschen"), {}, [this] { m_reihe.Loesche(); });
-    knopf(zeile, "BHoch", QStringLiteral("Nach &oben"), QKeySequence(Qt::ALT | Qt::Key_Up),
-          [this] { m_reihe.Verschiebe(-1); });
-    knopf(zeile, "BRunter", QStringLiteral("Nach un&ten"), QKeySequence(Qt::ALT | Qt::Key_Down),
-          [this] { m_reihe.Verschiebe(1); });
+    knopf(zeile, "BNeu", QStringLiteral("&Neue Aufgabe"), "MenNeueAufgabe");
+    knopf(zeile, "BZufall", QStringLiteral("&Zufallsaufgabe …"), "MenZufallsaufgabe");
+    knopf(zeile, "BLoeschen", QStringLiteral("&Löschen"), "MenAufgabeLoeschen");
+    knopf(zeile, "BHoch", QStringLiteral("Nach &oben"), "MenNachOben");
+    knopf(zeile, "BRunter", QStringLiteral("Nach un&ten"), "MenNachUnten");
     spalte->addLayout(zeile);
 
-    LBefunde = benannt(tabelle({QStringLiteral("Zeile"), QStringLiteral("Art"), QStringLiteral("Befund")}), "LBefunde",
-                       QStringLiteral("Befunde der Prüfung"));
-    spalte->addWidget(beschriftung(QStringLiteral("&Befunde der Prüfung (ein Klick wählt die Aufgabe):"), LBefunde));
+    LBefunde = benannt(tabelle(m_befunde), "LBefunde", QStringLiteral("Befunde der Prüfung"));
+    m_befundtitel = benannt(beschriftung(QString(), LBefunde), "LBefundtitel", QString());
+    spalte->addWidget(m_befundtitel);
     spalte->addWidget(LBefunde, 1);
-    Verbinde(m_bericht, LBefunde, &QTreeWidget::itemActivated, this, [this] { befundGeklickt(); });
-    Verbinde(m_bericht, LBefunde, &QTreeWidget::itemClicked, this, [this] { befundGeklickt(); });
+    Verbinde(m_bericht, LBefunde, &QTreeView::activated, this, [this] { befundGeklickt(); });
+    Verbinde(m_bericht, LBefunde, &QTreeView::clicked, this, [this] { befundGeklickt(); });
 
     auto* unten = new QHBoxLayout;
-    QPushButton* rueck = knopf(unten, "BRueckgaengig", QStringLiteral("&Rückgängig"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-                               [this] { m_reihe.Stapel().undo(); });
-    QPushButton* vor = knopf(unten, "BWiederholen", QStringLiteral("&Wiederholen"),
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { m_reihe.Stapel().redo(); });
-    rueck->setEnabled(false); // the stack starts empty
-    vor->setEnabled(false);
-    connect(&m_reihe.Stapel(), &QUndoStack::canUndoChanged, rueck, &QPushButton::setEnabled);
-    connect(&m_reihe.Stapel(), &QUndoStack::canRedoChanged, vor, &QPushButton::setEnabled);
-    baueKnoepfe(unten);
+    knopf(unten, "BRueckgaengig", QStringLiteral("&Rückgängig"), "MenRueckgaengig");
+    knopf(unten, "BWiederholen", QStringLiteral("&Wiederholen"), "MenWiederholen");
+    knopf(unten, "BOeffnen", QStringLiteral("Ö&ffnen …"), "MenOeffnen");
+    knopf(unten, "BSpeichern", QStringLiteral("&Speichern"), "MenSpeichern");
+    knopf(unten, "BSpeichernUnter", QStringLiteral("Speichern &unter …"), "MenSpeichernUnter");
+    knopf(unten, "BAusprobieren", QStringLiteral("Aus&probieren"), "MenAusprobieren");
     spalte->addLayout(unten);
-}
-
-void TReihenfenster::baueKnoepfe(QBoxLayout* zeile)
-{
-    knopf(zeile, "BOeffnen", QStringLiteral("Ö&ffnen …"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { oeffnen(); });
-    knopf(zeile, "BSpeichern", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { speichern(); });
-    knopf(zeile, "BSpeichernUnter", QStringLiteral("Speichern &unter …"), {}, [this] { speichernUnter(); });
-    knopf(zeile, "BAusprobieren", QStringLiteral("Aus&probieren"), {}, [this] { probiereAus(); });
 }
 
 void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
@@ -253,26 +241,26 @@ void TReihenfenster::baueAufgabe(QBoxLayout* spalte)
     IVorschau = new Zeichenflaeche(this);
     benannt(IVorschau, "IVorschau", QStringLiteral("Vorschau des vorgegebenen Schaubildes"));
     spalte->addWidget(IVorschau);
+    LVorschauLoesungsweg = benannt(new QLabel, "LVorschauLoesungsweg", QStringLiteral("Lösungsweg der Aufgabe"));
+    LVorschauLoesungsweg->setWordWrap(true);
+    spalte->addWidget(LVorschauLoesungsweg);
     LVorschauMeldung = benannt(new QLabel, "LVorschauMeldung", QStringLiteral("Meldung der Vorschau"));
     LVorschauMeldung->setWordWrap(true);
     spalte->addWidget(LVorschauMeldung);
     spalte->addStretch();
 }
 
-QPushButton* TReihenfenster::knopf(QBoxLayout* zeile, const char* name, const QString& text,
-                                   const QKeySequence& taste, const std::function<void()>& handler)
+QPushButton* TReihenfenster::knopf(QBoxLayout* zeile, const char* name, const QString& text, const char* aktion)
 {
+    QAction* eintrag = findChild<QAction*>(QLatin1String(aktion), Qt::FindDirectChildrenOnly);
     auto* k = benannt(new QPushButton(text), name, QString(text).remove(QLatin1Char('&')));
     k->setAutoDefault(false);
+    k->setEnabled(eintrag->isEnabled());
+    if (!eintrag->shortcut().isEmpty())
+        k->setToolTip(eintrag->shortcut().toString(QKeySequence::NativeText));
     zeile->addWidget(k);
-    Verbinde(m_bericht, k, &QPushButton::clicked, this, handler);
-    if (!taste.isEmpty()) {
-        auto* aktion = new QAction(this);
-        aktion->setShortcut(taste);
-        addAction(aktion);
-        Verbinde(m_bericht, aktion, &QAction::triggered, this, handler);
-        k->setToolTip(taste.toString(QKeySequence::NativeText));
-    }
+    connect(k, &QPushButton::clicked, eintrag, &QAction::trigger);
+    connect(eintrag, &QAction::enabledChanged, k, &QPushButton::setEnabled);
     return k;
 }
 
@@ -300,20 +288,11 @@ bool TReihenfenster::eventFilter(QObject* objekt, QEvent* ereignis)
 
 void TReihenfenster::geaendert(const Reihenaenderung& aenderung)
 {
-    switch (aenderung.art) {
-    case Reihenaenderung::Art::Kopf:
+    m_zeigt = true;
+    m_aufgaben.Zeige(aenderung);
+    m_zeigt = false;
+    if (aenderung.art == Reihenaenderung::Art::Kopf || aenderung.art == Reihenaenderung::Art::Struktur)
         zeigeKopf();
-        break;
-    case Reihenaenderung::Art::Aufgabe:
-        zeigeZeile(aenderung.Index);
-        break;
-    case Reihenaenderung::Art::Struktur:
-        zeigeKopf();
-        zeigeListe();
-        break;
-    case Reihenaenderung::Art::Schluss:
-        break;
-    }
     zeigeAufgabe();
     zeigeBefunde();
 }
@@ -328,36 +307,11 @@ void TReihenfenster::zeigeKopf()
                                                         != reihe.ErlaubteTypen.end());
 }
 
-void TReihenfenster::zeigeListe()
-{
-    m_zeigt = true;
-    LAufgaben->clear();
-    QList<QTreeWidgetItem*> zeilen;
-    for (int i = 0; i < m_reihe.Anzahl(); ++i)
-        zeilen << new QTreeWidgetItem;
-    // The end of the series holds the remark lines after the last task.
-    zeilen << new QTreeWidgetItem(QStringList{QString(), QString(), Ende});
-    LAufgaben->addTopLevelItems(zeilen);
-    for (int i = 0; i < m_reihe.Anzahl(); ++i)
-        zeigeZeile(i);
-    m_zeigt = false;
-}
-
-void TReihenfenster::zeigeZeile(int index)
-{
-    QTreeWidgetItem* zeile = LAufgaben->topLevelItem(index);
-    const Reihenaufgabe& aufgabe = m_reihe.Reihe().Aufgaben[static_cast<std::size_t>(index)].Aufgabe;
-    zeile->setText(0, Zahltext(index + 1));
-    zeile->setText(1, IstTyp(aufgabe.Typ) ? Typname(aufgabe.Typ) : QStringLiteral("ungültig"));
-    zeile->setText(2, Loesungstext(aufgabe.Typ, aufgabe.Parameter, QLocale()));
-    zeile->setText(3, abschnittstext(aufgabe.Abschnitte));
-}
-
 void TReihenfenster::zeigeAufgabe()
 {
     m_zeigt = true;
     const Reihenaufgabe* aufgabe = m_reihe.Gewaehlte();
-    LAufgaben->setCurrentItem(m_reihe.Auswahl() >= 0 ? LAufgaben->topLevelItem(m_reihe.Auswahl()) : nullptr);
+    LAufgaben->setCurrentIndex(m_aufgaben.index(m_reihe.Auswahl(), 0));
     CBTyp->setEnabled(aufgabe != nullptr);
     for (QLineEdit* box : EAbschnitt)
         box->setEnabled(aufgabe != nullptr);
@@ -421,25 +375,37 @@ void TReihenfenster::zeigeAbschnitte(const Abschnitte& abschnitte)
 
 void TReihenfenster::zeigeBefunde()
 {
-    LBefunde->clear();
-    QList<QTreeWidgetItem*> zeilen;
-    for (const Befund& befund : m_reihe.Befunde()) {
-        auto* zeile = new QTreeWidgetItem;
-        zeile->setText(0, befund.zeile > 0 ? Zahltext(befund.zeile) : QString());
-        zeile->setData(0, Qt::UserRole, befund.zeile);
-        zeile->setText(1, befund.art == Befund::Art::Fehler ? QStringLiteral("Fehler") : QStringLiteral("Warnung"));
-        zeile->setText(2, befund.text);
-        zeile->setToolTip(2, befund.text);
-        zeilen << zeile;
-    }
-    LBefunde->addTopLevelItems(zeilen);
+    m_befunde.Zeige(m_reihe.Befunde());
+    const int offen = m_reihe.Ungeprueft();
+    m_befundtitel->setText(offen == 0 ? QStringLiteral("B&efunde der Prüfung (ein Klick wählt die Aufgabe):")
+                                      : QStringLiteral("B&efunde der Prüfung (geprüft: %1 von %2 Aufgaben):")
+                                            .arg(Zahltext(m_reihe.Anzahl() - offen), Zahltext(m_reihe.Anzahl())));
+    if (offen > 0 && !m_pruefung.isActive())
+        m_pruefung.start();
+}
+
+void TReihenfenster::pruefeWeiter()
+{
+    m_reihe.PruefeWeiter();
+    zeigeBefunde();
 }
 
 void TReihenfenster::zeigeVorschau()
 {
     const std::optional<QString> meldung = m_vorschau.Zeichne(IVorschau->Bild(), m_reihe.Gewaehlte());
     IVorschau->update();
+    const QString weg = Loesungswegzeile(m_reihe.Gewaehlte());
+    LVorschauLoesungsweg->setText(weg);
+    LVorschauLoesungsweg->setAccessibleName(weg.isEmpty() ? QStringLiteral("Lösungsweg der Aufgabe") : weg);
     LVorschauMeldung->setText(meldung ? QStringLiteral("Beim Zeichnen meldet das Programm: ") + *meldung : QString());
+}
+
+QString TReihenfenster::boxtitel() { return Titel; }
+
+void TReihenfenster::merke(const QString& pfad)
+{
+    m_zuletztGeoeffnet.Merke(pfad);
+    zeigeZuletzt();
 }
 
 QString TReihenfenster::dateiname() const
@@ -447,10 +413,14 @@ QString TReihenfenster::dateiname() const
     return m_pfad.isEmpty() ? QStringLiteral("unbenannt") : QFileInfo(m_pfad).fileName();
 }
 
+// A screen reader hears the caption as the window manager shows it, the
+// mark of unsaved changes included.
 void TReihenfenster::zeigeTitel()
 {
-    setWindowTitle(Titel + QStringLiteral(" – ") + dateiname() + QStringLiteral("[*]"));
+    const QString titel = Titel + QStringLiteral(" – ") + dateiname();
+    setWindowTitle(titel + QStringLiteral("[*]"));
     setWindowModified(m_reihe.Geaendert());
+    setAccessibleName(m_reihe.Geaendert() ? titel + QStringLiteral(" *") : titel);
 }
 
 void TReihenfenster::parameterGetippt(int i)
@@ -480,10 +450,10 @@ void TReihenfenster::bemerkungenGetippt() { m_reihe.SetzeBemerkungen(bemerkungsz
 
 void TReihenfenster::befundGeklickt()
 {
-    const QTreeWidgetItem* zeile = LBefunde->currentItem();
-    if (zeile == nullptr)
+    const QModelIndex befund = LBefunde->currentIndex();
+    if (!befund.isValid())
         return;
-    const int aufgabe = m_reihe.AufgabeInZeile(zeile->data(0, Qt::UserRole).toInt());
+    const int aufgabe = m_reihe.AufgabeInZeile(befund.siblingAtColumn(0).data(Qt::UserRole).toInt());
     if (aufgabe < 0)
         return;
     m_reihe.Waehle(aufgabe);
@@ -512,12 +482,22 @@ void TReihenfenster::Oeffne(const QString& pfad)
             return;
         const QByteArray inhalt = LiesDateiinhalt(pfad);
         m_pfad = pfad;
+        merke(pfad);
         for (const Meldung& meldung : m_reihe.Oeffne(inhalt)) {
             if (meldung.art != Meldung::Art::Hinweis)
                 m_dialoge.Fehler(this, Titel, meldung.text);
         }
         zeigeTitel();
     });
+}
+
+void TReihenfenster::neueReihe()
+{
+    if (!aenderungenGesichert())
+        return;
+    m_pfad.clear();
+    m_reihe.Neu();
+    zeigeTitel();
 }
 
 void TReihenfenster::oeffnen()
@@ -536,23 +516,34 @@ bool TReihenfenster::speichernUnter()
     return pfad && schreibe(*pfad);
 }
 
-// A series with a Fehler is saved only when the teacher confirms it; a
-// failed save keeps the series and the old file.
-bool TReihenfenster::schreibe(const QString& pfad)
+// A series with a Fehler goes out only when the teacher confirms it.
+std::optional<QByteArray> TReihenfenster::bestaetigteBytes()
 {
     const std::variant<QByteArray, QString> bytes = m_reihe.Bytes();
     if (const QString* fehler = std::get_if<QString>(&bytes)) {
         m_dialoge.Fehler(this, Titel, *fehler);
-        return false;
+        return std::nullopt;
     }
+    m_reihe.PruefeFertig(); // the question names every Fehler
+    zeigeBefunde();
     const std::optional<QString> frage = Speicherfrage(m_reihe.Befunde());
     if (frage && !m_dialoge.Frage(this, Titel, *frage))
+        return std::nullopt;
+    return std::get<QByteArray>(bytes);
+}
+
+// A failed save keeps the series and the old file.
+bool TReihenfenster::schreibe(const QString& pfad)
+{
+    const std::optional<QByteArray> bytes = bestaetigteBytes();
+    if (!bytes)
         return false;
-    if (const std::optional<QString> fehler = SchreibeDateiinhalt(pfad, std::get<QByteArray>(bytes))) {
+    if (const std::optional<QString> fehler = SchreibeDateiinhalt(pfad, *bytes)) {
         m_dialoge.Fehler(this, Titel, *fehler);
         return false;
     }
     m_pfad = pfad;
+    merke(pfad);
     m_reihe.Gespeichert();
     zeigeTitel();
     return true;
@@ -575,11 +566,60 @@ bool TReihenfenster::aenderungenGesichert()
     case Dialoge::Speicherantwort::Speichern:
         return speichern();
     case Dialoge::Speicherantwort::Verwerfen:
+        m_sicherung.Entferne();
         return true;
     case Dialoge::Speicherantwort::Abbrechen:
         return false;
     }
     return false;
+}
+
+// A timer already running takes this change along: no change waits longer.
+void TReihenfenster::sicherungAnstossen()
+{
+    if (!m_reihe.Geaendert()) {
+        m_sicherungsuhr->stop();
+        m_sicherung.Entferne();
+    } else if (!m_sicherungsuhr->isActive()) {
+        m_sicherungsuhr->start();
+    }
+}
+
+// A series the writer refuses keeps its last recovery; a recovery that
+// cannot be written must not interrupt the teacher, and saving names why.
+void TReihenfenster::sichere()
+{
+    const std::variant<QByteArray, QString> bytes = m_reihe.Bytes();
+    if (const QByteArray* inhalt = std::get_if<QByteArray>(&bytes))
+        m_sicherung.Sichere({m_pfad, QDateTime::currentDateTime(), *inhalt});
+}
+
+void TReihenfenster::BieteWiederherstellungAn()
+{
+    m_bericht.Ausfuehren([this] {
+        for (const VerwaisteSicherung& verwaist : m_sicherung.Verwaiste()) {
+            switch (m_dialoge.FrageWiederherstellen(this, Titel, Wiederherstellfrage(verwaist.Inhalt))) {
+            case Dialoge::Wiederherstellantwort::Wiederherstellen:
+                stelleWiederHer(verwaist);
+                return;
+            case Dialoge::Wiederherstellantwort::Verwerfen:
+                EntferneVerwaiste(verwaist);
+                break;
+            case Dialoge::Wiederherstellantwort::Spaeter:
+                break;
+            }
+        }
+    });
+}
+
+// The window's own recovery holds the series before the found one goes.
+void TReihenfenster::stelleWiederHer(const VerwaisteSicherung& verwaist)
+{
+    m_pfad = verwaist.Inhalt.Pfad;
+    m_reihe.Oeffne(verwaist.Inhalt.Bytes);
+    m_reihe.Wiederhergestellt();
+    sichere();
+    EntferneVerwaiste(verwaist);
 }
 
 void TReihenfenster::closeEvent(QCloseEvent* ereignis)

@@ -8,6 +8,8 @@
 #include "app/anwendung.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +18,11 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication anwendung(argc, argv);
     RichteAnwendungEin(anwendung);
+    // The editor's recent files go to a folder of their own, not to the
+    // user's settings.
+    const QTemporaryDir einstellungen;
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, einstellungen.path());
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

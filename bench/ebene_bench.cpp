@@ -3,6 +3,7 @@
 
 #include "plot/ebene.h"
 #include "plot/geometrie.h"
+#include "plot/schrittbild.h"
 
 #include <benchmark/benchmark.h>
 
@@ -67,7 +68,26 @@ void BM_VollerDurchlauf(benchmark::State& state)
     }
 }
 
+// One frame of a solution shown step by step: the kept plane, the grey
+// parabola on its way, the given one, the pupil's hyperbola and the arrow.
+void BM_Schrittbild(benchmark::State& state)
+{
+    QImage bild = neuesBild(state.range(1));
+    const Anzeigeoptionen a = anzeige(state);
+    Ebenenvorlage ebene;
+    const Schrittbild schritt{{Parabel2, {{-1.2, 0.5, 0}}, {}, false}, {Parabel2, {{-2, -1, 3}}, {}, false}, a.VorgFarbe,
+                              Kurve{Hyperbel, {{2, -1, 1}}, {}, true}, {-0.5, 0}, {1, 0}};
+    for (auto _ : state) {
+        ZeichneSchrittbild(bild, ebene, a, schritt);
+        benchmark::ClobberMemory();
+    }
+}
+
 BENCHMARK(BM_Weiss)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Schrittbild)
+    ->ArgsProduct({{1, 3}, {100, 200}})
+    ->ArgNames({"Dicke", "Prozent"})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Ebene)
     ->ArgsProduct({{1, 3}, {100, 150, 200}})
     ->ArgNames({"Dicke", "Prozent"})

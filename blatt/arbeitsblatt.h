@@ -19,6 +19,7 @@ struct Arbeitsblatt {
     QString Ueberschrift;
     std::vector<Kurve> Aufgaben;
     QStringList Hinweise; // what reading the tasks had to say, "Aufgabe 3: ..."
+    bool MitLoesungen = true; // the answer key after the tasks
 };
 
 // Why no worksheet can be made; the text is German and complete.

@@ -5,15 +5,18 @@
 
 #include "blatt/blattmasse.h"
 #include "blatt/maler.h"
-#include "term/loesung.h"
 #include "blatt/papierkurve.h"
+#include "model/funktionstext.h"
+#include "model/loesungsweg.h"
 #include "model/zahltext.h"
 #include "plot/anzeige.h"
-#include "term/vorlesetexte.h"
+#include "tasks/dateiinhalt.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 
 #include <cmath>
 
@@ -128,12 +131,23 @@ void zeichneUeberschrift(Maler& m, const QString& text)
     m.text(QPointF(RandSeitlich, RandOben + m.hoehe()), zeile);
 }
 
-void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, int& seite)
+// The summary wraps within the line it has under the answer.
+void zeichneLoesungsweg(Maler& m, const Kurve& k, double grundlinie)
 {
-    const std::vector<Loesungsplatz> plaetze = Loesungsplaetze(static_cast<int>(blatt.Aufgaben.size()));
+    const QLocale deutsch(QLocale::German);
+    m.schrift(Papierschrift(9));
+    const QRectF platz(RandSeitlich + 13, grundlinie + 1.2, SeitenBreite - 2 * RandSeitlich - 13, 2 * Zeilenabstand - 3);
+    m.painter().drawText(Maler::geraet(platz), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                         BerechneLoesungsweg(k.Typ, k.P, deutsch).Zusammenfassung);
+}
+
+void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPagedPaintDevice& seiten, int& seite, bool mitLoesungsweg)
+{
+    const std::vector<Loesungsplatz> plaetze =
+        Loesungsplaetze(static_cast<int>(blatt.Aufgaben.size()), mitLoesungsweg ? 3 : 1);
     for (std::size_t i = 0; i < plaetze.size(); ++i) {
         if (plaetze[i].Seite != seite) {
-            writer.newPage();
+            seiten.newPage();
             seite = plaetze[i].Seite;
             m.schrift(Papierschrift(14, true));
             m.painter().setPen(Qt::black);
@@ -148,18 +162,33 @@ void zeichneLoesungen(Maler& m, const Arbeitsblatt& blatt, QPdfWriter& writer, i
         m.text(QPointF(RandSeitlich + 13, y), Loesungstext(k.Typ, k.P));
         if (IstTyp(k.Typ))
             m.text(QPointF(RandSeitlich + 125, y), Typname(k.Typ));
+        if (mitLoesungsweg)
+            zeichneLoesungsweg(m, k, y);
     }
 }
 
 } // namespace
 
-QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
+// Drawn into memory first, so that the file is replaced whole or not at all.
+QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad, bool mitLoesungsweg)
 {
-    QPdfWriter writer(pfad);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     RichtePdfEin(writer, QPageLayout::Portrait, blatt.Ueberschrift);
-    QPainter painter;
-    if (!painter.begin(&writer))
+    const std::optional<QStringList> fehler = ZeichneArbeitsblatt(blatt, writer, mitLoesungsweg);
+    if (!fehler)
         throw Blattfehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pfad));
+    if (const std::optional<QString> grund = SchreibeDateiinhalt(pfad, pdf.data()))
+        throw Blattfehler(*grund);
+    return *fehler;
+}
+
+std::optional<QStringList> ZeichneArbeitsblatt(const Arbeitsblatt& blatt, QPagedPaintDevice& seiten, bool mitLoesungsweg)
+{
+    QPainter painter;
+    if (!painter.begin(&seiten))
+        return std::nullopt;
     Maler m(painter);
     const Anzeigeoptionen anzeige;
     QStringList fehler;
@@ -168,7 +197,7 @@ QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
     int seite = 0;
     for (std::size_t i = 0; i < plaetze.size(); ++i) {
         if (plaetze[i].Seite != seite) {
-            writer.newPage();
+            seiten.newPage();
             seite = plaetze[i].Seite;
         }
         const int nummer = static_cast<int>(i) + 1;
@@ -180,7 +209,25 @@ QStringList SchreibeArbeitsblatt(const Arbeitsblatt& blatt, const QString& pfad)
             fehler << QStringLiteral("Aufgabe %1: Ungültige Gleitkommaoperation.").arg(nummer);
         zeichneAntwortzeile(m, plaetze[i]);
     }
-    zeichneLoesungen(m, blatt, writer, seite);
+    if (blatt.MitLoesungen)
+        zeichneLoesungen(m, blatt, seiten, seite, mitLoesungsweg);
     painter.end();
     return fehler;
+}
+
+void RichteDruckerEin(QPrinter& drucker, const QString& titel)
+{
+    drucker.setFullPage(true);
+    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    drucker.setDocName(titel);
+    drucker.setCreator(QStringLiteral("Kurvix"));
+}
+
+QStringList DruckeArbeitsblatt(const Arbeitsblatt& blatt, QPrinter& drucker)
+{
+    drucker.setResolution(Aufloesung);
+    const std::optional<QStringList> fehler = ZeichneArbeitsblatt(blatt, drucker);
+    if (!fehler)
+        throw Blattfehler(QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden: Der Drucker nimmt es nicht an."));
+    return *fehler;
 }

@@ -50,20 +50,21 @@ std::vector<Aufgabenplatz> Aufgabenplaetze(int anzahl)
     return plaetze;
 }
 
-int LoesungenProSeite() { return static_cast<int>((Nutzhoehe - Ueberschrift) / Zeilenabstand); }
+int LoesungenProSeite(int zeilen) { return static_cast<int>((Nutzhoehe - Ueberschrift) / (zeilen * Zeilenabstand)); }
 
-std::vector<Loesungsplatz> Loesungsplaetze(int anzahl)
+std::vector<Loesungsplatz> Loesungsplaetze(int anzahl, int zeilen)
 {
     std::vector<Loesungsplatz> plaetze;
     const int erste = aufgabenseiten(anzahl);
+    const int proSeite = LoesungenProSeite(zeilen);
     for (int i = 0; i < anzahl; ++i) {
-        const int zeile = i % LoesungenProSeite();
-        plaetze.push_back({erste + i / LoesungenProSeite(), RandOben + Ueberschrift + (zeile + 1) * Zeilenabstand});
+        const int zeile = i % proSeite * zeilen;
+        plaetze.push_back({erste + i / proSeite, RandOben + Ueberschrift + (zeile + 1) * Zeilenabstand});
     }
     return plaetze;
 }
 
-int Seitenzahl(int anzahl)
+int Seitenzahl(int anzahl, int zeilen)
 {
-    return aufgabenseiten(anzahl) + (anzahl + LoesungenProSeite() - 1) / LoesungenProSeite();
+    return aufgabenseiten(anzahl) + (anzahl + LoesungenProSeite(zeilen) - 1) / LoesungenProSeite(zeilen);
 }

@@ -54,11 +54,13 @@ struct Loesungsplatz {
     double Grundlinie = 0;
 };
 
-int LoesungenProSeite();
+// How many tasks a page of the answer key holds when each takes zeilen lines.
+int LoesungenProSeite(int zeilen = 1);
 
-// The lines of the answer key for anzahl tasks, on the pages after the
+// The lines of the answer key for anzahl tasks, each taking zeilen lines
+// (the second one for the way to the solution), on the pages after the
 // last page of tasks; every page of the key starts with its heading.
-std::vector<Loesungsplatz> Loesungsplaetze(int anzahl);
+std::vector<Loesungsplatz> Loesungsplaetze(int anzahl, int zeilen = 1);
 
 // Pages of tasks plus pages of the answer key.
-int Seitenzahl(int anzahl);
+int Seitenzahl(int anzahl, int zeilen = 1);

@@ -3,8 +3,7 @@
 
 #include "blatt/protokolldruck.h"
 
-#include "term/loesung.h"
-#include "blatt/tabellendruck.h"
+#include "model/funktionstext.h"
 
 #include <QLocale>
 
@@ -24,36 +23,9 @@ QString letzteAntwort(const Protokollaufgabe& a)
     return a.Antworten.empty() ? QStringLiteral("offen") : gleichung(a.Antworten.back());
 }
 
-QString zeichen(const Protokollaufgabe& a)
+QString ausgang(const Protokollaufgabe& a)
 {
-    if (a.Offen())
-        return QStringLiteral("–");
-    return a.ErsterVersuchRichtig() ? QStringLiteral("✓") : QStringLiteral("✗");
-}
-
-Tabelle aufgabentabelle(const std::vector<Protokollaufgabe>& aufgaben)
-{
-    Tabelle t{{}, {12, 58, 50, 50, 10}, {QStringLiteral("Nr."), QStringLiteral("vorgegeben"), QStringLiteral("erste Antwort"),
-                                        QStringLiteral("letzte Antwort"), QStringLiteral("1. V.")}, {}};
-    for (std::size_t i = 0; i < aufgaben.size(); ++i) {
-        const Protokollaufgabe& a = aufgaben[i];
-        t.Zeilen.push_back({QString::number(i + 1), Loesungstext(a.Typ, a.Parameter), ersteAntwort(a), letzteAntwort(a),
-                            zeichen(a)});
-    }
-    return t;
-}
-
-QStringList kopfzeilen(const Testprotokoll& p)
-{
-    const QLocale deutsch(QLocale::German);
-    QStringList zeilen{QStringLiteral("Name: ") + p.Name};
-    if (!p.Klasse.isEmpty())
-        zeilen << QStringLiteral("Klasse: ") + p.Klasse;
-    zeilen << QStringLiteral("Datum: ") + deutsch.toString(p.Zeit, QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'"))
-           << QStringLiteral("Arbeitsform: ") + p.Arbeitsform
-           << QStringLiteral("Programm: Kurvix ") + p.Version
-           << QStringLiteral("1. V.: beim ersten Versuch richtig (✓) oder nicht (✗); – noch offen");
-    return zeilen;
+    return a.LoesungswegAngesehen ? letzteAntwort(a) + QStringLiteral(" – Lösungsweg angesehen") : letzteAntwort(a);
 }
 
 QStringList summe(const std::vector<Protokollaufgabe>& aufgaben)
@@ -68,12 +40,44 @@ QStringList summe(const std::vector<Protokollaufgabe>& aufgaben)
 
 } // namespace
 
+QString Versuchszeichen(const Protokollaufgabe& a)
+{
+    if (a.Offen())
+        return QStringLiteral("–");
+    return a.ErsterVersuchRichtig() ? QStringLiteral("✓") : QStringLiteral("✗");
+}
+
+Tabelle Aufgabentabelle(const std::vector<Protokollaufgabe>& aufgaben)
+{
+    Tabelle t{{}, {12, 58, 50, 50, 10}, {QStringLiteral("Nr."), QStringLiteral("vorgegeben"), QStringLiteral("erste Antwort"),
+                                        QStringLiteral("letzte Antwort"), QStringLiteral("1. V.")}, {}};
+    for (std::size_t i = 0; i < aufgaben.size(); ++i) {
+        const Protokollaufgabe& a = aufgaben[i];
+        t.Zeilen.push_back({QString::number(i + 1), Loesungstext(a.Typ, a.Parameter), ersteAntwort(a), ausgang(a),
+                            Versuchszeichen(a)});
+    }
+    return t;
+}
+
+QStringList Protokollkopf(const Testprotokoll& p)
+{
+    const QLocale deutsch(QLocale::German);
+    QStringList zeilen{QStringLiteral("Name: ") + p.Name};
+    if (!p.Klasse.isEmpty())
+        zeilen << QStringLiteral("Klasse: ") + p.Klasse;
+    zeilen << QStringLiteral("Datum: ") + deutsch.toString(p.Zeit, QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'"))
+           << QStringLiteral("Arbeitsform: ") + p.Arbeitsform
+           << QStringLiteral("Programm: Kurvix ") + p.Version
+           << QStringLiteral("1. V.: beim ersten Versuch richtig (✓) oder nicht (✗); – noch offen");
+    return zeilen;
+}
+
 QByteArray ProtokollPdf(const Testprotokoll& protokoll)
 {
     Tabellenblatt blatt;
     blatt.Titel = QStringLiteral("Testprotokoll");
-    blatt.Kopfzeilen = kopfzeilen(protokoll);
-    blatt.Tabellen = {aufgabentabelle(protokoll.Aufgaben)};
+    blatt.Kopfzeilen = Protokollkopf(protokoll);
+    blatt.Tabellen = {Aufgabentabelle(protokoll.Aufgaben)};
     blatt.Schlusszeilen = summe(protokoll.Aufgaben);
     blatt.Xmp = ProtokollXmp(protokoll);
     return Tabellenpdf(blatt);

@@ -50,8 +50,8 @@ private:
 
 class Setzer {
 public:
-    Setzer(QPdfWriter& writer, QPainter& painter, QPageLayout::Orientation lage)
-        : m_writer(writer)
+    Setzer(QPagedPaintDevice& geraet, QPainter& painter, QPageLayout::Orientation lage)
+        : m_geraet(geraet)
         , m_p(painter)
         , m_maler(painter)
         , m_breite((lage == QPageLayout::Portrait ? 210.0 : 297.0) - 2 * Rand)
@@ -87,7 +87,7 @@ private:
     {
         if (m_y + hoehe <= m_unten || m_y <= RandOben)
             return;
-        m_writer.newPage();
+        m_geraet.newPage();
         m_y = RandOben;
         if (m_koepfe != nullptr)
             kopfzeile();
@@ -120,7 +120,7 @@ private:
         m_y += hoehe;
     }
 
-    QPdfWriter& m_writer;
+    QPagedPaintDevice& m_geraet;
     QPainter& m_p;
     Maler m_maler;
     double m_breite;
@@ -130,6 +130,23 @@ private:
 };
 
 } // namespace
+
+void ZeichneTabellenblatt(QPagedPaintDevice& geraet, const Tabellenblatt& blatt)
+{
+    QPainter painter;
+    if (!painter.begin(&geraet))
+        throw Blattfehler(QStringLiteral("Das PDF „%1“ kann nicht erzeugt werden.").arg(blatt.Titel));
+    Setzer setzer(geraet, painter, blatt.Lage);
+    setzer.Absatzzeile(blatt.Titel, Papierschrift(Titelgroesse, true), 3);
+    for (const QString& zeile : blatt.Kopfzeilen)
+        setzer.Absatzzeile(zeile, Papierschrift(Kopfgroesse), 1);
+    setzer.Absatzzeile(QString(), Papierschrift(Kopfgroesse), 2);
+    for (const Tabelle& tabelle : blatt.Tabellen)
+        setzer.Tabelle(tabelle);
+    for (const QString& zeile : blatt.Schlusszeilen)
+        setzer.Absatzzeile(zeile, Papierschrift(Kopfgroesse + 1, true), 1.5);
+    painter.end();
+}
 
 QByteArray Tabellenpdf(const Tabellenblatt& blatt)
 {
@@ -141,19 +158,7 @@ QByteArray Tabellenpdf(const Tabellenblatt& blatt)
         RichtePdfEin(writer, blatt.Lage, blatt.Titel);
         if (!blatt.Xmp.isEmpty())
             writer.setDocumentXmpMetadata(blatt.Xmp);
-        QPainter painter;
-        if (!painter.begin(&writer))
-            throw Blattfehler(QStringLiteral("Das PDF „%1“ kann nicht erzeugt werden.").arg(blatt.Titel));
-        Setzer setzer(writer, painter, blatt.Lage);
-        setzer.Absatzzeile(blatt.Titel, Papierschrift(Titelgroesse, true), 3);
-        for (const QString& zeile : blatt.Kopfzeilen)
-            setzer.Absatzzeile(zeile, Papierschrift(Kopfgroesse), 1);
-        setzer.Absatzzeile(QString(), Papierschrift(Kopfgroesse), 2);
-        for (const Tabelle& tabelle : blatt.Tabellen)
-            setzer.Tabelle(tabelle);
-        for (const QString& zeile : blatt.Schlusszeilen)
-            setzer.Absatzzeile(zeile, Papierschrift(Kopfgroesse + 1, true), 1.5);
-        painter.end();
+        ZeichneTabellenblatt(writer, blatt);
     }
     return pdf;
 }

@@ -15,6 +15,8 @@
 
 #include <vector>
 
+class QPagedPaintDevice;
+
 struct Tabelle {
     QString Ueberschrift;        // above the table; may be empty
     std::vector<double> Breiten; // of the columns, in millimetres
@@ -35,3 +37,9 @@ struct Tabellenblatt {
 // face falls back to another one for characters it lacks.
 // Throws Blattfehler when the PDF cannot be made.
 QByteArray Tabellenpdf(const Tabellenblatt& blatt);
+
+// The same pages drawn onto a PDF writer or a printer, which must be set up
+// as RichtePdfEin does (A4 in the sheet's orientation, no margins,
+// Aufloesung dots per inch): the drawing works in that device's units.
+// Throws Blattfehler when the device cannot be painted on.
+void ZeichneTabellenblatt(QPagedPaintDevice& geraet, const Tabellenblatt& blatt);

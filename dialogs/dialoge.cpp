@@ -6,11 +6,17 @@
 #include "dialogs/auswahlbox.h"
 #include "dialogs/farbpalette.h"
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -91,6 +97,20 @@ Dialoge::Speicherantwort QtDialoge::FrageSpeichern(QWidget* eltern, const QStrin
     return box.clickedButton() == verwerfen ? Speicherantwort::Verwerfen : Speicherantwort::Abbrechen;
 }
 
+Dialoge::Wiederherstellantwort QtDialoge::FrageWiederherstellen(QWidget* eltern, const QString& titel,
+                                                                const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern);
+    QPushButton* wiederherstellen = box.addButton(QStringLiteral("&Wiederherstellen"), QMessageBox::AcceptRole);
+    QPushButton* verwerfen = box.addButton(QStringLiteral("&Verwerfen"), QMessageBox::DestructiveRole);
+    box.setEscapeButton(box.addButton(QStringLiteral("S&päter"), QMessageBox::RejectRole));
+    box.setDefaultButton(wiederherstellen);
+    modal(box);
+    if (box.clickedButton() == wiederherstellen)
+        return Wiederherstellantwort::Wiederherstellen;
+    return box.clickedButton() == verwerfen ? Wiederherstellantwort::Verwerfen : Wiederherstellantwort::Spaeter;
+}
+
 std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farbe)
 {
     Farbpalette palette(farbe, eltern);
@@ -100,3 +120,55 @@ std::optional<QColor> QtDialoge::WaehleFarbe(QWidget* eltern, const QColor& farb
 }
 
 void QtDialoge::ZeigeModal(QDialog& fenster) { modal(fenster); }
+
+QStringList QtDialoge::DateienDialog(QWidget* eltern, const QString& filter)
+{
+    QFileDialog dialog(eltern, QString(), QDir::currentPath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    return modal(dialog) == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+std::optional<QString> QtDialoge::OrdnerDialog(QWidget* eltern)
+{
+    QFileDialog dialog(eltern, QString(), QDir::currentPath());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (modal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFiles().value(0);
+}
+
+std::optional<bool> QtDialoge::Ankreuzen(QWidget* eltern, const QString& titel, const QString& text, bool vorgabe)
+{
+    QDialog dialog(eltern);
+    dialog.setWindowTitle(titel);
+    auto* spalte = new QVBoxLayout(&dialog);
+    auto* box = new QCheckBox(text);
+    box->setObjectName(QStringLiteral("CAnkreuzen"));
+    box->setChecked(vorgabe);
+    spalte->addWidget(box);
+    auto* knoepfe = new QDialogButtonBox;
+    knoepfe->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    knoepfe->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    spalte->addWidget(knoepfe);
+    if (modal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return box->isChecked();
+}
+
+bool QtDialoge::Drucken(QWidget* eltern, QPrinter& drucker)
+{
+    QPrintDialog dialog(&drucker, eltern);
+    return modal(dialog) == QDialog::Accepted;
+}
+
+void QtDialoge::Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne)
+{
+    QPrintPreviewDialog dialog(&drucker, eltern);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&zeichne](QPrinter* seiten) { zeichne(*seiten); });
+    modal(dialog);
+}

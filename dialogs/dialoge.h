@@ -5,10 +5,13 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 class TAuswahlBox;
 
@@ -44,12 +47,35 @@ public:
     // "Verwerfen" or "Abbrechen" (also Escape and the close box).
     enum class Speicherantwort { Speichern, Verwerfen, Abbrechen };
     virtual Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) = 0;
+    // Whether to bring back changes a crash left: "Wiederherstellen",
+    // "Verwerfen" or "Später" (also Escape and the close box), which asks
+    // again at the next start.
+    enum class Wiederherstellantwort { Wiederherstellen, Verwerfen, Spaeter };
+    virtual Wiederherstellantwort FrageWiederherstellen(QWidget* eltern, const QString& titel,
+                                                        const QString& text) = 0;
 
     // The colour chooser, opened at farbe: the chosen colour, or nothing
     // when the user cancels.
     virtual std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) = 0;
     // Shows one of the program's windows modally; returns once it is closed.
     virtual void ZeigeModal(QDialog& fenster) = 0;
+
+    // A small dialog with one check box, ticked as vorgabe, and "OK" and
+    // "Abbrechen": whether the box is ticked, or nothing when the user
+    // cancels.
+    virtual std::optional<bool> Ankreuzen(QWidget* eltern, const QString& titel, const QString& text,
+                                          bool vorgabe) = 0;
+    // The system's print dialog on the printer; true when the user prints.
+    virtual bool Drucken(QWidget* eltern, QPrinter& drucker) = 0;
+    // Qt's print preview of what zeichne draws on the printer; from it the
+    // user may print as well.
+    virtual void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne) = 0;
+    // The open-file dialog for several files at once, started in the
+    // current directory with Qt's name filter: the chosen paths, none when
+    // the user cancels.
+    virtual QStringList DateienDialog(QWidget* eltern, const QString& filter) = 0;
+    // The folder dialog: the chosen folder, or nothing when the user cancels.
+    virtual std::optional<QString> OrdnerDialog(QWidget* eltern) = 0;
 };
 
 // The real modal windows.
@@ -63,6 +89,12 @@ public:
                                           const QString& vorschlag) override;
     bool Frage(QWidget* eltern, const QString& titel, const QString& text) override;
     Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) override;
+    Wiederherstellantwort FrageWiederherstellen(QWidget* eltern, const QString& titel, const QString& text) override;
     std::optional<QColor> WaehleFarbe(QWidget* eltern, const QColor& farbe) override;
     void ZeigeModal(QDialog& fenster) override;
+    std::optional<bool> Ankreuzen(QWidget* eltern, const QString& titel, const QString& text, bool vorgabe) override;
+    bool Drucken(QWidget* eltern, QPrinter& drucker) override;
+    void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne) override;
+    QStringList DateienDialog(QWidget* eltern, const QString& filter) override;
+    std::optional<QString> OrdnerDialog(QWidget* eltern) override;
 };

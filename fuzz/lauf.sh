@@ -29,7 +29,7 @@ fuzze() { # target
 }
 
 # The targets run side by side, so that the whole run takes SECONDS_PER_TARGET.
-ziele=(aufgabendatei parameterwert abtastung)
+ziele=(aufgabendatei parameterwert abtastung protokoll reihe uebersicht)
 laeufe=()
 echo "== Fuzzing ${ziele[*]} for $sekunden s, side by side"
 for ziel in "${ziele[@]}"; do

@@ -3,13 +3,13 @@
 
 #include "pruefung/pruefung.h"
 
+#include "model/funktionstext.h"
 #include "model/zahltext.h"
 #include "plot/abtastung.h"
 #include "plot/geometrie.h"
 #include "plot/leinwand.h"
 #include "tasks/aufgabendatei.h"
-#include "term/termaufbau.h"
-#include "term/vorlesetexte.h"
+#include "tasks/zeilenquelle.h"
 
 #include <algorithm>
 
@@ -194,6 +194,8 @@ Pruefung PruefeAufgabendatei(const QByteArray& inhalt, const QLocale& locale)
             PruefeAufgabenzeile(*zeile, datei.Zeilennummer(), datei.Kopf().ErlaubteTypen, locale);
         befunde.insert(befunde.end(), zeilenbefunde.begin(), zeilenbefunde.end());
     }
+    if (const std::optional<int> zeile = ZeileMitVerborgenemRest(inhalt))
+        befunde.push_back(VerborgenerRest(*zeile));
     if (datei.Kopf().Gelesen && protokoll.ergebnis.Aufgaben == 0) {
         protokoll.zeile = 0;
         protokoll.Melde(Art::Warnung, QStringLiteral("Die Datei enthält keine Aufgabe."));
@@ -211,6 +213,14 @@ std::vector<Befund> PruefeAufgabenzeile(QStringView zeile, int zeilennummer, con
     protokoll.zeile = zeilennummer;
     pruefeAufgabe(LiesAufgabenzeile(*inhalt, locale.decimalPoint()), erlaubteTypen, protokoll);
     return std::move(protokoll.ergebnis.Befunde);
+}
+
+Befund VerborgenerRest(int zeile)
+{
+    return {zeile, Art::Warnung,
+            QStringLiteral("Nach dem Dateiende-Zeichen (Strg+Z) in Zeile %1 stehen noch Zeichen; das Programm liest "
+                           "sie nicht.")
+                .arg(Zahltext(zeile))};
 }
 
 Pruefung UnlesbareDatei(const QString& grund)

@@ -48,6 +48,10 @@ Pruefung PruefeAufgabendatei(const QByteArray& inhalt, const QLocale& locale);
 std::vector<Befund> PruefeAufgabenzeile(QStringView zeile, int zeilennummer, const Typliste& erlaubteTypen,
                                         const QLocale& locale);
 
+// The Warnung that bytes stand after the Ctrl-Z in the line, where the
+// program stops reading.
+Befund VerborgenerRest(int zeile);
+
 // A file that could not be read at all, for the given reason.
 Pruefung UnlesbareDatei(const QString& grund);
 

@@ -4,6 +4,7 @@
 #include "reihe/reihenbearbeitung.h"
 
 #include "model/zahltext.h"
+#include "tasks/zeilenquelle.h"
 
 #include <QUndoCommand>
 
@@ -22,6 +23,21 @@ enum Feld : int {
 };
 
 bool tippbar(int feld) { return feld != FeldTyp; }
+
+// What the undo menu item names: "Rückgängig: Wert ändern".
+QString schritt(int feld)
+{
+    switch (feld) {
+    case FeldTyp:
+        return QStringLiteral("Typ ändern");
+    case FeldAbschnitte:
+        return QStringLiteral("Abschnitte ändern");
+    case FeldBemerkungen:
+        return QStringLiteral("Bemerkungen ändern");
+    default:
+        return QStringLiteral("Wert ändern");
+    }
+}
 
 // The comment and the type line: the comment's keystrokes merge.
 class Kopfbefehl : public QUndoCommand {
@@ -55,7 +71,7 @@ private:
 class Eintragsbefehl : public QUndoCommand {
 public:
     Eintragsbefehl(Reihenbearbeitung& reihe, int index, int feld, Reiheneintrag neu)
-        : QUndoCommand(QStringLiteral("Aufgabe ändern"))
+        : QUndoCommand(schritt(feld))
         , m_reihe(reihe)
         , m_index(index)
         , m_feld(feld)
@@ -181,6 +197,18 @@ QString letzteZeile(const QByteArray& bytes)
 }
 
 constexpr int Kopfzeilen = 1; // the header line
+
+// A remark line that cannot be saved is a Fehler before saving fails; each
+// at its place among the lines, counted from 0.
+std::vector<Befund> bemerkungsbefunde(const QStringList& bemerkungen)
+{
+    std::vector<Befund> befunde;
+    for (qsizetype i = 0; i < bemerkungen.size(); ++i) {
+        if (const std::optional<QString> fehler = Zeilenfehler(bemerkungen[i]))
+            befunde.push_back({static_cast<int>(i), Befund::Art::Fehler, QStringLiteral("Die Bemerkung ") + *fehler});
+    }
+    return befunde;
+}
 
 } // namespace
 
@@ -370,7 +398,8 @@ void Reihenbearbeitung::SchreibeSchluss(const QStringList& schluss)
 void Reihenbearbeitung::Einfuegen(int index, const Reiheneintrag& eintrag)
 {
     m_reihe.Aufgaben.insert(m_reihe.Aufgaben.begin() + index, eintrag);
-    m_aufgabenbefunde.insert(m_aufgabenbefunde.begin() + index, std::vector<Befund>());
+    m_aufgabenbefunde.insert(m_aufgabenbefunde.begin() + index, std::nullopt);
+    ++m_ungeprueft;
     m_auswahl = index;
     pruefeAufgabe(index);
     melde(Reihenaenderung::Art::Struktur, index);
@@ -379,6 +408,7 @@ void Reihenbearbeitung::Einfuegen(int index, const Reiheneintrag& eintrag)
 void Reihenbearbeitung::Entfernen(int index)
 {
     m_reihe.Aufgaben.erase(m_reihe.Aufgaben.begin() + index);
+    m_ungeprueft -= m_aufgabenbefunde[static_cast<std::size_t>(index)] ? 0 : 1;
     m_aufgabenbefunde.erase(m_aufgabenbefunde.begin() + index);
     m_auswahl = std::min(index, Anzahl() - 1);
     melde(Reihenaenderung::Art::Struktur, m_auswahl);
@@ -415,12 +445,20 @@ std::vector<Befund> Reihenbearbeitung::Befunde() const
     std::vector<Befund> alle = m_kopfbefunde;
     int zeile = typzeile();
     for (std::size_t i = 0; i < m_aufgabenbefunde.size(); ++i) {
-        zeile += static_cast<int>(m_reihe.Aufgaben[i].Bemerkungen.size()) + 1;
-        for (Befund befund : m_aufgabenbefunde[i]) {
-            befund.zeile = zeile;
+        for (Befund befund : m_aufgabenbefunde[i].value_or(std::vector<Befund>{})) {
+            befund.zeile += zeile + 1;
             alle.push_back(std::move(befund));
         }
+        zeile += static_cast<int>(m_reihe.Aufgaben[i].Bemerkungen.size()) + 1;
     }
+    const QStringList schluss = m_reihe.Aufgaben.empty() && m_reihe.Schluss.isEmpty() ? QStringList{QString()}
+                                                                                       : m_reihe.Schluss;
+    for (const Befund& befund : bemerkungsbefunde(schluss)) {
+        alle.push_back(befund);
+        alle.back().zeile += zeile + 1;
+    }
+    if (ZeileMitVerborgenemRest(m_reihe.NachDateiende))
+        alle.push_back(VerborgenerRest(zeile + static_cast<int>(schluss.size()) + 1));
     if (m_reihe.Aufgaben.empty())
         alle.push_back({0, Befund::Art::Warnung, QStringLiteral("Die Reihe enthält keine Aufgabe.")});
     return alle;
@@ -455,25 +493,54 @@ void Reihenbearbeitung::pruefeKopf()
         }
 }
 
-// The task's line as the writer writes it, checked on its own; a task the
-// writer refuses is a Fehler of its own.
+// The remark lines and the task's line as the writer writes it, each
+// finding at its line counted from the task's first remark line; a task
+// the writer refuses is a Fehler of its own.
 void Reihenbearbeitung::pruefeAufgabe(int index)
 {
     const Reiheneintrag& eintrag = m_reihe.Aufgaben[static_cast<std::size_t>(index)];
-    std::vector<Befund>& befunde = m_aufgabenbefunde[static_cast<std::size_t>(index)];
+    std::optional<std::vector<Befund>>& befunde = m_aufgabenbefunde[static_cast<std::size_t>(index)];
+    m_ungeprueft -= befunde ? 0 : 1;
+    std::vector<Befund> neu = bemerkungsbefunde(eintrag.Bemerkungen);
+    const int zeile = static_cast<int>(eintrag.Bemerkungen.size());
     const std::variant<QByteArray, QString> bytes = SchreibeAufgabenreihe(einzeln(eintrag), m_locale.decimalPoint());
-    if (const QString* grund = std::get_if<QString>(&bytes))
-        befunde = {{0, Befund::Art::Fehler, *grund}};
-    else
-        befunde = PruefeAufgabenzeile(letzteZeile(std::get<QByteArray>(bytes)), 0, m_reihe.ErlaubteTypen, m_locale);
+    if (const QString* grund = std::get_if<QString>(&bytes)) {
+        neu.push_back({zeile, Befund::Art::Fehler, *grund});
+    } else {
+        const std::vector<Befund> aufgabe =
+            PruefeAufgabenzeile(letzteZeile(std::get<QByteArray>(bytes)), zeile, m_reihe.ErlaubteTypen, m_locale);
+        neu.insert(neu.end(), aufgabe.begin(), aufgabe.end());
+    }
+    befunde = std::move(neu);
 }
 
 void Reihenbearbeitung::pruefeAlle()
 {
     pruefeKopf();
-    m_aufgabenbefunde.assign(m_reihe.Aufgaben.size(), {});
-    for (int i = 0; i < Anzahl(); ++i)
-        pruefeAufgabe(i);
+    m_aufgabenbefunde.assign(m_reihe.Aufgaben.size(), std::nullopt);
+    m_ungeprueft = Anzahl();
+    m_weiter = 0;
+    PruefeWeiter();
+}
+
+// A removal may have moved an unchecked task before the place to go on
+// from, so the search goes round once more while any is left.
+void Reihenbearbeitung::PruefeWeiter()
+{
+    for (int schritt = 0; schritt < Pruefschritt && m_ungeprueft > 0; ++m_weiter) {
+        if (m_weiter >= m_aufgabenbefunde.size())
+            m_weiter = 0;
+        if (m_aufgabenbefunde[m_weiter])
+            continue;
+        pruefeAufgabe(static_cast<int>(m_weiter));
+        ++schritt;
+    }
+}
+
+void Reihenbearbeitung::PruefeFertig()
+{
+    while (m_ungeprueft > 0)
+        PruefeWeiter();
 }
 
 void Reihenbearbeitung::melde(Reihenaenderung::Art art, int index)

@@ -47,6 +47,9 @@ public:
     std::variant<QByteArray, QString> Bytes() const;
     // The series as it stands is the one on disk.
     void Gespeichert() { m_stapel.setClean(); }
+    // The series just opened is one a crash left unsaved: it stays changed
+    // until saved, even when every step is undone.
+    void Wiederhergestellt() { m_stapel.resetClean(); }
     bool Geaendert() const { return !m_stapel.isClean(); }
 
     const Aufgabenreihe& Reihe() const { return m_reihe; }
@@ -82,9 +85,18 @@ public:
     // Moves the selected task one place up (-1) or down (+1).
     void Verschiebe(int richtung);
 
-    // The findings of the whole series in the order of the file, each with
-    // its line.
+    // The findings of the series in the order of the file, each with its
+    // line; of the tasks checked so far.
     std::vector<Befund> Befunde() const;
+    // Checking 100,000 tasks takes seconds, so a series is checked a step of
+    // Pruefschritt tasks at a time: the first step at once when it is opened
+    // or its allowed types change, the rest by PruefeWeiter, a step each
+    // (the window calls it from its event loop), or by PruefeFertig. A task
+    // that changes is checked at once.
+    static constexpr int Pruefschritt = 1000;
+    int Ungeprueft() const { return m_ungeprueft; }
+    void PruefeWeiter();
+    void PruefeFertig();
     // The task whose line or remark lines hold the line; -1 for the head.
     int AufgabeInZeile(int zeile) const;
 
@@ -119,7 +131,10 @@ private:
     int m_auswahl = -1;
     QUndoStack m_stapel;
     std::vector<Befund> m_kopfbefunde;                  // with their lines
-    std::vector<std::vector<Befund>> m_aufgabenbefunde; // by task, lines filled in when asked
+    // By task, lines filled in when asked; nothing while unchecked.
+    std::vector<std::optional<std::vector<Befund>>> m_aufgabenbefunde;
+    int m_ungeprueft = 0;
+    std::size_t m_weiter = 0; // where PruefeWeiter looks for the next unchecked task
 };
 
 // The question before saving a series with a Fehler, naming the Fehler

@@ -3,7 +3,13 @@
 
 #include "reihe/vorschau.h"
 
+#include "model/loesungsweg.h"
 #include "tasks/aufgabenreihe.h"
+
+QString Loesungswegzeile(const Reihenaufgabe* aufgabe)
+{
+    return aufgabe == nullptr ? QString() : BerechneLoesungsweg(aufgabe->Typ, aufgabe->Parameter).Zusammenfassung;
+}
 
 std::optional<QString> Vorschau::Zeichne(QImage& bild, const Reihenaufgabe* aufgabe)
 {

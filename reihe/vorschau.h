@@ -13,6 +13,10 @@
 
 struct Reihenaufgabe;
 
+// The line under the preview: how the task's graph arises from its basic
+// function, in the regional spelling; empty without a task.
+QString Loesungswegzeile(const Reihenaufgabe* aufgabe);
+
 // A task as the pupils' screen shows it: the plane in the display settings
 // every start begins with and the given graph over it, sections and poles
 // included, drawn by the screen's own code into a 576 × 432 picture.

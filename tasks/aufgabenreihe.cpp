@@ -29,23 +29,33 @@ QString zeichenname(char32_t zeichen)
         .arg(QString::fromUcs4(&zeichen, 1), QString::number(zeichen, 16).toUpper().rightJustified(4, u'0'));
 }
 
+} // namespace
+
+std::optional<QString> Zeilenfehler(QStringView zeile)
+{
+    for (const char32_t zeichen : zeile.toUcs4()) {
+        if (istZeilenende(zeichen))
+            return QStringLiteral("enthält einen Zeilenumbruch oder ein Dateiende-Zeichen (Strg+Z); eine Zeile kann "
+                                  "keines aufnehmen.");
+        if (!Windows1252Byte(zeichen))
+            return QStringLiteral("enthält das Zeichen %1, das eine Aufgabendatei (Windows-1252) nicht aufnehmen kann.")
+                .arg(zeichenname(zeichen));
+    }
+    return std::nullopt;
+}
+
+namespace {
+
 // The lines of a task file as bytes, counted from 1 as the reader counts them.
 class Datei {
 public:
     void Zeile(QStringView text)
     {
         ++m_nummer;
-        for (const char32_t zeichen : text.toUcs4()) {
-            if (istZeilenende(zeichen))
-                verweigere(QStringLiteral("enthält einen Zeilenumbruch oder ein Dateiende-Zeichen (Strg+Z); eine "
-                                          "Zeile kann keines aufnehmen."));
-            const std::optional<char> byte = Windows1252Byte(zeichen);
-            if (!byte)
-                verweigere(QStringLiteral("enthält das Zeichen %1, das eine Aufgabendatei (Windows-1252) nicht "
-                                          "aufnehmen kann.")
-                               .arg(zeichenname(zeichen)));
-            m_bytes += *byte;
-        }
+        if (const std::optional<QString> fehler = Zeilenfehler(text))
+            verweigere(*fehler);
+        for (const char32_t zeichen : text.toUcs4())
+            m_bytes += *Windows1252Byte(zeichen);
         m_bytes += "\r\n";
     }
 
@@ -82,6 +92,7 @@ public:
 
     int Nummer() const { return m_nummer; }
     const QByteArray& Bytes() const { return m_bytes; }
+    void Anhaengen(const QByteArray& bytes) { m_bytes += bytes; }
 
 private:
     QByteArray m_bytes;
@@ -164,6 +175,7 @@ std::variant<QByteArray, QString> SchreibeAufgabenreihe(const Aufgabenreihe& rei
                          "eine Aufgabe");
         }
         datei.Bemerkungen(brauchtFuellzeile(reihe) ? QStringList{QString()} : reihe.Schluss);
+        datei.Anhaengen(reihe.NachDateiende);
         return datei.Bytes();
     } catch (const Verweigert& verweigert) {
         return verweigert.grund;
@@ -254,5 +266,6 @@ GeleseneReihe LiesAufgabenreihe(const QByteArray& inhalt, QStringView dezimaltre
     while (!zeilen.AmEnde())
         einsortierer.Zeile(zeilen.LiesZeile());
     einsortierer.Ende();
+    gelesen.Reihe.NachDateiende = AbDateiende(inhalt);
     return gelesen;
 }

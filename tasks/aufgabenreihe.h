@@ -50,7 +50,17 @@ struct Aufgabenreihe {
     // The comment and type lines as read, written as they stand while set;
     // whoever changes Kommentar or ErlaubteTypen clears the matching one.
     std::optional<QString> KommentarUrtext, TypenUrtext;
+    // The Ctrl-Z that ended the file read and the bytes after it, which the
+    // program never reads; written back after the last line as they stood,
+    // so that saving loses nothing a teacher wrote there.
+    QByteArray NachDateiende;
 };
+
+// Why a line cannot stand in a task file as it is: "enthält das Zeichen
+// „✓“ (U+2713), das eine Aufgabendatei (Windows-1252) nicht aufnehmen
+// kann." for its first character Windows-1252 cannot hold, or the like
+// for a line end or a Ctrl-Z; nothing when the line can be written.
+std::optional<QString> Zeilenfehler(QStringView zeile);
 
 // The bytes of a task file for a series: the header line, CR LF after every
 // line, Windows-1252. Numbers are written with the given decimal separator,

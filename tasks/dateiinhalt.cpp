@@ -110,10 +110,17 @@ std::optional<QString> SchreibeDateiinhalt(const QString& pfad, const QByteArray
     if (QFileInfo(pfad).isDir())
         return gescheitert(QStringLiteral("Das ist ein Ordner"));
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
+    // Unbuffered, a failing write reports the system's reason itself (a full
+    // disk, a file size limit). A write that stops short says no reason: the
+    // next one, for the rest, fails with it.
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return gescheitert(datei.errorString());
-    if (datei.write(inhalt) != inhalt.size())
-        return gescheitert(datei.errorString());
+    for (qsizetype geschrieben = 0; geschrieben < inhalt.size();) {
+        const qint64 stueck = datei.write(inhalt.constData() + geschrieben, inhalt.size() - geschrieben);
+        if (stueck <= 0)
+            return gescheitert(datei.errorString());
+        geschrieben += stueck;
+    }
     if (!datei.commit())
         return gescheitert(datei.errorString());
     return std::nullopt;

@@ -61,6 +61,8 @@ void schreibeAufgabe(QXmlStreamWriter& xml, const Protokollaufgabe& a)
     xml.writeAttribute(Namensraum, QStringLiteral("abschnitte"), abschnitte(a.Abschnitte));
     xml.writeAttribute(Namensraum, QStringLiteral("antworten"), antworten(a.Antworten));
     xml.writeAttribute(Namensraum, QStringLiteral("uebersprungen"), a.Uebersprungen ? QStringLiteral("ja") : QStringLiteral("nein"));
+    if (a.LoesungswegAngesehen)
+        xml.writeAttribute(Namensraum, QStringLiteral("loesungsweg"), QStringLiteral("angesehen"));
 }
 
 // Every number of a field, or nothing when one is not a number.
@@ -132,7 +134,7 @@ std::optional<Protokollaufgabe> liesAufgabe(const QXmlStreamAttributes& attribut
     if (!vorgabe || !bereich || !liste)
         return std::nullopt;
     return Protokollaufgabe{feld("art") == QLatin1String("test"), vorgabe->Typ, vorgabe->Parameter, *bereich, *liste,
-                            feld("uebersprungen") == QLatin1String("ja")};
+                            feld("uebersprungen") == QLatin1String("ja"), feld("loesungsweg") == QLatin1String("angesehen")};
 }
 
 // The last packet that names the record's namespace: a tool that changes

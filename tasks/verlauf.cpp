@@ -10,7 +10,7 @@
 
 bool Protokollaufgabe::Geloest() const
 {
-    return std::ranges::any_of(Antworten, [](const Antwort& a) { return a.Richtig; });
+    return !LoesungswegAngesehen && std::ranges::any_of(Antworten, [](const Antwort& a) { return a.Richtig; });
 }
 
 Zusammenfassung Zaehle(const std::vector<Protokollaufgabe>& aufgaben)
@@ -28,7 +28,7 @@ void Verlauf::Gestellt(bool test, const QString& arbeitsform, int Typ, const Par
 {
     if (m_arbeitsformen.isEmpty() || m_arbeitsformen.back() != arbeitsform)
         m_arbeitsformen << arbeitsform;
-    m_aufgaben.push_back({test, Typ, parameter, abschnitte, {}, false});
+    m_aufgaben.push_back({test, Typ, parameter, abschnitte, {}, false, false});
 }
 
 void Verlauf::Beantwortet(int Typ, const ParameterSatz& parameter, bool richtig)
@@ -45,6 +45,12 @@ void Verlauf::Uebersprungen()
 {
     if (!m_aufgaben.empty())
         m_aufgaben.back().Uebersprungen = true;
+}
+
+void Verlauf::LoesungswegAngesehen()
+{
+    if (!m_aufgaben.empty())
+        m_aufgaben.back().LoesungswegAngesehen = true;
 }
 
 std::vector<Protokollaufgabe> Testaufgaben(const std::vector<Protokollaufgabe>& aufgaben)

@@ -30,6 +30,7 @@ struct Protokollaufgabe {
     ::Abschnitte Abschnitte;
     std::vector<Antwort> Antworten; // in the order they were drawn
     bool Uebersprungen = false;
+    bool LoesungswegAngesehen = false; // then an answer drawn after it does not solve the task
 
     bool ErsterVersuchRichtig() const { return !Antworten.empty() && Antworten.front().Richtig; }
     bool Geloest() const;
@@ -64,6 +65,8 @@ public:
     // (a display option redraws it) is not a new one.
     void Beantwortet(int Typ, const ParameterSatz& parameter, bool richtig);
     void Uebersprungen();
+    // The pupil had the last task's solution shown.
+    void LoesungswegAngesehen();
 
     const std::vector<Protokollaufgabe>& Aufgaben() const { return m_aufgaben; }
     // The tests and task files of the run, in order, each named once in a row.

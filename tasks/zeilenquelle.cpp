@@ -35,6 +35,21 @@ QChar zeichen(unsigned char byte)
 
 } // namespace
 
+QByteArray AbDateiende(const QByteArray& inhalt)
+{
+    const qsizetype ende = inhalt.indexOf(DateiendeZeichen);
+    return ende < 0 ? QByteArray() : inhalt.sliced(ende);
+}
+
+std::optional<int> ZeileMitVerborgenemRest(const QByteArray& inhalt)
+{
+    const qsizetype ende = inhalt.indexOf(DateiendeZeichen);
+    if (ende < 0 || ende + 1 == inhalt.size())
+        return std::nullopt;
+    // Every line end holds one CR, a CR LF as well as a lone CR.
+    return static_cast<int>(QByteArrayView(inhalt).first(ende).count(WagenruecklaufZeichen)) + 1;
+}
+
 QString AusWindows1252(QByteArrayView bytes)
 {
     QString text;

@@ -23,6 +23,15 @@ QString AusWindows1252(QByteArrayView bytes);
 // Windows-1252 cannot hold it.
 std::optional<char> Windows1252Byte(char32_t zeichen);
 
+// The byte 26 that ends the file and every byte after it, as they stand;
+// empty when the file holds no Ctrl-Z.
+QByteArray AbDateiende(const QByteArray& inhalt);
+
+// The line the first Ctrl-Z stands in, counted from 1 as Zeilenquelle
+// counts, when any byte follows it: bytes a teacher may have written but the
+// program never reads. Nothing for a file without them.
+std::optional<int> ZeileMitVerborgenemRest(const QByteArray& inhalt);
+
 // Hands out the lines of a file held in memory, one at a time.
 class Zeilenquelle {
 public:

@@ -4,12 +4,12 @@
 #include "term/funktionsterm.h"
 
 #include "basis/aussehen.h"
+#include "model/funktionstext.h"
 #include "model/hilfen.h"
 #include "model/zahltext.h"
 #include "term/bausteine.h"
-#include "term/parameterfeld.h"
 #include "term/parametereingabe.h"
-#include "term/vorlesetexte.h"
+#include "term/parameterfeld.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>

@@ -7,12 +7,16 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QGroupBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <clocale>
 #include <stdexcept>
 
@@ -59,6 +63,39 @@ QString Zeilen(const std::vector<const char*>& texte)
     for (const QString& zeile : Texte(texte))
         zeilen += zeile + QLatin1Char('\n');
     return zeilen;
+}
+
+QString Poppler(const QString& programm, const QStringList& argumente)
+{
+    QProcess prozess;
+    prozess.start(programm, argumente);
+    EXPECT_TRUE(prozess.waitForFinished(60000)) << programm.toStdString() << " (poppler-utils) did not run";
+    EXPECT_EQ(prozess.exitCode(), 0) << prozess.readAllStandardError().toStdString();
+    return QString::fromUtf8(prozess.readAllStandardOutput());
+}
+
+Testprotokoll Protokoll(const char* name, const char* klasse, const char* verlauf)
+{
+    Testprotokoll p{QString::fromUtf8(name), QString::fromUtf8(klasse), QDateTime(QDate(2026, 12, 9), QTime(9, 0)),
+                    QStringLiteral("Test"), QStringLiteral("0.1.0"), {}};
+    for (const char* c = verlauf; *c != '\0'; ++c) {
+        const char art = static_cast<char>(std::toupper(*c));
+        Protokollaufgabe a{std::isupper(*c) != 0, Gerade, {{2, 1, 0, 0}}, {}, {}, art == 'S'};
+        if (art == 'F')
+            a.Antworten = {{Gerade, {{2, -1, 0, 0}}, false}, {Gerade, {{2, 1, 0, 0}}, true}};
+        if (art == 'R')
+            a.Antworten = {{Gerade, {{2, 1, 0, 0}}, true}};
+        p.Aufgaben.push_back(a);
+    }
+    return p;
+}
+
+QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByteArray& inhalt)
+{
+    QFile datei(ordner.filePath(QString::fromUtf8(name)));
+    EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(inhalt);
+    return datei.fileName();
 }
 
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
@@ -143,6 +180,13 @@ Dialoge::Speicherantwort AufzeichnendeDialoge::FrageSpeichern(QWidget*, const QS
     return naechsteAntwort(speicherfrageAntworten, Speicherantwort::Abbrechen);
 }
 
+Dialoge::Wiederherstellantwort AufzeichnendeDialoge::FrageWiederherstellen(QWidget*, const QString& titel,
+                                                                           const QString& text)
+{
+    boxen.push_back({Art::Meldung, titel, text});
+    return naechsteAntwort(wiederherstellAntworten, Wiederherstellantwort::Spaeter);
+}
+
 std::optional<QColor> AufzeichnendeDialoge::WaehleFarbe(QWidget*, const QColor& farbe)
 {
     farbvorgaben.push_back(farbe);
@@ -166,6 +210,29 @@ void AufzeichnendeDialoge::ZeigeModal(QDialog& fenster)
         ADD_FAILURE() << fenster.objectName().toStdString() << " stays open";
         fenster.reject();
     }
+}
+
+QStringList AufzeichnendeDialoge::DateienDialog(QWidget*, const QString&) { return dateienAntwort; }
+
+std::optional<QString> AufzeichnendeDialoge::OrdnerDialog(QWidget*) { return ordnerAntwort; }
+
+std::optional<bool> AufzeichnendeDialoge::Ankreuzen(QWidget*, const QString&, const QString& text, bool vorgabe)
+{
+    ankreuzFragen.emplace_back(text, vorgabe);
+    return naechsteAntwort(ankreuzAntworten, std::optional<bool>());
+}
+
+bool AufzeichnendeDialoge::Drucken(QWidget*, QPrinter& drucker)
+{
+    drucker.setOutputFileName(druckDatei.value_or(QString()));
+    return druckDatei.has_value();
+}
+
+void AufzeichnendeDialoge::Druckvorschau(QWidget*, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne)
+{
+    ++vorschauen;
+    drucker.setOutputFileName(vorschauDatei);
+    zeichne(drucker);
 }
 
 int SkriptZufall::R(int n)

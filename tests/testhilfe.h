@@ -4,11 +4,13 @@
 #pragma once
 
 #include "dialogs/dialoge.h"
+#include "tasks/protokoll.h"
 #include "tasks/zufall.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <deque>
@@ -16,6 +18,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Whether the regional settings named by the environment (LC_ALL, LANG)
@@ -50,6 +53,16 @@ private:
 QStringList Texte(const std::vector<const char*>& texte);
 // The same texts as the lines of a printed output, each ended by "\n".
 QString Zeilen(const std::vector<const char*>& texte);
+
+// What a poppler tool (pdftotext, pdfinfo, pdftoppm) prints; fails the test
+// when it cannot run.
+QString Poppler(const QString& programm, const QStringList& argumente);
+// A record of 9 December 2026 with one letter per task of a straight line
+// f(x) = 2·x + 1: R right at once, F first wrong (2·x - 1), then right, S
+// skipped, O open; a lower-case letter is a task of a task file.
+Testprotokoll Protokoll(const char* name, const char* klasse, const char* verlauf);
+// Writes a file into the folder and gives its path.
+QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByteArray& inhalt);
 
 // Readable failure messages for Qt's strings.
 void PrintTo(const QString& text, std::ostream* aus);
@@ -100,10 +113,11 @@ public:
     // Records the suggestion, and answers with speicherAntwort.
     std::optional<QString> SpeicherDialog(QWidget* eltern, const QString& filter, const QString& endung,
                                           const QString& vorschlag) override;
-    // Both record the question as a Meldung box and answer from their queue;
+    // Each records the question as a Meldung box and answers from its queue;
     // a question beyond it fails the test and cancels.
     bool Frage(QWidget* eltern, const QString& titel, const QString& text) override;
     Speicherantwort FrageSpeichern(QWidget* eltern, const QString& titel, const QString& text) override;
+    Wiederherstellantwort FrageWiederherstellen(QWidget* eltern, const QString& titel, const QString& text) override;
 
     std::deque<AuswahlAntwort> auswahlAntworten;
     std::vector<AuswahlBeimOeffnen> auswahlGeoeffnet;
@@ -117,11 +131,32 @@ public:
     QStringList speicherVorschlaege;
     std::deque<bool> frageAntworten;
     std::deque<Speicherantwort> speicherfrageAntworten;
+    std::deque<Wiederherstellantwort> wiederherstellAntworten;
     std::vector<Box> boxen;
     std::deque<std::optional<QColor>> farbantworten; // nullopt cancels
     std::vector<QColor> farbvorgaben;
     std::function<void(QDialog&)> bedienung;
+    // Record the check box's text and answer from the queue; a dialog
+    // beyond it fails the test and cancels.
+    std::optional<bool> Ankreuzen(QWidget* eltern, const QString& titel, const QString& text, bool vorgabe) override;
+    // The printer prints into the PDF file druckDatei; nothing cancels.
+    bool Drucken(QWidget* eltern, QPrinter& drucker) override;
+    // The preview's pages go into the PDF file vorschauDatei, as the
+    // preview would show them.
+    void Druckvorschau(QWidget* eltern, QPrinter& drucker, const std::function<void(QPrinter&)>& zeichne) override;
+    std::vector<std::pair<QString, bool>> ankreuzFragen; // text and default
+    std::deque<std::optional<bool>> ankreuzAntworten;
+    std::optional<QString> druckDatei;
+    QString vorschauDatei;
     QStringList gezeigt; // objectNames of the windows shown
+
+    // Answer with dateienAntwort and ordnerAntwort.
+    QStringList DateienDialog(QWidget* eltern, const QString& filter) override;
+    std::optional<QString> OrdnerDialog(QWidget* eltern) override;
+
+    QStringList dateienAntwort;
+    std::optional<QString> ordnerAntwort;
+    int vorschauen = 0; // how often the preview was shown
 };
 
 // Answers R(n) from a script and records the n of every draw; a draw

@@ -43,24 +43,24 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 gesamt=$SECONDS
-# Each step runs in a subshell with errexit of its own: called after "||",
-# a function would run with errexit ignored, and a failed command inside it
-# would go unnoticed (as a broken Qt build once was marked finished).
-schritt() { # name, function
-    local beginn=$SECONDS status=0
-    echo "== $1"
-    set +e
-    (
-        set -e
-        "$2"
-    )
-    status=$?
-    set -e
-    echo "== $1: status $status after $(((SECONDS - beginn) / 60)) min $(((SECONDS - beginn) % 60)) s"
-    if [ "$status" -ne 0 ]; then
-        echo "== FAILED at: $1 (after $(((SECONDS - gesamt) / 60)) min)" >&2
-        exit 1
+laufender_schritt=
+# With set -e a failing command ends the script; the trap names the step.
+# (A step must not run as "schritt ... || ...": that would switch set -e
+# off inside it.)
+melde_abbruch() {
+    local status=$?
+    if [ "$status" -ne 0 ] && [ -n "$laufender_schritt" ]; then
+        echo "== FAILED at: $laufender_schritt (status $status, after $(( (SECONDS - gesamt) / 60 )) min)" >&2
     fi
+}
+trap melde_abbruch EXIT
+schritt() { # name, function
+    local beginn=$SECONDS
+    echo "== $1"
+    laufender_schritt=$1
+    "$2"
+    laufender_schritt=
+    echo "== $1: done after $(( (SECONDS - beginn) / 60 )) min $(( (SECONDS - beginn) % 60 )) s"
 }
 
 installiere() {
@@ -133,7 +133,7 @@ EOF
 schritt "Installing the cross compiler, Wine and NSIS" installiere
 schritt "Building Qt for Windows" baue_qt
 if [ "${1:-}" = qt ]; then
-    echo "== PASSED: Qt for Windows is ready in $(qt_ordner)/prefix ($(((SECONDS - gesamt) / 60)) min)"
+    echo "== PASSED: Qt for Windows is ready in $(qt_ordner)/prefix ($(( (SECONDS - gesamt) / 60 )) min)"
     exit 0
 fi
 
@@ -255,6 +255,7 @@ pruefe_arbeitsblatt() {
 pruefe_fenster() {
     local bild=$BAU/kurvix-unter-wine.png fenster=
     (cd "$PRUEFUNG" && LANG=de_DE.UTF-8 WINEPREFIX=$PRUEFUNG/prefix exec wine "$INHALT/kurvix.exe" sinus.sba) &
+    local programm=$!
     for _ in $(seq 60); do
         fenster=$(xdotool search --name 'Strecken von Schaubildern' 2> /dev/null | head -n 1) && [ -n "$fenster" ] && break
         sleep 1
@@ -273,7 +274,7 @@ pruefe_fenster() {
     local titel
     titel=$(xprop -id "$fenster" _NET_WM_NAME)
     WINEPREFIX=$PRUEFUNG/prefix wineserver -k 2> /dev/null || true
-    wait
+    wait "$programm" || true
     [[ $titel == *'"  Übungsprogramm zum Verschieben und Strecken von Schaubildern (by Talvenhorn)"'* ]] ||
         fehler "the window has not the German caption"
     # Both graphs are drawn in their full colours: the given one blue, the
@@ -295,6 +296,7 @@ pixel() { # picture, colour: how many pixels have exactly that colour
 zeige_lizenzseite() { # prefix, setup
     local fenster=
     WINEPREFIX=$1 wine "$2" &
+    local setup=$!
     for _ in $(seq 60); do
         fenster=$(xdotool search --name '^Installation von Kurvix' 2> /dev/null | head -n 1) && [ -n "$fenster" ] && break
         sleep 1
@@ -302,7 +304,7 @@ zeige_lizenzseite() { # prefix, setup
     sleep 2
     import -window root "$BAU/kurvix-setup-lizenz.png"
     WINEPREFIX=$1 wineserver -k 2> /dev/null || true
-    wait
+    wait "$setup" || true
     [ -n "$fenster" ] || fehler "the setup showed no window"
 }
 
@@ -343,11 +345,13 @@ pruefe_setup() {
 
 schritt "Cross-building Kurvix" baue_kurvix
 schritt "Making the setup" mache_setup
-trap halte_an EXIT
+# From here on the end of the script also stops Wine and the X server; the
+# failed step is named first, while the status is still the step's.
+trap 'melde_abbruch; halte_an' EXIT
 starte_xserver
 schritt "Making a Wine prefix for the tests" bereite_pruefung_vor
 schritt "Testing --version, --help and --pruefe under Wine" pruefe_befehle
 schritt "Testing --arbeitsblatt under Wine" pruefe_arbeitsblatt
 schritt "Testing the window under Wine" pruefe_fenster
 schritt "Testing the silent setup under Wine" pruefe_setup
-echo "== PASSED: $(ls "$BAU"/Kurvix-Setup-*.exe), screenshot $BAU/kurvix-unter-wine.png ($(((SECONDS - gesamt) / 60)) min $(((SECONDS - gesamt) % 60)) s)"
+echo "== PASSED: $(ls "$BAU"/Kurvix-Setup-*.exe), screenshot $BAU/kurvix-unter-wine.png ($(( (SECONDS - gesamt) / 60 )) min $(( (SECONDS - gesamt) % 60 )) s)"

@@ -51,6 +51,7 @@ const Aufruf Aufrufe[] = {
       "  --reihe                schreibt Zufallsaufgaben als Aufgabendatei",
       "  -o, --ausgabe <Datei>  die PDF-Datei, mit --reihe die Aufgabendatei (.sba)",
       "  --groesse <Prozent>    zeigt das Fenster in dieser Größe, 100 bis 300 (für",
+      "  --uebersicht           öffnet das Fenster „Klassenübersicht“ mit den",
       "Argumente:",
       "  Aufgabendatei          die zu öffnende Aufgabendatei (.sba)"}},
     {"HilfeKurzGehtEinerDateiVor", {"a.sba", "-h"}, Auftrag::Art::Ausgabe, {}, 0, {"Optionen:"}},
@@ -77,6 +78,16 @@ const Aufruf Aufrufe[] = {
      FalscherAufruf,
      {"kurvix: --pruefe und --arbeitsblatt gehen nicht zusammen."}},
     {"HilfeVorPruefen", {"--pruefe", "a.sba", "--help"}, Auftrag::Art::Ausgabe, {}, 0, {"Optionen:"}},
+    {"UebersichtOhneDatei", {"--uebersicht"}, Auftrag::Art::Uebersicht, {}, 0, {}},
+    {"UebersichtMitOrdner", {"--uebersicht", "a.pdf", "klasse 10b"}, Auftrag::Art::Uebersicht, {"a.pdf", "klasse 10b"}, 0, {}},
+    {"UebersichtUndAuswertung", {"--uebersicht", "--auswertung", "a.pdf"}, Auftrag::Art::Ausgabe, {}, FalscherAufruf,
+     {"kurvix: --uebersicht geht nicht zusammen mit anderen Aufträgen."}},
+    {"UebersichtUndArbeitsblatt",
+     {"--uebersicht", "--zufall", "3"},
+     Auftrag::Art::Ausgabe,
+     {},
+     FalscherAufruf,
+     {"kurvix: --uebersicht geht nicht zusammen mit anderen Aufträgen."}},
     {"AuswertungMehrererProtokolle", {"--auswertung", "a.pdf", "b c.pdf"}, Auftrag::Art::Auswertung, {"a.pdf", "b c.pdf"}, 0, {}},
     {"AuswertungOhneProtokoll",
      {"--auswertung"},
@@ -130,6 +141,15 @@ TEST(Befehlszeile, HilfeNenntDenAufruf)
     const Auftrag auftrag = LiesBefehlszeile({QStringLiteral("kurvix"), QStringLiteral("--help")});
     EXPECT_TRUE(auftrag.Text.startsWith(QStringLiteral("Aufruf: "))) << auftrag.Text.toStdString();
     EXPECT_TRUE(auftrag.Text.contains(QStringLiteral(" [Optionen] [Aufgabendatei]\n"))) << auftrag.Text.toStdString();
+}
+
+TEST(Auswertung, AusgabeMitOderOhneO)
+{
+    const auto ausgabe = [](QStringList argumente) {
+        return LiesBefehlszeile(QStringList{QStringLiteral("kurvix"), QStringLiteral("--auswertung")} + argumente).Auswertung;
+    };
+    EXPECT_EQ(ausgabe(Texte({"a.pdf", "-o", "klasse.pdf"})), (Auswertungsauftrag{Texte({"a.pdf"}), QStringLiteral("klasse.pdf")}));
+    EXPECT_EQ(ausgabe(Texte({"a.pdf", "b.pdf"})), (Auswertungsauftrag{Texte({"a.pdf", "b.pdf"}), QStringLiteral("auswertung.csv")}));
 }
 
 } // namespace

@@ -56,6 +56,7 @@ const Blattaufruf Blattaufrufe[] = {
     {"AusgabeLang", {"--ausgabe", "b.pdf", "--arbeitsblatt", "k.sba"}, ausDatei("k.sba", "b.pdf")},
     {"NebenDerDatei", {"--arbeitsblatt", "klasse 10/reihe.1.sba"}, ausDatei("klasse 10/reihe.1.sba", "klasse 10/reihe.1.pdf")},
     {"DateiOhneEndung", {"--arbeitsblatt", "a.b/reihe"}, ausDatei("a.b/reihe", "a.b/reihe.pdf")},
+    {"MitLoesungsweg", {"--loesungsweg", "--arbeitsblatt", "k.sba"}, [] { auto a = ausDatei("k.sba", "k.pdf"); a.Loesungsweg = true; return a; }()},
     {"ZufallMitAllem",
      {"--arbeitsblatt", "--zufall", "5", "--typen", "3,5", "--stufe", "0", "--saat", "42", "-o", "z.pdf"},
      zufall(5, {Parabel2, Sinus}, SehrLeicht, 42, "z.pdf")},
@@ -128,6 +129,7 @@ const Fehlaufruf Fehlaufrufe[] = {
     {"SaatZuGross", {"--arbeitsblatt", "--zufall", "2", "--saat", "2147483648"},
      "kurvix: --saat erwartet eine ganze Zahl von 0 bis 2147483647, nicht „2147483648“."},
     {"ReiheUndBlatt", {"--reihe", "--arbeitsblatt", "--zufall", "2"}, "kurvix: --reihe und --arbeitsblatt gehen nicht zusammen."},
+    {"LoesungswegOhneBlatt", {"--reihe", "--zufall", "2", "--loesungsweg"}, "kurvix: --loesungsweg gilt nur mit --arbeitsblatt."},
     {"ReiheOhneZufall", {"--reihe", "-o", "r.sba"},
      "kurvix: --reihe schreibt Zufallsaufgaben: Es braucht --zufall N und keine Aufgabendatei."},
     {"ReiheAusDatei", {"--reihe", "k.sba", "--zufall", "2"},
@@ -169,6 +171,15 @@ QString pdftext(const QString& pdf)
 class BlattlaufTest : public ::testing::Test {
 protected:
     QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
+
+    // A task file with the head and the lines after it.
+    void schreibeAufgaben(const char* name, const QByteArray& zeilen)
+    {
+        QFile datei(pfad(name));
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n" + zeilen);
+    }
+
     QTemporaryDir ordner;
 };
 
@@ -198,11 +209,7 @@ TEST_F(BlattlaufTest, OhneSaatNenntDasProgrammSeine)
 
 TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
 {
-    QFile datei(pfad("reihe.sba"));
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n"
-                "Parabeln\r\n3\r\n3 2 1\r\n3 1 0 0\r\n");
-    datei.close();
+    schreibeAufgaben("reihe.sba", "Parabeln\r\n3\r\n3 2 1\r\n3 1 0 0\r\n");
     const Programmlauf lauf = StarteProgramm({QStringLiteral("--arbeitsblatt"), QStringLiteral("reihe.sba")}, ordner.path());
     EXPECT_EQ(lauf.status, 0);
     EXPECT_EQ(lauf.ausgabe, QStringLiteral("Arbeitsblatt geschrieben: reihe.pdf\n"));
@@ -211,6 +218,21 @@ TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
     const QString text = pdftext(pfad("reihe.pdf"));
     EXPECT_TRUE(text.contains(QStringLiteral("Parabeln")));
     EXPECT_TRUE(text.contains(QStringLiteral("f(x) = 2·(x + 1)²"))) << text.toStdString();
+}
+
+// Each summary stands under its answer, wrapped where it is long.
+TEST_F(BlattlaufTest, LoesungswegUnterDerLoesung)
+{
+    schreibeAufgaben("wege.sba", "Wege\r\n3 5\r\n3 -2 -1 3\r\n5 3 2 -1 1\r\n");
+    const Programmlauf lauf = StarteProgramm({"--arbeitsblatt", "wege.sba", "--loesungsweg"}, ordner.path());
+    EXPECT_EQ(lauf.status, 0) << lauf.fehlerausgabe.toStdString();
+    const QString text = pdftext(pfad("wege.pdf")).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("f(x) = -2·(x - 1)² + 3 Parabel Die Normalparabel wird mit dem Faktor 2 "
+                                             "gestreckt, an der x-Achse gespiegelt, um 1 nach rechts und um 3 nach oben "
+                                             "verschoben. 2. f(x) = 3·sin(2·(x - 1)) + 1 Sinusfunktion Die Sinuskurve "
+                                             "wird in x-Richtung mit dem Faktor 1/2 gestaucht, in y-Richtung mit dem Faktor "
+                                             "3 gestreckt, um 1 nach rechts und um 1 nach oben verschoben.")))
+        << text.toStdString();
 }
 
 // The first tasks are those the worksheet with the same seed and options

@@ -3,6 +3,7 @@
 
 #include "fenstertest.h"
 
+#include <QAccessible>
 #include <QMenu>
 
 namespace {
@@ -24,7 +25,7 @@ protected:
 TEST_F(HilfenTest, UntermenueAmEndeDerOptionen)
 {
     EXPECT_EQ(hilfen(), Texte({"Schaubild folgt der Eingabe 01", "Tipps nach falscher Antwort 01",
-                               "Hinweis bei gleichem Schaubild 11"}));
+                               "Hinweis bei gleichem Schaubild 11", " 01", "Lösungsweg zeigen 00"}));
     menue("MemEinfachesZeichnen");
     waehle(Parabel2);
     feld(Parabel2, 0)->setText(MitTrenner("1,5"));
@@ -42,11 +43,12 @@ TEST_F(HilfenTest, UntermenueAmEndeDerOptionen)
     const auto* hinweis = kind<QLabel>("LHinweis");
     EXPECT_EQ(hinweis->isVisible() ? hinweis->text() : QString(), QStringLiteral("Der Funktionstyp passt nicht."));
     EXPECT_EQ(hinweis->geometry(), QRect(4, 0, 216, 97));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(hinweis))->text(QAccessible::Name), hinweis->text()) << "read out";
     zufall.zuege.insert(zufall.zuege.end(), {0, 7, 1, 18});
     starte(Modus::Test, {Gerade, Betrag});
     EXPECT_FALSE(hinweis->isVisible()) << "a new task, a new answer";
     EXPECT_EQ(hilfen(), Texte({"Schaubild folgt der Eingabe 10", "Tipps nach falscher Antwort 10",
-                               "Hinweis bei gleichem Schaubild 11"}));
+                               "Hinweis bei gleichem Schaubild 11", " 01", "Lösungsweg zeigen 00"}));
 }
 
 } // namespace

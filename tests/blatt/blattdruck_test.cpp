@@ -6,7 +6,6 @@
 #include "testhilfe.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -17,16 +16,6 @@
 #include <vector>
 
 namespace {
-
-// What a poppler tool prints; fails the test when it cannot run.
-QString poppler(const QString& programm, const QStringList& argumente)
-{
-    QProcess prozess;
-    prozess.start(programm, argumente);
-    EXPECT_TRUE(prozess.waitForFinished(60000)) << programm.toStdString() << " (poppler-utils) did not run";
-    EXPECT_EQ(prozess.exitCode(), 0) << prozess.readAllStandardError().toStdString();
-    return QString::fromUtf8(prozess.readAllStandardOutput());
-}
 
 Arbeitsblatt dreiAufgaben()
 {
@@ -55,7 +44,7 @@ protected:
 
 TEST_F(BlattdruckTest, ZweiSeitenAufgabenUndEineSeiteLoesungenAufA4)
 {
-    const QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("595 x 842 pts (A4)"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Verschobene Schaubilder"))));
@@ -63,7 +52,7 @@ TEST_F(BlattdruckTest, ZweiSeitenAufgabenUndEineSeiteLoesungenAufA4)
 
 TEST_F(BlattdruckTest, DieSchriftIstEingebettet)
 {
-    const QString schriften = poppler(QStringLiteral("pdffonts"), {pdf});
+    const QString schriften = Poppler(QStringLiteral("pdffonts"), {pdf});
     for (const char* schnitt : {"LiberationSans", "LiberationSans-Bold"})
         EXPECT_TRUE(schriften.contains(QRegularExpression(QStringLiteral("\\n%1 .* yes ").arg(QLatin1String(schnitt)))))
             << schnitt << " in " << schriften.toStdString();
@@ -78,12 +67,12 @@ TEST_F(BlattdruckTest, EinRechenfehlerWirdGemeldet)
 
 TEST_F(BlattdruckTest, TexteStehenAufIhrenSeiten)
 {
-    const QString erste = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"),
+    const QString erste = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"),
                                                                 QStringLiteral("-l"), QStringLiteral("1"), pdf,
                                                                 QStringLiteral("-")});
     EXPECT_TRUE(erste.contains(QStringLiteral("Verschobene Schaubilder")));
     EXPECT_EQ(erste.count(QStringLiteral("f(x) =")), 2) << erste.toStdString();
-    const QString loesungen = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("3"),
+    const QString loesungen = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("3"),
                                                                     QStringLiteral("-l"), QStringLiteral("3"), pdf,
                                                                     QStringLiteral("-")});
     for (const char* text : {"Lösungen", "f(x) = x", "f(x) = x² - 2", "f(x) = 2ˣ", "Parabel"})
@@ -94,7 +83,7 @@ TEST_F(BlattdruckTest, TexteStehenAufIhrenSeiten)
 QImage seite(const QString& pdf, int nummer, const QString& ordner)
 {
     const QString n = QString::number(nummer);
-    poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("127"),
+    Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("127"),
                                          QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-singlefile"),
                                          pdf, ordner + QStringLiteral("/seite")});
     return QImage(ordner + QStringLiteral("/seite.png")).convertToFormat(QImage::Format_RGB32);
@@ -155,7 +144,7 @@ struct Wort {
 
 std::vector<Wort> woerter(const QString& pdf)
 {
-    const QString xhtml = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"),
+    const QString xhtml = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"),
                                                                QStringLiteral("1"), QStringLiteral("-l"),
                                                                QStringLiteral("1"), pdf, QStringLiteral("-")});
     static const QRegularExpression muster(QStringLiteral(

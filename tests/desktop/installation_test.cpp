@@ -85,6 +85,9 @@ TEST_F(InstallationTest, GenauDieseDateien)
     QStringList erwartet{"bin/kurvix", "share/applications/kurvix.desktop", "share/mime/packages/kurvix.xml",
                          "share/man/man1/kurvix.1.gz", "share/metainfo/de.kurvix.Kurvix.metainfo.xml",
                          "share/doc/kurvix/copyright", "share/doc/kurvix/changelog.Debian.gz",
+                         "share/doc/kurvix/handbuch.md", "share/doc/kurvix/hauptfenster.png",
+                         "share/doc/kurvix/aufgabenreihe.png", "share/doc/kurvix/arbeitsblatt.png",
+                         "share/doc/kurvix/testprotokoll.png", "share/doc/kurvix/klassenuebersicht.png",
                          "share/lintian/overrides/kurvix"};
     for (const char* groesse : Symbolgroessen)
         erwartet << QStringLiteral("share/icons/hicolor/%1x%1/apps/kurvix.png").arg(QLatin1String(groesse));
@@ -155,6 +158,8 @@ TEST_F(InstallationTest, MenueeintragIstGueltig)
         "MimeType=application/x-kurvix-aufgabendatei;",
         "Name=Kurvix groß (für den Beamer)",
         "Exec=kurvix --groesse 175",
+        "Name=Testprotokolle auswerten",
+        "Exec=kurvix --uebersicht",
     };
     for (const char* zeile : schluessel)
         EXPECT_TRUE(zeilen.contains(QString::fromUtf8(zeile))) << zeile;

@@ -73,6 +73,18 @@ const Prueffall Prueffaelle[] = {
      {"a.sba:3: Fehler: '1,5' ist kein gültiger Integerwert.", "a.sba: 0 Aufgaben, 1 Fehler, 0 Warnungen"}},
     {"KeineAufgabe", crlf({Kopfzeile, "Kommentar", "1", "* bald mehr"}),
      {"a.sba: Warnung: Die Datei enthält keine Aufgabe.", "a.sba: 0 Aufgaben, 0 Fehler, 1 Warnung"}},
+    // What stands after a Ctrl-Z is never read; a Ctrl-Z that ends the file hides nothing.
+    {"TextNachStrgZ", mitAllenTypen({"3 1 0 0"}) + "\x1A" "3 1 2 0\r\n",
+     {"a.sba:5: Warnung: Nach dem Dateiende-Zeichen (Strg+Z) in Zeile 5 stehen noch Zeichen; das Programm liest sie "
+      "nicht.",
+      "a.sba: 1 Aufgabe, 0 Fehler, 1 Warnung"}},
+    {"StrgZMittenInDerZeileVorDemKopf", crlf({Kopfzeile, "Kommentar"}) + "1 3\x1A\r\n3 1 0 0\r\n",
+     {"a.sba:3: Fehler: Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (Verwendete Funktionstypen-Daten "
+      "fehlen).",
+      "a.sba:3: Warnung: Nach dem Dateiende-Zeichen (Strg+Z) in Zeile 3 stehen noch Zeichen; das Programm liest sie "
+      "nicht.",
+      "a.sba: 0 Aufgaben, 1 Fehler, 1 Warnung"}},
+    {"StrgZAmEnde", mitAllenTypen({"3 1 0 0"}) + "\x1A", {"a.sba: 1 Aufgabe, 0 Fehler, 0 Warnungen"}},
     // Task lines: the program's messages, each at its line.
     {"ZeilennummernZaehlenJedeZeile",
      crlf({Kopfzeile, "*", "Kommentar", "", "1 2 3 4 5 6 7", "* x", "2 1", "   ", "3 1 0 0", "1 2 -3 4"}),

@@ -26,7 +26,8 @@ const QByteArray Kopf =
 // differs from 0).
 QString bild(const Aufgabenreihe& r)
 {
-    QStringList t{r.Kommentar, r.VorKommentar.join(u'|'), r.VorTypen.join(u'|'), r.Schluss.join(u'|')};
+    QStringList t{r.Kommentar, r.VorKommentar.join(u'|'), r.VorTypen.join(u'|'), r.Schluss.join(u'|'),
+                  QString::fromLatin1(r.NachDateiende.toHex())};
     const auto zahlen = [&t](const auto& werte) {
         for (const double v : werte)
             t << QString::number(std::bit_cast<quint64>(v), 16);
@@ -50,14 +51,16 @@ QByteArray geschrieben(const Aufgabenreihe& reihe, QStringView trenner = u",")
     return std::holds_alternative<QByteArray>(ergebnis) ? std::get<QByteArray>(ergebnis) : QByteArray();
 }
 
-// Every sample file, and one with the odd lines a teacher's editor leaves.
+// Every sample file, and two with the odd lines a teacher's editor leaves,
+// one with bytes after the Ctrl-Z that ends it.
 TEST(Aufgabenreihe, BleibtUnveraendertBytegenauUndNeuGeschriebenGleich)
 {
     const QDir beispiele(QStringLiteral(KURVIX_BEISPIELE));
-    QList<QByteArray> dateien = {Kopf + "*a\r\n  Kommentar\r\n   \r\n1 3\r\n  3 0,5 -2 x (-4;1)\r\n*c\r\n"};
+    QList<QByteArray> dateien = {Kopf + "*a\r\n  Kommentar\r\n   \r\n1 3\r\n  3 0,5 -2 x (-4;1)\r\n*c\r\n",
+                                 Kopf + "K\r\n1\r\n1 1 0\r\n\x1A" "alt \x81\r\n\x1A"};
     for (const QString& name : beispiele.entryList({QStringLiteral("*.sba")}, QDir::Files))
         dateien << LiesDateiinhalt(beispiele.filePath(name));
-    ASSERT_EQ(dateien.size(), 4);
+    ASSERT_EQ(dateien.size(), 5);
     for (const QByteArray& bytes : dateien) {
         const GeleseneReihe gelesen = LiesAufgabenreihe(bytes, u",");
         EXPECT_TRUE(gelesen.KopfGelesen);
@@ -75,19 +78,19 @@ TEST(Aufgabenreihe, BleibtUnveraendertBytegenauUndNeuGeschriebenGleich)
 TEST(Aufgabenreihe, LiestJedeZeileAnIhrenPlatz)
 {
     const GeleseneReihe gelesen = LiesAufgabenreihe(Kopf + "*a\r\n  K\r\n\r\n1 3\r\n*b\r\n  3 0,5 -2 x (-4;1)\r\n9\r\n*c", u",");
-    Aufgabenreihe erwartet{QStringLiteral("K"), {0, 2}, {}, {"*a"}, {""}, {"*c"}, {}, {}};
+    Aufgabenreihe erwartet{QStringLiteral("K"), {0, 2}, {}, {"*a"}, {""}, {"*c"}, {}, {}, {}};
     erwartet.Aufgaben = {{{"*b"}, {2, {{0.5, -2, 0, 0}}, {1, {-4, 0}, {1, 0}}}, {}}, {{}, {KeinTyp, {{1, 0, 0, 0}}, {}}, {}}};
     EXPECT_EQ(bild(gelesen.Reihe), bild(erwartet));
     // A faulty head: no head fields, its messages, the task lines all the same.
     const GeleseneReihe fehlerhaft = LiesAufgabenreihe(Kopf + "K\r\n1 1\r\n3 1\r\n", u",");
     EXPECT_FALSE(fehlerhaft.KopfGelesen);
-    EXPECT_EQ(bild(fehlerhaft.Reihe), bild({{}, {}, {{{}, {2, {{1, 0, 0, 0}}, {}}, {}}}, {}, {}, {}, {}, {}}));
+    EXPECT_EQ(bild(fehlerhaft.Reihe), bild({{}, {}, {{{}, {2, {{1, 0, 0, 0}}, {}}, {}}}, {}, {}, {}, {}, {}, {}}));
     EXPECT_EQ(fehlerhaft.Meldungen.size(), 3U) << "the comment, the doubled type, the missing values";
 }
 
 TEST(Aufgabenreihe, SchreibtKopfzeileCrLfWindows1252UndKuerzesteZahlen)
 {
-    Aufgabenreihe reihe{QStringLiteral("Übung € 1"), {2, 4}, {}, {"* a"}, {}, {}, {}, {}};
+    Aufgabenreihe reihe{QStringLiteral("Übung € 1"), {2, 4}, {}, {"* a"}, {}, {}, {}, {}, {}};
     reihe.Aufgaben = {{{"", "* Parabel"}, {2, {{0.5, -2, 1e-5, 0}}, {1, {-4, 0}, {-0.0, 0}}}, {}},
                       {{}, {4, {{0.3, 0.1 + 0.2, -0.0, 1e20}}, {}}, {}},
                       {{}, {0, {{1500, -1.5e-20}}, {}}, {}}};
@@ -95,7 +98,7 @@ TEST(Aufgabenreihe, SchreibtKopfzeileCrLfWindows1252UndKuerzesteZahlen)
                                          "5 0,3 0,30000000000000004 -0 1E20\r\n1 1500 -1,5E-20\r\n");
     EXPECT_TRUE(geschrieben(reihe, u".").endsWith("\r\n1 1500 -1.5E-20\r\n"));
     // The reader opens a file only when a line follows the type line.
-    const Aufgabenreihe leer{QStringLiteral("K"), {0}, {}, {}, {}, {}, {}, {}};
+    const Aufgabenreihe leer{QStringLiteral("K"), {0}, {}, {}, {}, {}, {}, {}, {}};
     EXPECT_EQ(geschrieben(leer), Kopf + "K\r\n1\r\n\r\n");
     EXPECT_EQ(bild(LiesAufgabenreihe(geschrieben(leer), u",").Reihe), bild(leer));
 }
@@ -129,7 +132,7 @@ const Verweigerung Verweigerungen[] = {
 TEST(Aufgabenreihe, NenntDenGrundStattZuSchreiben)
 {
     for (const auto& [aendere, grund] : Verweigerungen) {
-        Aufgabenreihe reihe{QStringLiteral("Übung"), {2}, {{{}, {2, {{1, 0, 0, 0}}, {}}, {}}}, {}, {}, {}, {}, {}};
+        Aufgabenreihe reihe{QStringLiteral("Übung"), {2}, {{{}, {2, {{1, 0, 0, 0}}, {}}, {}}}, {}, {}, {}, {}, {}, {}};
         aendere(reihe);
         const std::variant<QByteArray, QString> ergebnis = SchreibeAufgabenreihe(reihe, u",");
         EXPECT_EQ(std::holds_alternative<QString>(ergebnis) ? std::get<QString>(ergebnis) : QString(),
@@ -158,7 +161,7 @@ TEST(Aufgabenreihe, ZehntausendZufallsreihenLesenSichGleichZurueck)
         Typliste typen{0, 1, 2, 3, 4, 5, 6};
         std::shuffle(typen.begin(), typen.end(), gen);
         typen.resize(zahl(1, 7));
-        Aufgabenreihe reihe{kommentare[zahl(0, 2)], typen, {}, bemerkungen(), bemerkungen(), bemerkungen(), {}, {}};
+        Aufgabenreihe reihe{kommentare[zahl(0, 2)], typen, {}, bemerkungen(), bemerkungen(), bemerkungen(), {}, {}, {}};
         for (int i = zahl(1, 5); i > 0; --i) {
             Reihenaufgabe a{zahl(0, 6), {}, {zahl(0, 2), {}, {}}};
             for (int p = 0; p < AnzahlParameter(a.Typ); ++p)

@@ -51,6 +51,7 @@ TEST(Verlauf, HaeltAufgabenAntwortenUndArbeitsformen)
 {
     Verlauf v;
     v.Beantwortet(Gerade, {}, true); // nothing posed yet: no answer to keep
+    v.LoesungswegAngesehen();
     v.Gestellt(true, QStringLiteral("Test"), Parabel2, {{1, -2, 1, 0}}, {});
     v.Beantwortet(Gerade, {{1, 2, 0, 0}}, false);
     v.Beantwortet(Gerade, {{1, 2, 0, 0}}, false); // redrawn by a display option
@@ -58,6 +59,8 @@ TEST(Verlauf, HaeltAufgabenAntwortenUndArbeitsformen)
     v.Gestellt(true, QStringLiteral("Test"), Sinus, {{1, 1, 0, 0}}, {});
     v.Uebersprungen();
     v.Gestellt(false, QStringLiteral("a.sba: Kommentar"), Gerade, {{1, 0, 0, 0}}, {1, {-4, 0}, {-1, 0}});
+    v.LoesungswegAngesehen();
+    v.Beantwortet(Gerade, {{1, 0, 0, 0}}, true);
     v.Gestellt(true, QStringLiteral("Test"), Gerade, {{3, 0, 0, 0}}, {});
 
     ASSERT_EQ(v.Aufgaben().size(), 4u);
@@ -70,6 +73,8 @@ TEST(Verlauf, HaeltAufgabenAntwortenUndArbeitsformen)
     EXPECT_TRUE(v.Aufgaben()[1].Uebersprungen);
     EXPECT_FALSE(v.Aufgaben()[1].Geloest());
     EXPECT_EQ(v.Aufgaben()[2].Abschnitte.Anzahl, 1);
+    EXPECT_FALSE(v.Aufgaben()[2].Geloest()) << "right only after the solution was shown";
+    EXPECT_FALSE(erste.LoesungswegAngesehen);
     EXPECT_EQ(v.Arbeitsformen(), Texte({"Test", "a.sba: Kommentar", "Test"}));
     EXPECT_EQ(Testaufgaben(v.Aufgaben()).size(), 3u);
 }
@@ -84,7 +89,7 @@ Testprotokoll beispiel()
                     {}};
     p.Aufgaben.push_back({false, Parabel2, {{-0.5, 1e-5, 3, 0}}, {2, {-4, 1}, {-1, 4}},
                           {{Hyperbel, {{1, 0, 0, 0}}, false}, {Parabel2, {{-0.5, 1e-5, 3, 0}}, true}}, false});
-    p.Aufgaben.push_back({false, Sinus, {{1, 2, 0.1, -1}}, {}, {}, true});
+    p.Aufgaben.push_back({false, Sinus, {{1, 2, 0.1, -1}}, {}, {}, true, true});
     return p;
 }
 
@@ -110,6 +115,8 @@ TEST(Protokollxmp, WirdWiederGelesen)
     EXPECT_EQ(a.Abschnitte.Bis, (std::array<double, 2>{-1, 4}));
     EXPECT_EQ(a.Antworten, (std::vector<Antwort>{{Hyperbel, {{1, 0, 0, 0}}, false}, {Parabel2, {{-0.5, 1e-5, 3, 0}}, true}}));
     EXPECT_FALSE(a.Uebersprungen);
+    EXPECT_FALSE(a.LoesungswegAngesehen);
+    EXPECT_TRUE(p->Aufgaben[1].LoesungswegAngesehen);
     EXPECT_EQ(p->Aufgaben[1].Parameter, (ParameterSatz{{1, 2, 0.1, -1}}));
     EXPECT_TRUE(p->Aufgaben[1].Uebersprungen);
     EXPECT_TRUE(p->Aufgaben[1].Antworten.empty());

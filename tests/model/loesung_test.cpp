@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kurvix maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "term/loesung.h"
+#include "model/funktionstext.h"
 
 #include "testhilfe.h"
 

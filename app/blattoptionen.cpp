@@ -1,21 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Kurvix maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/blattauftrag.h"
+#include "app/blattoptionen.h"
 
-#include "app/anwendung.h"
-#include "blatt/blattdruck.h"
 #include "model/zahltext.h"
-#include "tasks/dateiinhalt.h"
-#include "tasks/meldung.h"
-#include "tasks/zufall.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QLocale>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <array>
@@ -94,42 +85,7 @@ QString nebenDerDatei(const QString& datei)
     return (endung.isEmpty() ? datei : datei.chopped(endung.size() + 1)) + QStringLiteral(".pdf");
 }
 
-void schreibeZeile(std::FILE* ziel, const QString& text) { SchreibeKonsole(ziel, text + QLatin1Char('\n')); }
-
-Arbeitsblatt zufallsblatt(const Blattauftrag& auftrag)
-{
-    Zufallsgenerator zufall;
-    zufall.Saeen(auftrag.Saat.value());
-    return Zufallsblatt(auftrag.Anzahl, auftrag.Typen, auftrag.Stufe, zufall);
-}
-
-Arbeitsblatt lies(const Blattauftrag& auftrag)
-{
-    if (!auftrag.Datei.isEmpty())
-        return BlattAusDatei(LiesDateiinhalt(auftrag.Datei), QLocale().decimalPoint());
-    return zufallsblatt(auftrag);
-}
-
-// Random tasks without a seed get one by chance, named in the output.
-Blattauftrag mitSaat(Blattauftrag auftrag)
-{
-    if (auftrag.Datei.isEmpty() && !auftrag.Saat)
-        auftrag.Saat = QRandomGenerator::system()->bounded(std::numeric_limits<int>::max());
-    return auftrag;
-}
-
-// What the output names besides the file: the seed of a random sheet, so
-// that the same sheet can be made again.
-QString saatHinweis(const Blattauftrag& auftrag)
-{
-    return auftrag.Saat ? QStringLiteral(" (Saat %1)").arg(*auftrag.Saat) : QString();
-}
-
 } // namespace
-
-QString Zufallsblattdatei() { return QStringLiteral("arbeitsblatt.pdf"); }
-
-QString Zufallsreihendatei() { return QStringLiteral("reihe.sba"); }
 
 Blattoptionen::Blattoptionen(QCommandLineParser& parser)
     : m_blatt(QStringLiteral("arbeitsblatt"), QStringLiteral("schreibt ein Arbeitsblatt mit Lösungen als PDF"))
@@ -142,8 +98,9 @@ Blattoptionen::Blattoptionen(QCommandLineParser& parser)
     , m_stufe(QStringLiteral("stufe"), QStringLiteral("Schwierigkeit: 0 sehr leicht, 1 leicht, 2 normal"),
               QStringLiteral("0-2"))
     , m_saat(QStringLiteral("saat"), QStringLiteral("Startwert: dieselbe Saat gibt dasselbe Blatt"), QStringLiteral("S"))
+    , m_loesungsweg(QStringLiteral("loesungsweg"), QStringLiteral("schreibt unter jede Lösung ihren Lösungsweg"))
 {
-    parser.addOptions({m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat});
+    parser.addOptions({m_blatt, m_reihe, m_ausgabe, m_zufall, m_typen, m_stufe, m_saat, m_loesungsweg});
 }
 
 bool Blattoptionen::Gefragt(const QCommandLineParser& parser) const
@@ -153,7 +110,7 @@ bool Blattoptionen::Gefragt(const QCommandLineParser& parser) const
 
 bool Blattoptionen::OhneAusgabeGefragt(const QCommandLineParser& parser) const
 {
-    return std::ranges::any_of(std::array{&m_blatt, &m_reihe, &m_zufall, &m_typen, &m_stufe, &m_saat},
+    return std::ranges::any_of(std::array{&m_blatt, &m_reihe, &m_zufall, &m_typen, &m_stufe, &m_saat, &m_loesungsweg},
                                [&](const QCommandLineOption* o) { return parser.isSet(*o); });
 }
 
@@ -162,6 +119,8 @@ QString Blattoptionen::Ausgabe(const QCommandLineParser& parser) const { return 
 std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser& parser, const QStringList& dateien) const
 {
     const bool reihe = parser.isSet(m_reihe);
+    if (parser.isSet(m_loesungsweg) && !parser.isSet(m_blatt))
+        return QStringLiteral("--loesungsweg gilt nur mit --arbeitsblatt.");
     if (reihe && parser.isSet(m_blatt))
         return QStringLiteral("--reihe und --arbeitsblatt gehen nicht zusammen.");
     if (!reihe && !parser.isSet(m_blatt))
@@ -181,61 +140,11 @@ std::variant<Blattauftrag, QString> Blattoptionen::Lies(const QCommandLineParser
     Blattauftrag auftrag;
     auftrag.Ausgabe = parser.value(m_ausgabe);
     auftrag.Reihe = reihe;
+    auftrag.Loesungsweg = parser.isSet(m_loesungsweg);
     if (zufall)
         return zufallsoptionen(auftrag, parser, parser.value(m_zufall), m_typen, m_stufe, m_saat);
     auftrag.Datei = dateien.first();
     if (auftrag.Ausgabe.isEmpty())
         auftrag.Ausgabe = nebenDerDatei(auftrag.Datei);
     return auftrag;
-}
-
-int ErstelleArbeitsblatt(int argc, char* argv[], Blattauftrag auftrag)
-{
-    auftrag = mitSaat(auftrag);
-    // The sheet never shows a window, so it needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication anwendung(argc, argv);
-    RichteKernEin(anwendung);
-    LadeSchriften();
-    try {
-        const Arbeitsblatt blatt = lies(auftrag);
-        const QStringList hinweise = blatt.Hinweise + SchreibeArbeitsblatt(blatt, auftrag.Ausgabe);
-        for (const QString& hinweis : hinweise)
-            schreibeZeile(stderr, QStringLiteral("kurvix: ") + hinweis);
-        schreibeZeile(stdout, QStringLiteral("Arbeitsblatt geschrieben: ") + QDir::toNativeSeparators(auftrag.Ausgabe)
-                             + saatHinweis(auftrag));
-        return 0;
-    } catch (const Blattfehler& fehler) {
-        schreibeZeile(stderr, QStringLiteral("kurvix: ") + fehler.Text());
-    } catch (const Lesefehler& fehler) {
-        schreibeZeile(stderr, QStringLiteral("kurvix: ") + fehler.Text());
-    }
-    return 1;
-}
-
-Aufgabenreihe Zufallsreihe(const Blattauftrag& auftrag)
-{
-    Aufgabenreihe reihe;
-    reihe.Kommentar = QStringLiteral("Übung: Gib zu jedem Schaubild die Funktionsgleichung an!");
-    reihe.ErlaubteTypen = auftrag.Typen;
-    for (const Kurve& kurve : zufallsblatt(auftrag).Aufgaben)
-        reihe.Aufgaben.push_back({{}, {kurve.Typ, kurve.P, {}}, {}});
-    return reihe;
-}
-
-int SchreibeZufallsreihe(Blattauftrag auftrag)
-{
-    auftrag = mitSaat(auftrag);
-    const std::variant<QByteArray, QString> bytes =
-        SchreibeAufgabenreihe(Zufallsreihe(auftrag), QLocale().decimalPoint());
-    const std::optional<QString> fehler = std::holds_alternative<QString>(bytes)
-                                              ? std::get<QString>(bytes)
-                                              : SchreibeDateiinhalt(auftrag.Ausgabe, std::get<QByteArray>(bytes));
-    if (fehler) {
-        schreibeZeile(stderr, QStringLiteral("kurvix: ") + *fehler);
-        return 1;
-    }
-    schreibeZeile(stdout, QStringLiteral("Aufgabendatei geschrieben: ") + QDir::toNativeSeparators(auftrag.Ausgabe) +
-                              saatHinweis(auftrag));
-    return 0;
 }

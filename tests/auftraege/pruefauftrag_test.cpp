@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kurvix maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/pruefbefehl.h"
+#include "auftraege/pruefauftrag.h"
 
 #include "testhilfe.h"
 
@@ -32,6 +32,15 @@ const char* const Gut = "gut.sba: 2 Aufgaben, 0 Fehler, 0 Warnungen";
 const char* const Warnung1 = "warnung.sba:4: Warnung: Typ 5 (Sinusfunktion) steht nicht in der Typenzeile; die "
                              "Aufgabe lässt sich nur überspringen.";
 const char* const Warnung2 = "warnung.sba: 1 Aufgabe, 0 Fehler, 1 Warnung";
+
+// The report as the command line prints it, a line each.
+QString gedruckt(const Auftragsergebnis& ergebnis)
+{
+    QString text;
+    for (const QString& zeile : ergebnis.Ausgabe)
+        text += zeile + QLatin1Char('\n');
+    return text;
+}
 
 // The files checked in order, what is printed and the exit status.
 struct Befehlsfall {
@@ -87,10 +96,9 @@ protected:
 TEST_P(PruefbefehlTest, BerichtetJedeDateiUndGibtDenStatus)
 {
     const Befehlsfall& f = GetParam();
-    QString ausgabe;
-    QTextStream aus(&ausgabe);
-    EXPECT_EQ(PruefeDateien(Texte(f.dateien), aus), f.status);
-    EXPECT_EQ(ausgabe, Zeilen(f.ausgabe));
+    const Auftragsergebnis ergebnis = PruefeDateien(Texte(f.dateien));
+    EXPECT_EQ(ergebnis.Status, f.status);
+    EXPECT_EQ(gedruckt(ergebnis), Zeilen(f.ausgabe));
 }
 
 INSTANTIATE_TEST_SUITE_P(Aufrufe, PruefbefehlTest, ::testing::ValuesIn(Befehlsfaelle),
@@ -100,11 +108,11 @@ TEST(Pruefbefehl, FehlendeDateiIstEinFehlerOhneAbbruch)
 {
     QTemporaryDir ordner;
     const QString fehlt = ordner.filePath(QStringLiteral("fehlt.sba"));
-    QString ausgabe;
-    QTextStream aus(&ausgabe);
-    EXPECT_EQ(PruefeDateien({fehlt, fehlt}, aus), 1);
-    const QStringList zeilen = ausgabe.split(QLatin1Char('\n'));
-    ASSERT_EQ(zeilen.size(), 5) << ausgabe.toStdString();
+    const Auftragsergebnis ergebnis = PruefeDateien({fehlt, fehlt});
+    EXPECT_EQ(ergebnis.Status, 1);
+    const QString text = gedruckt(ergebnis);
+    const QStringList zeilen = text.split(QLatin1Char('\n'));
+    ASSERT_EQ(zeilen.size(), 5) << text.toStdString();
     EXPECT_TRUE(zeilen[0].startsWith(fehlt + QStringLiteral(": Fehler: Die Datei „") + fehlt +
                                      QStringLiteral("“ kann nicht geöffnet werden: ")))
         << zeilen[0].toStdString();

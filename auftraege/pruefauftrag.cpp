@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Kurvix maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/pruefbefehl.h"
+#include "auftraege/pruefauftrag.h"
 
+#include "pruefung/pruefung.h"
 #include "tasks/dateiinhalt.h"
 #include "tasks/meldung.h"
-#include "pruefung/pruefung.h"
-
-#include <QLocale>
 
 namespace {
 
@@ -22,16 +20,14 @@ Pruefung pruefe(const QString& pfad, const QLocale& locale)
 
 } // namespace
 
-int PruefeDateien(const QStringList& pfade, QTextStream& aus)
+Auftragsergebnis PruefeDateien(const QStringList& pfade, const QLocale& locale)
 {
-    const QLocale locale;
-    bool fehlerfrei = true;
+    Auftragsergebnis ergebnis;
     for (const QString& pfad : pfade) {
         const Pruefung pruefung = pruefe(pfad, locale);
-        for (const QString& zeile : Pruefbericht(pfad, pruefung))
-            aus << zeile << '\n';
-        fehlerfrei = fehlerfrei && pruefung.Anzahl(Befund::Art::Fehler) == 0;
+        ergebnis.Ausgabe << Pruefbericht(pfad, pruefung);
+        if (pruefung.Anzahl(Befund::Art::Fehler) != 0)
+            ergebnis.Status = 1;
     }
-    aus.flush();
-    return fehlerfrei ? 0 : 1;
+    return ergebnis;
 }

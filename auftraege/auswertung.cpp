@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Kurvix maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/auswertung.h"
+#include "auftraege/auswertung.h"
 
-#include "app/anwendung.h"
+#include "auftraege/klassenuebersicht.h"
 #include "blatt/arbeitsblatt.h"
-#include "blatt/tabellendruck.h"
+#include "blatt/protokolldruck.h"
 #include "model/urteil.h"
 #include "tasks/dateiinhalt.h"
 #include "tasks/meldung.h"
 
 #include <QDate>
 #include <QDir>
-#include <QGuiApplication>
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
@@ -27,22 +27,37 @@ std::vector<Protokollaufgabe> gewertet(const Testprotokoll& p)
     return test.empty() ? p.Aufgaben : test;
 }
 
-QString zeichen(const Protokollaufgabe& a)
+struct Spaltenzahl {
+    int erreicht = 0;
+    int richtig = 0;
+};
+
+Spaltenzahl zaehleSpalte(const std::vector<Schuelerzeile>& zeilen, qsizetype spalte)
 {
-    if (a.Offen())
-        return QStringLiteral("–");
-    return a.ErsterVersuchRichtig() ? QStringLiteral("✓") : QStringLiteral("✗");
+    Spaltenzahl n;
+    for (const Schuelerzeile& z : zeilen) {
+        const QString c = z.Zeichen.value(spalte);
+        n.erreicht += c == QStringLiteral("✓") || c == QStringLiteral("✗");
+        n.richtig += c == QStringLiteral("✓");
+    }
+    return n;
 }
 
 QString anteil(const std::vector<Schuelerzeile>& zeilen, qsizetype spalte)
 {
-    int erreicht = 0, richtig = 0;
-    for (const Schuelerzeile& z : zeilen) {
-        const QString c = z.Zeichen.value(spalte);
-        erreicht += c == QStringLiteral("✓") || c == QStringLiteral("✗");
-        richtig += c == QStringLiteral("✓");
-    }
-    return erreicht == 0 ? QStringLiteral("–") : QStringLiteral("%1 %").arg(Prozent(richtig, erreicht));
+    const Spaltenzahl n = zaehleSpalte(zeilen, spalte);
+    return n.erreicht == 0 ? QStringLiteral("–") : QStringLiteral("%1 %").arg(Prozent(n.richtig, n.erreicht));
+}
+
+QString vergleichsname(const QString& name) { return name.simplified().toCaseFolded(); }
+
+void markiereDoppelte(std::vector<Schuelerzeile>& zeilen)
+{
+    QHash<QString, int> anzahl;
+    for (const Schuelerzeile& z : zeilen)
+        ++anzahl[vergleichsname(z.Name)];
+    for (Schuelerzeile& z : zeilen)
+        z.Doppelt = anzahl.value(vergleichsname(z.Name)) > 1;
 }
 
 // A field as a spreadsheet reads it: quoted when it holds the separator,
@@ -101,7 +116,10 @@ Tabelle teiltabelle(const Uebersicht& u, qsizetype von, qsizetype bis)
     return t;
 }
 
-void schreibeZeile(std::FILE* ziel, const QString& text) { SchreibeKonsole(ziel, text + QLatin1Char('\n')); }
+// The record's data stand at the file's beginning, so a file cut short on
+// its way (a broken download, a full stick) may still hold them; its end
+// is missing, as a PDF viewer would find: "%%EOF" in the last kilobyte.
+bool abgeschnitten(const QByteArray& pdf) { return !pdf.right(1024).contains("%%EOF"); }
 
 } // namespace
 
@@ -115,13 +133,29 @@ Uebersicht BaueUebersicht(const std::vector<Testprotokoll>& protokolle)
         const std::vector<Protokollaufgabe> aufgaben = gewertet(p);
         Schuelerzeile z{p.Name, p.Klasse, Zaehle(aufgaben), {}};
         for (const Protokollaufgabe& a : aufgaben)
-            z.Zeichen << zeichen(a);
+            z.Zeichen << Versuchszeichen(a);
         breiteste = std::max(breiteste, z.Zeichen.size());
         u.Zeilen.push_back(z);
     }
     for (qsizetype i = 0; i < breiteste; ++i)
         u.Anteile << anteil(u.Zeilen, i);
+    markiereDoppelte(u.Zeilen);
     return u;
+}
+
+std::optional<qsizetype> SchwersteAufgabe(const Uebersicht& u)
+{
+    std::optional<qsizetype> schwerste;
+    Spaltenzahl bisher;
+    for (qsizetype i = 0; i < spalten(u); ++i) {
+        const Spaltenzahl n = zaehleSpalte(u.Zeilen, i);
+        // richtig / erreicht < bisher.richtig / bisher.erreicht, without rounding
+        if (n.erreicht > 0 && (!schwerste || n.richtig * bisher.erreicht < bisher.richtig * n.erreicht)) {
+            schwerste = i;
+            bisher = n;
+        }
+    }
+    return schwerste;
 }
 
 QByteArray UebersichtCsv(const Uebersicht& u)
@@ -139,7 +173,7 @@ QByteArray UebersichtCsv(const Uebersicht& u)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-QByteArray UebersichtPdf(const Uebersicht& u)
+Tabellenblatt UebersichtBlatt(const Uebersicht& u)
 {
     Tabellenblatt blatt;
     blatt.Lage = QPageLayout::Landscape;
@@ -150,19 +184,26 @@ QByteArray UebersichtPdf(const Uebersicht& u)
                         QStringLiteral("✓ beim ersten Versuch richtig, ✗ falsch oder übersprungen, – nicht erreicht")};
     for (qsizetype von = 0; von < std::max<qsizetype>(spalten(u), 1); von += AufgabenJeTabelle)
         blatt.Tabellen.push_back(teiltabelle(u, von, std::min(von + AufgabenJeTabelle, spalten(u))));
-    return Tabellenpdf(blatt);
+    return blatt;
 }
+
+QByteArray UebersichtPdf(const Uebersicht& u) { return Tabellenpdf(UebersichtBlatt(u)); }
 
 std::vector<Testprotokoll> LiesProtokolle(const QStringList& pfade, QStringList& warnungen)
 {
     std::vector<Testprotokoll> protokolle;
     for (const QString& pfad : pfade) {
         try {
-            if (std::optional<Testprotokoll> p = LiesProtokoll(LiesDateiinhalt(pfad)))
-                protokolle.push_back(std::move(*p));
-            else
+            const QByteArray inhalt = LiesDateiinhalt(pfad);
+            std::optional<Testprotokoll> p = LiesProtokoll(inhalt);
+            if (!p)
                 warnungen << QStringLiteral("„%1“ ist kein Testprotokoll von Kurvix und wird übergangen.")
                                  .arg(QDir::toNativeSeparators(pfad));
+            else if (abgeschnitten(inhalt))
+                warnungen << QStringLiteral("„%1“ ist abgeschnitten oder beschädigt und wird übergangen.")
+                                 .arg(QDir::toNativeSeparators(pfad));
+            else
+                protokolle.push_back(std::move(*p));
         } catch (const Lesefehler& fehler) {
             warnungen << fehler.Text();
         }
@@ -170,34 +211,33 @@ std::vector<Testprotokoll> LiesProtokolle(const QStringList& pfade, QStringList&
     return protokolle;
 }
 
-int ErstelleAuswertung(int argc, char* argv[], const Auswertungsauftrag& auftrag)
+Auftragsergebnis ErstelleAuswertung(const Auswertungsauftrag& auftrag)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication anwendung(argc, argv);
-    RichteKernEin(anwendung);
-    LadeSchriften();
-    QStringList warnungen;
-    const std::vector<Testprotokoll> protokolle = LiesProtokolle(auftrag.Dateien, warnungen);
-    for (const QString& warnung : warnungen)
-        schreibeZeile(stderr, QStringLiteral("kurvix: ") + warnung);
+    Auftragsergebnis ergebnis;
+    Protokollsammlung sammlung;
+    sammlung.FuegeHinzu(auftrag.Dateien);
+    ergebnis.Meldungen = sammlung.Abgelehnt();
+    const std::vector<Testprotokoll>& protokolle = sammlung.Protokolle();
+    ergebnis.Status = 1;
     if (protokolle.empty()) {
-        schreibeZeile(stderr, QStringLiteral("kurvix: Keine der Dateien ist ein Testprotokoll; es entsteht keine Übersicht."));
-        return 1;
+        ergebnis.Meldungen << QStringLiteral("Keine der Dateien ist ein Testprotokoll; es entsteht keine Übersicht.");
+        return ergebnis;
     }
     const Uebersicht uebersicht = BaueUebersicht(protokolle);
     const bool pdf = auftrag.Ausgabe.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
     try {
         if (const std::optional<QString> fehler =
                 SchreibeDateiinhalt(auftrag.Ausgabe, pdf ? UebersichtPdf(uebersicht) : UebersichtCsv(uebersicht))) {
-            schreibeZeile(stderr, QStringLiteral("kurvix: ") + *fehler);
-            return 1;
+            ergebnis.Meldungen << *fehler;
+            return ergebnis;
         }
     } catch (const Blattfehler& fehler) {
-        schreibeZeile(stderr, QStringLiteral("kurvix: ") + fehler.Text());
-        return 1;
+        ergebnis.Meldungen << fehler.Text();
+        return ergebnis;
     }
-    schreibeZeile(stdout, QStringLiteral("Übersicht über %1 Testprotokolle geschrieben: %2")
-                              .arg(protokolle.size())
-                              .arg(QDir::toNativeSeparators(auftrag.Ausgabe)));
-    return 0;
+    ergebnis.Ausgabe << QStringLiteral("Übersicht über %1 Testprotokolle geschrieben: %2")
+                            .arg(protokolle.size())
+                            .arg(QDir::toNativeSeparators(auftrag.Ausgabe));
+    ergebnis.Status = 0;
+    return ergebnis;
 }
