@@ -3,16 +3,12 @@
 
 #include "app/konsole_windows.h"
 
+#include <QString>
+
+#include <io.h>
 #include <windows.h>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
-
-UINT codeseiteVorher = 0;
-
-void stelleCodeseiteWiederHer() { SetConsoleOutputCP(codeseiteVorher); }
 
 // A redirected output (a file, a pipe) is a valid handle of a known type.
 bool hatZiel(DWORD welches)
@@ -35,10 +31,15 @@ void VerbindeKonsole()
         std::freopen("CONOUT$", "w", stdout);
     if (!fehler)
         std::freopen("CONOUT$", "w", stderr);
-    // Every text is written as UTF-8, which the console shows right only in
-    // its code page 65001; the console belongs to the caller, so it gets its
-    // own code page back.
-    codeseiteVorher = GetConsoleOutputCP();
-    SetConsoleOutputCP(CP_UTF8);
-    std::atexit(stelleCodeseiteWiederHer);
+}
+
+bool SchreibeInKonsole(std::FILE* ziel, const QString& text)
+{
+    const auto konsole = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(ziel)));
+    DWORD modus = 0;
+    if (GetConsoleMode(konsole, &modus) == 0)
+        return false;
+    std::fflush(ziel);
+    DWORD geschrieben = 0;
+    return WriteConsoleW(konsole, text.utf16(), static_cast<DWORD>(text.size()), &geschrieben, nullptr) != 0;
 }

@@ -242,6 +242,18 @@ pruefe_befehle() {
     grep -q '^kaputt.sba:1: Fehler: ' "$PRUEFUNG/kaputt.txt" || fehler "--pruefe named no fault in line 1"
 }
 
+# Started from cmd.exe in a terminal, the commands write into its console,
+# the German letters whole whatever its code page. Wine's console draws a
+# space as "erase, one to the right".
+pruefe_konsole() {
+    local programm
+    programm=$(WINEPREFIX=$PRUEFUNG/prefix winepath -w "$INHALT/kurvix.exe")
+    (cd "$PRUEFUNG" && WINEPREFIX=$PRUEFUNG/prefix script -qec "wine cmd /c '$programm --help'" /dev/null) |
+        sed 's/\x1b\[K\x1b\[1C/ /g; s/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d '\r' > "$PRUEFUNG/konsole.txt"
+    grep '^Übungsprogramm zum Verschieben' "$PRUEFUNG/konsole.txt" ||
+        fehler "the console shows the German letters wrong: $(cat "$PRUEFUNG/konsole.txt")"
+}
+
 pruefe_arbeitsblatt() {
     LANG=de_DE.UTF-8 kurvix --arbeitsblatt sinus.sba -o blatt.pdf
     pdftotext -layout "$PRUEFUNG/blatt.pdf" "$PRUEFUNG/blatt.txt"
@@ -380,6 +392,7 @@ trap 'melde_abbruch; halte_an' EXIT
 starte_xserver
 schritt "Making a Wine prefix for the tests" bereite_pruefung_vor
 schritt "Testing --version, --help and --pruefe under Wine" pruefe_befehle
+schritt "Testing the console under Wine" pruefe_konsole
 schritt "Testing --arbeitsblatt under Wine" pruefe_arbeitsblatt
 schritt "Testing the window under Wine" pruefe_fenster
 schritt "Testing the series editor under Wine" pruefe_reihenfenster
