@@ -16,6 +16,10 @@
 #include <array>
 #include <charconv>
 
+#ifdef Q_OS_WIN
+#include "app/konsole_windows.h"
+#endif
+
 void RichteKernEin(QCoreApplication& anwendung)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Kurvix"));
@@ -55,6 +59,10 @@ void SetzeGroesse(int prozent)
 
 void SchreibeKonsole(std::FILE* ziel, const QString& text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
+#ifdef Q_OS_WIN
+    if (SchreibeInKonsole(ziel, text))
+        return;
+#endif
+    const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), ziel);
 }

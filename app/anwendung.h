@@ -24,5 +24,7 @@ void RichteAnwendungEin(QApplication& anwendung);
 // through Qt's scale factor; it must be set before the QApplication exists.
 void SetzeGroesse(int prozent);
 
-// Writes a text to the console (stdout or stderr) in the console's encoding.
+// Writes a text to stdout or stderr in UTF-8, as QTextStream does: on
+// Windows too, where the ANSI code page would turn the German letters of a
+// message into others; a console there gets it as UTF-16.
 void SchreibeKonsole(std::FILE* ziel, const QString& text);

@@ -3,4 +3,16 @@
 
 #include "app/befehlszeile.h"
 
-int main(int argc, char* argv[]) { return Starte(argc, argv); }
+#include <QtGlobal>
+
+#ifdef Q_OS_WIN
+#include "app/konsole_windows.h"
+#endif
+
+int main(int argc, char* argv[])
+{
+#ifdef Q_OS_WIN
+    VerbindeKonsole();
+#endif
+    return Starte(argc, argv);
+}

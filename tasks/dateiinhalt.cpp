@@ -15,6 +15,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef Q_OS_WIN
+#include <io.h>
+#endif
 
 namespace {
 
@@ -50,9 +53,16 @@ QString systemgrund(int fehler) { return QString::fromLocal8Bit(std::generic_cat
 
 // Opening a pipe or a device for reading could wait for a writer; without
 // blocking the open returns at once, and the type check comes next.
+// Windows has no pipes among its files; there the name goes in as UTF-16,
+// so that no letter is lost, and the file is read in binary mode, which
+// keeps its CR LF.
 int oeffne(const QString& pfad)
 {
+#ifdef Q_OS_WIN
+    const int fd = ::_wopen(reinterpret_cast<const wchar_t*>(pfad.utf16()), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+#else
     const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+#endif
     if (fd < 0)
         scheitere(pfad, "geöffnet", systemgrund(errno));
     return fd;
