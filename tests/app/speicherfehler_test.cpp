@@ -36,12 +36,10 @@ QByteArray blatt(int typ)
     return LiesDateiinhalt(ordner.filePath("b.pdf"));
 }
 
-// Of each kind, the old and the new version by the program's own writer.
-// Files limited to 64 bytes with SIGXFSZ ignored (the write fails with EFBIG
-// as on a full disk) and a folder the user may not write to, the target in
-// it writable: the message names path and reason, the old file stays byte
-// for byte, no temporary file is left. Seeded kills at a random moment after
-// the child's first save leave the target one version whole.
+// Old and new version of each kind: a file size limit (EFBIG as on a full
+// disk) and a locked folder leave the old file and no other, and the message
+// names path and reason; seeded kills at a random moment after the child's
+// first save leave the target one version whole.
 TEST(Speichern, VollePlatteGesperrterOrdnerUndKillLassenEineFassungGanz)
 {
     const Testprotokoll alt = Protokoll("Alt", "9a", "R"), neu = Protokoll("Neu", "9a", "R");

@@ -195,11 +195,10 @@ TEST(Reihenbearbeitung, BefundeFolgenDerAenderungMitIhrerZeile)
     EXPECT_TRUE(std::holds_alternative<QString>(reihe.Bytes()));
 }
 
-// The samples and two more files, one with bytes after the Ctrl-Z that ends
-// it, open unchanged and take seeded sequences of 300 edits of every kind.
-// After each the findings kept up line by line equal a full check of the
-// bytes the editor would write; undoing all gives the opened bytes, redoing
-// all the last state.
+// Seeded sequences of 300 edits of every kind on five files, one with bytes
+// after its Ctrl-Z: after each the findings kept up line by line equal a full
+// check of the bytes to be written; undoing all gives the file, redoing all
+// the last state.
 TEST(Reihenbearbeitung, BefundeGleichenNachJedemSchrittDerPruefungUndRueckgaengigGibtDieDatei)
 {
     const QDir beispiele(QStringLiteral(KURVIX_BEISPIELE));
