@@ -195,14 +195,14 @@ TEST(Reihenbearbeitung, BefundeFolgenDerAenderungMitIhrerZeile)
     EXPECT_TRUE(std::holds_alternative<QString>(reihe.Bytes()));
 }
 
-// Seeded sequences of 300 edits of every kind on five files, one with bytes
-// after its Ctrl-Z: after each the findings kept up line by line equal a full
-// check of the bytes to be written; undoing all gives the file, redoing all
-// the last state.
+// Seeded sequences of 300 edits of every kind on the samples and two files
+// with bytes after their Ctrl-Z, one with remarks before it: after each the
+// findings kept up line by line equal a full check of the bytes to be
+// written; undoing all gives the file, redoing all the last state.
 TEST(Reihenbearbeitung, BefundeGleichenNachJedemSchrittDerPruefungUndRueckgaengigGibtDieDatei)
 {
     const QDir beispiele(QStringLiteral(KURVIX_BEISPIELE));
-    QList<QByteArray> dateien = {datei("K\n3\n* a\n3 1 0 0\n1 1 0\n"),
+    QList<QByteArray> dateien = {datei("K\n3\n* a\n3 1 0 0\n1 1 0\n") + "\x1A" "rest",
                                  datei("  K\n1 3\n*x\n3 0,5 1\n9 1\n5 1 1 0 0 (2;-2)\n*e\n") + "\x1A" "rest"};
     for (const QString& name : beispiele.entryList({QStringLiteral("*.sba")}, QDir::Files))
         dateien << LiesDateiinhalt(beispiele.filePath(name));
