@@ -224,8 +224,7 @@ TEST_F(FensterTest, NachEinemKillKommtDieAenderungWieder)
 {
     const QByteArray kopf =
         "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n";
-    const QString pfad = ordner.filePath(QStringLiteral("k.sba"));
-    SchreibeDateiinhalt(pfad, kopf + "Alt\r\n3\r\n3 1 0 0\r\n");
+    const QString pfad = SchreibeDatei(ordner, "k.sba", kopf + "Alt\r\n3\r\n3 1 0 0\r\n");
     const QDir sicherungen(Sicherungsordner());
     const auto dateien = [&sicherungen] { return sicherungen.entryList({QStringLiteral("*.sicherung")}, QDir::Files); };
     QProcess kind;
