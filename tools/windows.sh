@@ -35,7 +35,9 @@ QT_CACHE=${QT_CACHE:-/var/cache/kurvix-qt-windows}
 QT_QUELLE=${QT_QUELLE:-}
 BAU=$QUELLEN/build/windows
 ZIEL=x86_64-w64-mingw32
-PAKETE=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n cmake ninja-build
+# qt6-base-dev brings Qt6HostInfoConfig.cmake, which Qt's cross configure asks
+# for beside the host tools.
+PAKETE=(g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools qt6-translations-l10n cmake ninja-build
     dpkg-dev wine64 nsis xvfb xauth x11-utils xdotool imagemagick poppler-utils)
 
 if [ "$(id -u)" -ne 0 ]; then
