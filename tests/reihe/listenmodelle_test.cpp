@@ -5,6 +5,8 @@
 
 #include "testhilfe.h"
 
+#include <QAbstractItemModelTester>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,8 +44,11 @@ TEST(Listenmodelle, AufgabenUndBefundeAlsZeilen)
     const Regionswechsel region("de_DE.UTF-8");
     Reihenbearbeitung reihe(QLocale(QLocale::German));
     reihe.Oeffne(datei(2300, "1 1 7 (3;1)\r\n")); // a section backwards: a Warnung and a Fehler each
-    const Aufgabenmodell aufgaben(reihe);
+    Aufgabenmodell aufgaben(reihe);
     Befundmodell befunde;
+    // Qt's own checks of a model and its signals, a failure aborting the test
+    const QAbstractItemModelTester pruefeAufgaben(&aufgaben, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const QAbstractItemModelTester pruefeBefunde(&befunde, QAbstractItemModelTester::FailureReportingMode::Fatal);
     befunde.Zeige(reihe.Befunde());
     EXPECT_EQ(aufgaben.rowCount(), 2304);
     EXPECT_EQ(kopf(aufgaben), Texte({"Nr.", "Typ", "Gleichung", "Abschnitte", "", ""}));
