@@ -98,6 +98,13 @@ QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByte
     return datei.fileName();
 }
 
+QByteArray MitKopf(const QByteArray& zeilen) { return Kopfzeile + "\r\n" + zeilen; }
+
+QByteArray KopfUndZeilen(const QStringList& zeilen)
+{
+    return ((QStringList{QString::fromLatin1(Kopfzeile)} + zeilen).join(QStringLiteral("\r\n")) + u"\r\n").toLatin1();
+}
+
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
 void PrintTo(const QStringList& texte, std::ostream* aus)

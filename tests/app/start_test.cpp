@@ -29,9 +29,6 @@ struct Start {
     std::vector<Erwartete> boxen;
 };
 
-const QByteArray Kopf =
-    "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n";
-
 const Start Starts[] = {
     {"Beispieldatei",
      "sinus.sba",
@@ -41,7 +38,7 @@ const Start Starts[] = {
      {{Art::Meldung, "Aufgabendatei einlesen", "Die Sinuskurve ist gestreckt und verschoben. Finde a, k, d und c!"}}},
     {"ZeileOhneDaten",
      nullptr,
-     Kopf + "Kommentar\r\n2 3\r\n2 1\r\n",
+     MitKopf("Kommentar\r\n2 3\r\n2 1\r\n"),
      Modus::Datei,
      Betrag,
      {{Art::Meldung, "Aufgabendatei einlesen", "Kommentar"},
@@ -60,14 +57,14 @@ const Start Starts[] = {
      {{Art::Fehler, "Fehler", "Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (1. Zeile ist unkorrekt)."}}},
     {"TypDoppelt",
      nullptr,
-     Kopf + "Kommentar\r\n3 9 3\r\n3 1 0 0\r\n",
+     MitKopf("Kommentar\r\n3 9 3\r\n3 1 0 0\r\n"),
      Modus::KeineAufgabe,
      KeinTyp,
      {{Art::Meldung, "Aufgabendatei einlesen", "Kommentar"},
       {Art::Fehler, "Fehler", "Fehler in der Aufgabendatei: Nummer eines Funktionstyps ist nicht erlaubt!"}}},
     {"KeineGanzeZahl",
      nullptr,
-     Kopf + "Kommentar\r\n1 x\r\n3 1 0 0\r\n",
+     MitKopf("Kommentar\r\n1 x\r\n3 1 0 0\r\n"),
      Modus::KeineAufgabe,
      KeinTyp,
      {{Art::Meldung, "Aufgabendatei einlesen", "Kommentar"},

@@ -16,8 +16,7 @@
 
 namespace {
 
-const QByteArray Kopf = "* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von "
-                        "Talvenhorn *\r\nKommentar\r\n1 3 7\r\n";
+const QByteArray Kopf = MitKopf("Kommentar\r\n1 3 7\r\n");
 
 // Files named by what they hold; only whole numbers, so that the regional
 // settings the tests run under play no part.

@@ -272,17 +272,14 @@ struct Dateiart {
     bool aufgabendatei;
 };
 
-const QByteArray Kopf =
-    "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *";
-
 const Dateiart Dateiarten[] = {
     {"Endung", "klasse10.sba", "irgendetwas\r\n", true},
     {"EndungGross", "KLASSE10.SBA", "irgendetwas\r\n", true},
-    {"Kopfzeile", "ohne_endung", Kopf + "\r\nKommentar\r\n1\r\n1 1 0\r\n", true},
-    {"NurKopfzeile", "nur_kopf", Kopf, true},
-    {"KopfzeileInUtf8", "utf8", QString::fromLatin1(Kopf).toUtf8() + "\r\n", false},
-    {"KopfzeileEingerueckt", "eingerueckt", " " + Kopf + "\r\n", false},
-    {"KopfzeileOhneStern", "ohne_stern", Kopf.chopped(2) + "\r\n", false},
+    {"Kopfzeile", "ohne_endung", MitKopf("Kommentar\r\n1\r\n1 1 0\r\n"), true},
+    {"NurKopfzeile", "nur_kopf", Kopfzeile, true},
+    {"KopfzeileInUtf8", "utf8", QString::fromLatin1(Kopfzeile).toUtf8() + "\r\n", false},
+    {"KopfzeileEingerueckt", "eingerueckt", " " + Kopfzeile + "\r\n", false},
+    {"KopfzeileOhneStern", "ohne_stern", Kopfzeile.chopped(2) + "\r\n", false},
     {"AndererText", "anderer_text", "* Aufgabendatei\r\n", false},
 };
 

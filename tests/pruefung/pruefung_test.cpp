@@ -16,9 +16,6 @@
 
 namespace {
 
-const QByteArray Kopfzeile =
-    "* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *";
-
 // The lines of a file, each ended by CR LF.
 QByteArray crlf(std::initializer_list<QByteArray> zeilen)
 {
