@@ -221,7 +221,7 @@ void AufzeichnendeDialoge::ZeigeModal(QDialog& fenster)
 
 QStringList AufzeichnendeDialoge::DateienDialog(QWidget*, const QString&) { return dateienAntwort; }
 
-std::optional<QString> AufzeichnendeDialoge::OrdnerDialog(QWidget*) { return ordnerAntwort; }
+std::optional<QString> AufzeichnendeDialoge::OrdnerDialog(QWidget*) { return std::nullopt; }
 
 std::optional<bool> AufzeichnendeDialoge::Ankreuzen(QWidget*, const QString&, const QString& text, bool vorgabe)
 {

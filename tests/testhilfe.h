@@ -156,14 +156,11 @@ public:
     std::optional<QString> druckDatei;
     QString vorschauDatei;
     QStringList gezeigt; // objectNames of the windows shown
-
-    // Answer with dateienAntwort and ordnerAntwort.
+    int vorschauen = 0; // how often the preview was shown
+    // The files chosen are dateienAntwort; the folder dialog is cancelled.
     QStringList DateienDialog(QWidget* eltern, const QString& filter) override;
     std::optional<QString> OrdnerDialog(QWidget* eltern) override;
-
     QStringList dateienAntwort;
-    std::optional<QString> ordnerAntwort;
-    int vorschauen = 0; // how often the preview was shown
 };
 
 // Answers R(n) from a script and records the n of every draw; a draw
