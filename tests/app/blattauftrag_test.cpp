@@ -19,11 +19,12 @@ namespace {
 
 const Typliste AlleTypen = {Gerade, Betrag, Parabel2, Parabel3, Sinus, Hyperbel, Exponential};
 
-Blattauftrag ausDatei(const char* datei, const char* ausgabe)
+Blattauftrag ausDatei(const char* datei, const char* ausgabe, bool loesungsweg = false)
 {
     Blattauftrag a;
     a.Datei = QString::fromUtf8(datei);
     a.Ausgabe = QString::fromUtf8(ausgabe);
+    a.Loesungsweg = loesungsweg;
     return a;
 }
 
@@ -55,16 +56,14 @@ const Blattaufruf Blattaufrufe[] = {
     {"AusgabeLang", {"--ausgabe", "b.pdf", "--arbeitsblatt", "k.sba"}, ausDatei("k.sba", "b.pdf")},
     {"NebenDerDatei", {"--arbeitsblatt", "klasse 10/reihe.1.sba"}, ausDatei("klasse 10/reihe.1.sba", "klasse 10/reihe.1.pdf")},
     {"DateiOhneEndung", {"--arbeitsblatt", "a.b/reihe"}, ausDatei("a.b/reihe", "a.b/reihe.pdf")},
-    {"MitLoesungsweg", {"--loesungsweg", "--arbeitsblatt", "k.sba"}, [] { auto a = ausDatei("k.sba", "k.pdf"); a.Loesungsweg = true; return a; }()},
+    {"MitLoesungsweg", {"--loesungsweg", "--arbeitsblatt", "k.sba"}, ausDatei("k.sba", "k.pdf", true)},
     {"ZufallMitAllem",
      {"--arbeitsblatt", "--zufall", "5", "--typen", "3,5", "--stufe", "0", "--saat", "42", "-o", "z.pdf"},
      zufall(5, {Parabel2, Sinus}, SehrLeicht, 42, "z.pdf")},
-    {"ZufallTypenInIhrerReihenfolge",
-     {"--arbeitsblatt", "--zufall=100", "--typen=7,1", "--stufe=1", "--saat=0"},
+    {"ZufallTypenInIhrerReihenfolge", {"--arbeitsblatt", "--zufall=100", "--typen=7,1", "--stufe=1", "--saat=0"},
      zufall(100, {Exponential, Gerade}, Leicht, 0, "arbeitsblatt.pdf")},
     {"ZufallVorgaben", {"--arbeitsblatt", "--zufall", "1"}, zufall(1, AlleTypen, Normal, std::nullopt, "arbeitsblatt.pdf")},
-    {"GroessteSaat",
-     {"--arbeitsblatt", "--zufall", "2", "--saat", "2147483647"},
+    {"GroessteSaat", {"--arbeitsblatt", "--zufall", "2", "--saat", "2147483647"},
      zufall(2, AlleTypen, Normal, 2147483647U, "arbeitsblatt.pdf")},
     {"ReiheMitAllem",
      {"--reihe", "--zufall", "12", "--typen", "3,5", "--stufe", "1", "--saat", "4", "-o", "r.sba"},
