@@ -6,7 +6,6 @@
 #include "testhilfe.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -78,11 +77,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(ordner.isValid());
-        for (const auto& [name, bytes] : Dateien) {
-            QFile datei(ordner.filePath(QString::fromUtf8(name)));
-            ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-            datei.write(bytes);
-        }
+        for (const auto& [name, bytes] : Dateien)
+            SchreibeDatei(ordner, name, bytes);
         vorher = QDir::currentPath();
         QDir::setCurrent(ordner.path());
     }
