@@ -98,11 +98,12 @@ QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByte
     return datei.fileName();
 }
 
-QByteArray MitKopf(const QByteArray& zeilen) { return Kopfzeile + "\r\n" + zeilen; }
+QByteArray MitKopf(const QByteArray& zeilen) { return Aufgabenkopf + "\r\n" + zeilen; }
 
 QByteArray KopfUndZeilen(const QStringList& zeilen)
 {
-    return ((QStringList{QString::fromLatin1(Kopfzeile)} + zeilen).join(QStringLiteral("\r\n")) + u"\r\n").toLatin1();
+    const QStringList alle = QStringList{QString::fromLatin1(Aufgabenkopf)} + zeilen;
+    return (alle.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
 }
 
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }

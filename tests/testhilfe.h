@@ -66,7 +66,7 @@ QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByte
 // The head line that opens every task file, in Windows-1252 and without its
 // line end; MitKopf puts it with CR LF in front of the given bytes, and
 // KopfUndZeilen in front of the lines, each line then ended by CR LF.
-inline const QByteArray Kopfzeile =
+inline const QByteArray Aufgabenkopf =
     QByteArrayLiteral("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *");
 QByteArray MitKopf(const QByteArray& zeilen);
 QByteArray KopfUndZeilen(const QStringList& zeilen);

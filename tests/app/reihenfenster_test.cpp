@@ -220,7 +220,7 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
 // (saving writes the file). Saving and discarding remove the window's own.
 TEST_F(FensterTest, NachEinemKillKommtDieAenderungWieder)
 {
-    const QByteArray kopf = Kopfzeile + "\r\n";
+    const QByteArray kopf = Aufgabenkopf + "\r\n";
     const QString pfad = SchreibeDatei(ordner, "k.sba", kopf + "Alt\r\n3\r\n3 1 0 0\r\n");
     const QDir sicherungen(Sicherungsordner());
     const auto dateien = [&sicherungen] { return sicherungen.entryList({QStringLiteral("*.sicherung")}, QDir::Files); };

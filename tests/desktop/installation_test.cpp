@@ -271,10 +271,10 @@ const Dateiart Dateiarten[] = {
     {"Endung", "klasse10.sba", "irgendetwas\r\n", true},
     {"EndungGross", "KLASSE10.SBA", "irgendetwas\r\n", true},
     {"Kopfzeile", "ohne_endung", MitKopf("Kommentar\r\n1\r\n1 1 0\r\n"), true},
-    {"NurKopfzeile", "nur_kopf", Kopfzeile, true},
-    {"KopfzeileInUtf8", "utf8", QString::fromLatin1(Kopfzeile).toUtf8() + "\r\n", false},
-    {"KopfzeileEingerueckt", "eingerueckt", " " + Kopfzeile + "\r\n", false},
-    {"KopfzeileOhneStern", "ohne_stern", Kopfzeile.chopped(2) + "\r\n", false},
+    {"NurKopfzeile", "nur_kopf", Aufgabenkopf, true},
+    {"KopfzeileInUtf8", "utf8", QString::fromLatin1(Aufgabenkopf).toUtf8() + "\r\n", false},
+    {"KopfzeileEingerueckt", "eingerueckt", " " + Aufgabenkopf + "\r\n", false},
+    {"KopfzeileOhneStern", "ohne_stern", Aufgabenkopf.chopped(2) + "\r\n", false},
     {"AndererText", "anderer_text", "* Aufgabendatei\r\n", false},
 };
 
