@@ -98,6 +98,14 @@ QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByte
     return datei.fileName();
 }
 
+QByteArray MitKopf(const QByteArray& zeilen) { return Aufgabenkopf + "\r\n" + zeilen; }
+
+QByteArray KopfUndZeilen(const QStringList& zeilen)
+{
+    const QStringList alle = QStringList{QString::fromLatin1(Aufgabenkopf)} + zeilen;
+    return (alle.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
+
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
 void PrintTo(const QStringList& texte, std::ostream* aus)
@@ -214,7 +222,7 @@ void AufzeichnendeDialoge::ZeigeModal(QDialog& fenster)
 
 QStringList AufzeichnendeDialoge::DateienDialog(QWidget*, const QString&) { return dateienAntwort; }
 
-std::optional<QString> AufzeichnendeDialoge::OrdnerDialog(QWidget*) { return ordnerAntwort; }
+std::optional<QString> AufzeichnendeDialoge::OrdnerDialog(QWidget*) { return std::nullopt; }
 
 std::optional<bool> AufzeichnendeDialoge::Ankreuzen(QWidget*, const QString&, const QString& text, bool vorgabe)
 {

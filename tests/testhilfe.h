@@ -63,6 +63,13 @@ QString Poppler(const QString& programm, const QStringList& argumente);
 Testprotokoll Protokoll(const char* name, const char* klasse, const char* verlauf);
 // Writes a file into the folder and gives its path.
 QString SchreibeDatei(const QTemporaryDir& ordner, const char* name, const QByteArray& inhalt);
+// The head line that opens every task file, in Windows-1252 and without its
+// line end; MitKopf puts it with CR LF in front of the given bytes, and
+// KopfUndZeilen in front of the lines, each line then ended by CR LF.
+inline const QByteArray Aufgabenkopf =
+    QByteArrayLiteral("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *");
+QByteArray MitKopf(const QByteArray& zeilen);
+QByteArray KopfUndZeilen(const QStringList& zeilen);
 
 // Readable failure messages for Qt's strings.
 void PrintTo(const QString& text, std::ostream* aus);
@@ -149,14 +156,11 @@ public:
     std::optional<QString> druckDatei;
     QString vorschauDatei;
     QStringList gezeigt; // objectNames of the windows shown
-
-    // Answer with dateienAntwort and ordnerAntwort.
+    int vorschauen = 0; // how often the preview was shown
+    // The files chosen are dateienAntwort; the folder dialog is cancelled.
     QStringList DateienDialog(QWidget* eltern, const QString& filter) override;
     std::optional<QString> OrdnerDialog(QWidget* eltern) override;
-
     QStringList dateienAntwort;
-    std::optional<QString> ordnerAntwort;
-    int vorschauen = 0; // how often the preview was shown
 };
 
 // Answers R(n) from a script and records the n of every draw; a draw

@@ -585,20 +585,11 @@ TEST(Prozent, WirdAbgeschnitten)
 
 namespace {
 
-// A task file of the given lines after the header, with CR LF line ends.
-QByteArray datei(const QStringList& zeilen)
-{
-    QStringList alle{QStringLiteral(
-        "* Aufgabendatei für Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *")};
-    alle << zeilen;
-    return (alle.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
-}
-
 class DateiTest : public AblaufTest {
 protected:
     void lies(const QStringList& zeilen)
     {
-        umgebung.datei = datei(zeilen);
+        umgebung.datei = KopfUndZeilen(zeilen);
         ablauf.DateiEinlesen();
     }
 };

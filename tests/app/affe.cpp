@@ -26,9 +26,6 @@
 
 namespace {
 
-const QString Dateikopfzeile = QStringLiteral(
-    "* Aufgabendatei für Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *");
-
 using Wahl = Dateiwahl::Art;
 
 // A task file as a teacher might write it, faults and all; the head line is
@@ -137,8 +134,7 @@ ZufallsDialoge::ZufallsDialoge(std::mt19937& zufall, const QString& ordner)
 {
     for (const Beispieldatei& d : KaputteDateien) {
         const QString pfad = ordner + QLatin1Char('/') + QLatin1String(d.name);
-        const QByteArray kopf = d.kopf ? Dateikopfzeile.toLatin1() + "\r\n" : QByteArray();
-        schreibe(pfad, kopf + d.zeilen);
+        schreibe(pfad, d.kopf ? MitKopf(d.zeilen) : QByteArray(d.zeilen));
         m_dateien.emplace_back(pfad, d.wahl);
     }
     for (const auto& [name, typen] : Beispiele)

@@ -10,7 +10,6 @@
 #include "programmlauf.h"
 #include "testhilfe.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -20,11 +19,12 @@ namespace {
 
 const Typliste AlleTypen = {Gerade, Betrag, Parabel2, Parabel3, Sinus, Hyperbel, Exponential};
 
-Blattauftrag ausDatei(const char* datei, const char* ausgabe)
+Blattauftrag ausDatei(const char* datei, const char* ausgabe, bool loesungsweg = false)
 {
     Blattauftrag a;
     a.Datei = QString::fromUtf8(datei);
     a.Ausgabe = QString::fromUtf8(ausgabe);
+    a.Loesungsweg = loesungsweg;
     return a;
 }
 
@@ -56,16 +56,14 @@ const Blattaufruf Blattaufrufe[] = {
     {"AusgabeLang", {"--ausgabe", "b.pdf", "--arbeitsblatt", "k.sba"}, ausDatei("k.sba", "b.pdf")},
     {"NebenDerDatei", {"--arbeitsblatt", "klasse 10/reihe.1.sba"}, ausDatei("klasse 10/reihe.1.sba", "klasse 10/reihe.1.pdf")},
     {"DateiOhneEndung", {"--arbeitsblatt", "a.b/reihe"}, ausDatei("a.b/reihe", "a.b/reihe.pdf")},
-    {"MitLoesungsweg", {"--loesungsweg", "--arbeitsblatt", "k.sba"}, [] { auto a = ausDatei("k.sba", "k.pdf"); a.Loesungsweg = true; return a; }()},
+    {"MitLoesungsweg", {"--loesungsweg", "--arbeitsblatt", "k.sba"}, ausDatei("k.sba", "k.pdf", true)},
     {"ZufallMitAllem",
      {"--arbeitsblatt", "--zufall", "5", "--typen", "3,5", "--stufe", "0", "--saat", "42", "-o", "z.pdf"},
      zufall(5, {Parabel2, Sinus}, SehrLeicht, 42, "z.pdf")},
-    {"ZufallTypenInIhrerReihenfolge",
-     {"--arbeitsblatt", "--zufall=100", "--typen=7,1", "--stufe=1", "--saat=0"},
+    {"ZufallTypenInIhrerReihenfolge", {"--arbeitsblatt", "--zufall=100", "--typen=7,1", "--stufe=1", "--saat=0"},
      zufall(100, {Exponential, Gerade}, Leicht, 0, "arbeitsblatt.pdf")},
     {"ZufallVorgaben", {"--arbeitsblatt", "--zufall", "1"}, zufall(1, AlleTypen, Normal, std::nullopt, "arbeitsblatt.pdf")},
-    {"GroessteSaat",
-     {"--arbeitsblatt", "--zufall", "2", "--saat", "2147483647"},
+    {"GroessteSaat", {"--arbeitsblatt", "--zufall", "2", "--saat", "2147483647"},
      zufall(2, AlleTypen, Normal, 2147483647U, "arbeitsblatt.pdf")},
     {"ReiheMitAllem",
      {"--reihe", "--zufall", "12", "--typen", "3,5", "--stufe", "1", "--saat", "4", "-o", "r.sba"},
@@ -160,26 +158,11 @@ QString eigeneZeilen(const QString& fehlerausgabe)
     return eigene.join(QLatin1Char('\n'));
 }
 
-QString pdftext(const QString& pdf)
-{
-    QProcess prozess;
-    prozess.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(prozess.waitForFinished(60000)) << "pdftotext (poppler-utils) did not run";
-    return QString::fromUtf8(prozess.readAllStandardOutput());
-}
+QString pdftext(const QString& pdf) { return Poppler(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}); }
 
 class BlattlaufTest : public ::testing::Test {
 protected:
     QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
-
-    // A task file with the head and the lines after it.
-    void schreibeAufgaben(const char* name, const QByteArray& zeilen)
-    {
-        QFile datei(pfad(name));
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n" + zeilen);
-    }
-
     QTemporaryDir ordner;
 };
 
@@ -209,7 +192,7 @@ TEST_F(BlattlaufTest, OhneSaatNenntDasProgrammSeine)
 
 TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
 {
-    schreibeAufgaben("reihe.sba", "Parabeln\r\n3\r\n3 2 1\r\n3 1 0 0\r\n");
+    SchreibeDatei(ordner, "reihe.sba", MitKopf("Parabeln\r\n3\r\n3 2 1\r\n3 1 0 0\r\n"));
     const Programmlauf lauf = StarteProgramm({QStringLiteral("--arbeitsblatt"), QStringLiteral("reihe.sba")}, ordner.path());
     EXPECT_EQ(lauf.status, 0);
     EXPECT_EQ(lauf.ausgabe, QStringLiteral("Arbeitsblatt geschrieben: reihe.pdf\n"));
@@ -223,7 +206,7 @@ TEST_F(BlattlaufTest, OhneAusgabeNebenDieAufgabendatei)
 // Each summary stands under its answer, wrapped where it is long.
 TEST_F(BlattlaufTest, LoesungswegUnterDerLoesung)
 {
-    schreibeAufgaben("wege.sba", "Wege\r\n3 5\r\n3 -2 -1 3\r\n5 3 2 -1 1\r\n");
+    SchreibeDatei(ordner, "wege.sba", MitKopf("Wege\r\n3 5\r\n3 -2 -1 3\r\n5 3 2 -1 1\r\n"));
     const Programmlauf lauf = StarteProgramm({"--arbeitsblatt", "wege.sba", "--loesungsweg"}, ordner.path());
     EXPECT_EQ(lauf.status, 0) << lauf.fehlerausgabe.toStdString();
     const QString text = pdftext(pfad("wege.pdf")).simplified();
@@ -244,9 +227,8 @@ TEST_F(BlattlaufTest, ReiheSchreibtDieAufgabenDesBlattsAlsAufgabendatei)
     EXPECT_EQ(lauf.status, 0) << lauf.fehlerausgabe.toStdString();
     EXPECT_EQ(lauf.ausgabe, QStringLiteral("Aufgabendatei geschrieben: r.sba (Saat 4)\n"));
     const QByteArray bytes = LiesDateiinhalt(pfad("r.sba"));
-    EXPECT_TRUE(bytes.startsWith("* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von "
-                                 "Talvenhorn *\r\n\xDC" "bung: Gib zu jedem Schaubild die Funktionsgleichung an!\r\n"
-                                 "3 5\r\n5 1,5 2 4 -4\r\n5 -1 2 1 1\r\n")) << bytes.toStdString();
+    EXPECT_TRUE(bytes.startsWith(MitKopf("\xDC" "bung: Gib zu jedem Schaubild die Funktionsgleichung an!\r\n"
+                                         "3 5\r\n5 1,5 2 4 -4\r\n5 -1 2 1 1\r\n"))) << bytes.toStdString();
     EXPECT_EQ(bytes.count("\r\n") * 2, bytes.count('\r') + bytes.count('\n'));
     const Pruefung pruefung = PruefeAufgabendatei(bytes, QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(pruefung.Aufgaben, 12);
@@ -274,10 +256,7 @@ class FehllaufTest : public BlattlaufTest, public ::testing::WithParamInterface<
 
 TEST_P(FehllaufTest, EndetMitMeldung)
 {
-    QFile falsch(pfad("falsch.sba"));
-    ASSERT_TRUE(falsch.open(QIODevice::WriteOnly));
-    falsch.write("Kommentar\r\n3\r\n3 1 0 0\r\n");
-    falsch.close();
+    SchreibeDatei(ordner, "falsch.sba", "Kommentar\r\n3\r\n3 1 0 0\r\n");
     const Programmlauf lauf = StarteProgramm(GetParam().argumente, ordner.path());
     EXPECT_EQ(lauf.status, GetParam().status);
     const QString fehler = eigeneZeilen(lauf.fehlerausgabe);

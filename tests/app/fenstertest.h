@@ -76,17 +76,7 @@ protected:
 
     // Writes a task file in Windows-1252 with CR LF and opens it through the
     // menu and the file dialog.
-    void oeffneDatei(const QStringList& zeilen)
-    {
-        const QString pfad = ordner.filePath(QStringLiteral("aufgaben.sba"));
-        QFile datei(pfad);
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        const QString kopf = QStringLiteral(
-            "* Aufgabendatei für Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *");
-        datei.write((QStringList{kopf} + zeilen).join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
-        datei.close();
-        oeffnePfad(pfad);
-    }
+    void oeffneDatei(const QStringList& zeilen) { oeffnePfad(SchreibeDatei(ordner, "aufgaben.sba", KopfUndZeilen(zeilen))); }
 
     void oeffnePfad(const QString& pfad)
     {

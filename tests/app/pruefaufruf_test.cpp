@@ -50,10 +50,7 @@ protected:
             const QString datei = QString::fromUtf8(name);
             ASSERT_TRUE(QFile::copy(QDir(QStringLiteral(KURVIX_BEISPIELE)).filePath(datei), ordner.filePath(datei)));
         }
-        QFile kaputt(ordner.filePath(QStringLiteral("kaputt.sba")));
-        ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
-        kaputt.write("* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von "
-                     "Talvenhorn *\r\nKommentar\r\n1 3\r\n3 1\r\n1 0 100\r\n");
+        SchreibeDatei(ordner, "kaputt.sba", MitKopf("Kommentar\r\n1 3\r\n3 1\r\n1 0 100\r\n"));
     }
 
     QTemporaryDir ordner;

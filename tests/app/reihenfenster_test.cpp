@@ -119,8 +119,7 @@ TEST_F(ReihenfensterTest, ReiheBauenSpeichernUndAusprobieren)
     EXPECT_FALSE(editor->isWindowModified());
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Aufgabenreihe bearbeiten – reihe.sba[*]"));
     EXPECT_EQ(LiesDateiinhalt(pfad("reihe.sba")),
-              "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n"
-              "Drei Aufgaben\r\n3 5 6\r\n"
+              MitKopf("Drei Aufgaben\r\n3 5 6\r\n")
                   + MitTrenner("3 -0,5 0,25 0\r\n").toLatin1() + "5 1 2 0 0 (-4;2) (3;5)\r\n6 1 0 0 (-4;2) (3;5)\r\n");
 
     QTest::mouseClick(teil<QPushButton>("BAusprobieren"), Qt::LeftButton);
@@ -179,8 +178,7 @@ TEST_F(ReihenfensterTest, NichtsGehtVerloren)
 TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
 {
     const QString pfad = ordner.filePath(QStringLiteral("kopf.sba"));
-    SchreibeDateiinhalt(pfad, "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von "
-                              "Talvenhorn *\r\nK\r\n1 1\r\n*a\r\n4 2 0 0 (-4;2)\r\n*c\r\n");
+    SchreibeDateiinhalt(pfad, MitKopf("K\r\n1 1\r\n*a\r\n4 2 0 0 (-4;2)\r\n*c\r\n"));
     OeffneBeimStart(form, LiesBefehlszeile({QStringLiteral("kurvix"), QStringLiteral("--bearbeite"), pfad}));
     QCoreApplication::processEvents();
     TReihenfenster* editor = form.Reihenfenster();
@@ -222,8 +220,7 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
 // (saving writes the file). Saving and discarding remove the window's own.
 TEST_F(FensterTest, NachEinemKillKommtDieAenderungWieder)
 {
-    const QByteArray kopf =
-        "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n";
+    const QByteArray kopf = Aufgabenkopf + "\r\n";
     const QString pfad = SchreibeDatei(ordner, "k.sba", kopf + "Alt\r\n3\r\n3 1 0 0\r\n");
     const QDir sicherungen(Sicherungsordner());
     const auto dateien = [&sicherungen] { return sicherungen.entryList({QStringLiteral("*.sicherung")}, QDir::Files); };
@@ -344,8 +341,7 @@ TEST_F(ReihenfensterTest, ZuletztGeoeffnetBleibtUeberDenNeustart)
     teil<QAction>("MenZuletztLeeren")->trigger();
     for (int i = 1; i <= 9; ++i) {
         SchreibeDateiinhalt(pfad(QStringLiteral("r%1.sba").arg(i).toLatin1().constData()),
-                            "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von "
-                            "Talvenhorn *\r\nK\r\n1\r\n1 1 0\r\n");
+                            MitKopf("K\r\n1\r\n1 1 0\r\n"));
         editor->Oeffne(pfad(QStringLiteral("r%1.sba").arg(i).toLatin1().constData()));
     }
     editor->Oeffne(pfad("r5.sba"));
@@ -377,8 +373,7 @@ TEST_F(ReihenfensterTest, ZuletztGeoeffnetBleibtUeberDenNeustart)
 // question about unsaved changes; anything else is refused.
 TEST_F(ReihenfensterTest, GezogeneAufgabendateiOeffnetSich)
 {
-    SchreibeDateiinhalt(pfad("gezogen.SBA"), "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von "
-                                              "Schaubildern von Talvenhorn *\r\nGezogen\r\n3\r\n3 1 0 0\r\n");
+    SchreibeDateiinhalt(pfad("gezogen.SBA"), MitKopf("Gezogen\r\n3\r\n3 1 0 0\r\n"));
     drueckeIn("EKommentar", "K");
     const auto ziehe = [this](const QList<QUrl>& adressen) {
         QMimeData daten;
@@ -463,8 +458,7 @@ TEST_F(ReihenfensterTest, ArbeitsblattVorschauUndDruckGleichDemBlattDerBefehlsze
 // waits for the whole check, so that its question names every Fehler.
 TEST_F(ReihenfensterTest, GrosseReiheWirdImHintergrundGeprueft)
 {
-    QByteArray inhalt = "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von "
-                        "Talvenhorn *\r\nK\r\n1\r\n";
+    QByteArray inhalt = MitKopf("K\r\n1\r\n");
     for (int i = 0; i < 2500; ++i)
         inhalt += i == 2400 ? "9 1 1\r\n" : "1 1 0\r\n";
     SchreibeDateiinhalt(pfad("gross.sba"), inhalt);

@@ -29,47 +29,20 @@ struct Start {
     std::vector<Erwartete> boxen;
 };
 
-const QByteArray Kopf =
-    "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n";
-
 const Start Starts[] = {
-    {"Beispieldatei",
-     "sinus.sba",
-     std::nullopt,
-     Modus::Datei,
-     Sinus,
+    {"Beispieldatei", "sinus.sba", std::nullopt, Modus::Datei, Sinus,
      {{Art::Meldung, "Aufgabendatei einlesen", "Die Sinuskurve ist gestreckt und verschoben. Finde a, k, d und c!"}}},
-    {"ZeileOhneDaten",
-     nullptr,
-     Kopf + "Kommentar\r\n2 3\r\n2 1\r\n",
-     Modus::Datei,
-     Betrag,
+    {"ZeileOhneDaten", nullptr, MitKopf("Kommentar\r\n2 3\r\n2 1\r\n"), Modus::Datei, Betrag,
      {{Art::Meldung, "Aufgabendatei einlesen", "Kommentar"},
       {Art::Meldung, "Aufgabendatei einlesen", "Fehler! In der aktuellen Aufgabenzeile fehlen Daten!"}}},
-    {"DateiFehlt",
-     nullptr,
-     std::nullopt,
-     Modus::KeineAufgabe,
-     KeinTyp,
+    {"DateiFehlt", nullptr, std::nullopt, Modus::KeineAufgabe, KeinTyp,
      {{Art::Fehler, "Kurvix", "Die Datei „%1“ kann nicht geöffnet werden: "}}},
-    {"ErsteZeileFalsch",
-     nullptr,
-     QByteArray("* Aufgabendatei\r\nKommentar\r\n1\r\n1 1 0\r\n"),
-     Modus::KeineAufgabe,
-     KeinTyp,
+    {"ErsteZeileFalsch", nullptr, QByteArray("* Aufgabendatei\r\nKommentar\r\n1\r\n1 1 0\r\n"), Modus::KeineAufgabe, KeinTyp,
      {{Art::Fehler, "Fehler", "Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (1. Zeile ist unkorrekt)."}}},
-    {"TypDoppelt",
-     nullptr,
-     Kopf + "Kommentar\r\n3 9 3\r\n3 1 0 0\r\n",
-     Modus::KeineAufgabe,
-     KeinTyp,
+    {"TypDoppelt", nullptr, MitKopf("Kommentar\r\n3 9 3\r\n3 1 0 0\r\n"), Modus::KeineAufgabe, KeinTyp,
      {{Art::Meldung, "Aufgabendatei einlesen", "Kommentar"},
       {Art::Fehler, "Fehler", "Fehler in der Aufgabendatei: Nummer eines Funktionstyps ist nicht erlaubt!"}}},
-    {"KeineGanzeZahl",
-     nullptr,
-     Kopf + "Kommentar\r\n1 x\r\n3 1 0 0\r\n",
-     Modus::KeineAufgabe,
-     KeinTyp,
+    {"KeineGanzeZahl", nullptr, MitKopf("Kommentar\r\n1 x\r\n3 1 0 0\r\n"), Modus::KeineAufgabe, KeinTyp,
      {{Art::Meldung, "Aufgabendatei einlesen", "Kommentar"},
       {Art::Fehler, "Kurvix", "'x' ist kein gültiger Integerwert."}}},
 };
@@ -81,15 +54,6 @@ protected:
         if (GetParam().beispiel != nullptr)
             return QDir(QStringLiteral(KURVIX_BEISPIELE)).filePath(QString::fromLatin1(GetParam().beispiel));
         return ordner.filePath(QStringLiteral("aufgaben.sba"));
-    }
-
-    void schreibeDatei() const
-    {
-        if (!GetParam().inhalt)
-            return;
-        QFile datei(pfad());
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write(*GetParam().inhalt);
     }
 
     // What a window shows after a task file was opened.
@@ -114,7 +78,8 @@ protected:
 TEST_P(StartTest, WieImDateidialog)
 {
     const Start& s = GetParam();
-    schreibeDatei();
+    if (s.inhalt)
+        SchreibeDatei(ordner, "aufgaben.sba", *s.inhalt);
     OeffneBeimStart(form, {Auftrag::Art::Fenster, {pfad()}, {}, 0});
     EXPECT_TRUE(dialoge.boxen.empty()) << "nothing before the event loop runs";
     EXPECT_EQ(form.Ablauf().Modus(), Modus::KeineAufgabe);

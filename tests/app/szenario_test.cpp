@@ -6,6 +6,7 @@
 
 #include "fenstertest.h"
 
+#include "tasks/dateiinhalt.h"
 #include "tasks/protokoll.h"
 #include "term/bausteine.h"
 
@@ -293,9 +294,7 @@ TEST_F(SzenarioTest, TestprotokollWieDerBalken)
     EXPECT_EQ(dialoge.speicherVorschlaege.value(1),
               QDir::home().filePath(QStringLiteral("Testprotokoll_Jürgen Ölmann_%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
 
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    const std::optional<Testprotokoll> gelesen = LiesProtokoll(datei.readAll());
+    const std::optional<Testprotokoll> gelesen = LiesProtokoll(LiesDateiinhalt(pfad));
     ASSERT_TRUE(gelesen);
     EXPECT_EQ(gelesen->Name, QStringLiteral("Jürgen Ölmann"));
     EXPECT_EQ(Zaehle(gelesen->Aufgaben), (Zusammenfassung{4, 1, 25}));

@@ -6,7 +6,6 @@
 #include "testhilfe.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,8 +15,7 @@
 
 namespace {
 
-const QByteArray Kopf = "* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von "
-                        "Talvenhorn *\r\nKommentar\r\n1 3 7\r\n";
+const QByteArray Kopf = MitKopf("Kommentar\r\n1 3 7\r\n");
 
 // Files named by what they hold; only whole numbers, so that the regional
 // settings the tests run under play no part.
@@ -79,11 +77,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(ordner.isValid());
-        for (const auto& [name, bytes] : Dateien) {
-            QFile datei(ordner.filePath(QString::fromUtf8(name)));
-            ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-            datei.write(bytes);
-        }
+        for (const auto& [name, bytes] : Dateien)
+            SchreibeDatei(ordner, name, bytes);
         vorher = QDir::currentPath();
         QDir::setCurrent(ordner.path());
     }

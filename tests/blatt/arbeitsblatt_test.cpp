@@ -12,13 +12,10 @@
 
 namespace {
 
-const QByteArray Kopf = QByteArray("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von "
-                                   "Talvenhorn *\r\n");
-
 TEST(BlattAusDatei, KommentarWirdUeberschriftUndJedeZeileEineAufgabe)
 {
-    const Arbeitsblatt blatt = BlattAusDatei(Kopf + "* Bemerkung\r\nParabeln verschoben\r\n3 6\r\n"
-                                                    "3 1 2 -1\r\n\r\n6 2 -1 1 (-8;0,5) (1,5;8)\r\n",
+    const Arbeitsblatt blatt = BlattAusDatei(MitKopf("* Bemerkung\r\nParabeln verschoben\r\n3 6\r\n"
+                                                     "3 1 2 -1\r\n\r\n6 2 -1 1 (-8;0,5) (1,5;8)\r\n"),
                                              QStringLiteral(","));
     EXPECT_EQ(blatt.Ueberschrift, QStringLiteral("Parabeln verschoben"));
     ASSERT_EQ(blatt.Aufgaben.size(), 2U);
@@ -34,7 +31,7 @@ TEST(BlattAusDatei, KommentarWirdUeberschriftUndJedeZeileEineAufgabe)
 
 TEST(BlattAusDatei, FehlendeWerteWerdenMitIhrerNummerGemeldet)
 {
-    const Arbeitsblatt blatt = BlattAusDatei(Kopf + "K\r\n1\r\n1 2 3\r\n1 2\r\n", QStringLiteral(","));
+    const Arbeitsblatt blatt = BlattAusDatei(MitKopf("K\r\n1\r\n1 2 3\r\n1 2\r\n"), QStringLiteral(","));
     EXPECT_EQ(blatt.Aufgaben.size(), 2U);
     EXPECT_EQ(blatt.Hinweise,
               QStringList{QStringLiteral("Aufgabe 2: Fehler! In der aktuellen Aufgabenzeile fehlen Daten!")});
@@ -57,7 +54,7 @@ class DateifehlerTest : public ::testing::TestWithParam<Dateifehler> {};
 TEST_P(DateifehlerTest, EndetMitDerMeldung)
 {
     try {
-        BlattAusDatei(Kopf + GetParam().inhalt, QStringLiteral(","));
+        BlattAusDatei(MitKopf(GetParam().inhalt), QStringLiteral(","));
         FAIL() << "no error";
     } catch (const Blattfehler& fehler) {
         EXPECT_EQ(fehler.Text(), QString::fromUtf8(GetParam().meldung));

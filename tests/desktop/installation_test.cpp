@@ -5,6 +5,7 @@
 // `cmake --install` does for a package, and every file is checked with the
 // tools the desktop itself uses.
 
+#include "tasks/dateiinhalt.h"
 #include "testhilfe.h"
 
 #include <QDir>
@@ -40,12 +41,6 @@ Lauf starte(const QString& programm, const QStringList& argumente,
     const int status = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
     const QByteArray fehler = kanaele == QProcess::SeparateChannels ? prozess.readAllStandardError() : QByteArray();
     return {status, QString::fromLocal8Bit(prozess.readAllStandardOutput()), QString::fromLocal8Bit(fehler)};
-}
-
-QByteArray inhalt(const QString& pfad)
-{
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
 // A gzipped file unpacked beside itself, without the ".gz".
@@ -146,7 +141,7 @@ TEST_F(InstallationTest, MenueeintragIstGueltig)
     EXPECT_EQ(pruefung.status, 0);
     EXPECT_EQ(pruefung.ausgabe, QString()) << "not even a hint";
 
-    const QStringList zeilen = QString::fromUtf8(inhalt(eintrag)).split(QLatin1Char('\n'));
+    const QStringList zeilen = QString::fromUtf8(LiesDateiinhalt(eintrag)).split(QLatin1Char('\n'));
     const char* const schluessel[] = {
         "Type=Application",
         "Name=Kurvix",
@@ -172,7 +167,7 @@ TEST_F(InstallationTest, HandbuchseiteOhneWarnung)
                                                         QStringLiteral("-z"), seite});
     EXPECT_EQ(groff.status, 0);
     EXPECT_EQ(groff.ausgabe, QString());
-    EXPECT_TRUE(inhalt(seite).contains(".TH KURVIX 1 \"\" \"Kurvix " KURVIX_VERSION_ERWARTET "\""));
+    EXPECT_TRUE(LiesDateiinhalt(seite).contains(".TH KURVIX 1 \"\" \"Kurvix " KURVIX_VERSION_ERWARTET "\""));
 }
 
 // gzip -n: no name and no time in the head, so every build gives the same
@@ -180,7 +175,7 @@ TEST_F(InstallationTest, HandbuchseiteOhneWarnung)
 TEST_F(InstallationTest, GepacktOhneNamenUndZeit)
 {
     for (const char* datei : {"share/man/man1/kurvix.1.gz", "share/doc/kurvix/changelog.Debian.gz"}) {
-        const QByteArray kopf = inhalt(pfad(QLatin1String(datei))).left(8);
+        const QByteArray kopf = LiesDateiinhalt(pfad(QLatin1String(datei))).left(8);
         EXPECT_EQ(kopf.toHex(), QByteArray("1f8b080000000000")) << datei;
     }
 }
@@ -197,7 +192,7 @@ TEST_F(InstallationTest, ChangelogNenntDieVersion)
 // paragraph about the font package's Debian files.
 TEST_F(InstallationTest, CopyrightMaschinenlesbar)
 {
-    const QString copyright = QString::fromUtf8(inhalt(pfad(QStringLiteral("share/doc/kurvix/copyright"))));
+    const QString copyright = QString::fromUtf8(LiesDateiinhalt(pfad(QStringLiteral("share/doc/kurvix/copyright"))));
     EXPECT_TRUE(copyright.startsWith(
         QStringLiteral("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\nUpstream-Name: Kurvix\n")));
     EXPECT_TRUE(copyright.contains(QStringLiteral("\n\nFiles: app/schriften/*\nCopyright:\n")));
@@ -213,7 +208,7 @@ TEST_F(InstallationTest, MetainfoFuerDasSoftwarecenter)
     const Lauf pruefung =
         starte(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
     EXPECT_EQ(pruefung.status, 0) << pruefung.ausgabe.toStdString();
-    const QString text = QString::fromUtf8(inhalt(metainfo));
+    const QString text = QString::fromUtf8(LiesDateiinhalt(metainfo));
     const char* const angaben[] = {
         "<id>de.kurvix.Kurvix</id>",
         "<launchable type=\"desktop-id\">kurvix.desktop</launchable>",
@@ -256,9 +251,9 @@ class BeispielTest : public InstallationTest, public ::testing::WithParamInterfa
 TEST_P(BeispielTest, ByteFuerByte)
 {
     const QString name = QString::fromLatin1(GetParam());
-    const QByteArray installiert = inhalt(pfad(QStringLiteral("share/kurvix/beispiele/") + name));
+    const QByteArray installiert = LiesDateiinhalt(pfad(QStringLiteral("share/kurvix/beispiele/") + name));
     EXPECT_FALSE(installiert.isEmpty());
-    EXPECT_EQ(installiert, inhalt(QDir(QStringLiteral(KURVIX_BEISPIELE)).filePath(name)));
+    EXPECT_EQ(installiert, LiesDateiinhalt(QDir(QStringLiteral(KURVIX_BEISPIELE)).filePath(name)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dateien, BeispielTest, ::testing::ValuesIn(Beispiele));
@@ -272,17 +267,14 @@ struct Dateiart {
     bool aufgabendatei;
 };
 
-const QByteArray Kopf =
-    "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *";
-
 const Dateiart Dateiarten[] = {
     {"Endung", "klasse10.sba", "irgendetwas\r\n", true},
     {"EndungGross", "KLASSE10.SBA", "irgendetwas\r\n", true},
-    {"Kopfzeile", "ohne_endung", Kopf + "\r\nKommentar\r\n1\r\n1 1 0\r\n", true},
-    {"NurKopfzeile", "nur_kopf", Kopf, true},
-    {"KopfzeileInUtf8", "utf8", QString::fromLatin1(Kopf).toUtf8() + "\r\n", false},
-    {"KopfzeileEingerueckt", "eingerueckt", " " + Kopf + "\r\n", false},
-    {"KopfzeileOhneStern", "ohne_stern", Kopf.chopped(2) + "\r\n", false},
+    {"Kopfzeile", "ohne_endung", MitKopf("Kommentar\r\n1\r\n1 1 0\r\n"), true},
+    {"NurKopfzeile", "nur_kopf", Aufgabenkopf, true},
+    {"KopfzeileInUtf8", "utf8", QString::fromLatin1(Aufgabenkopf).toUtf8() + "\r\n", false},
+    {"KopfzeileEingerueckt", "eingerueckt", " " + Aufgabenkopf + "\r\n", false},
+    {"KopfzeileOhneStern", "ohne_stern", Aufgabenkopf.chopped(2) + "\r\n", false},
     {"AndererText", "anderer_text", "* Aufgabendatei\r\n", false},
 };
 

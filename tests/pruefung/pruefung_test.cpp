@@ -16,9 +16,6 @@
 
 namespace {
 
-const QByteArray Kopfzeile =
-    "* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *";
-
 // The lines of a file, each ended by CR LF.
 QByteArray crlf(std::initializer_list<QByteArray> zeilen)
 {
@@ -31,7 +28,7 @@ QByteArray crlf(std::initializer_list<QByteArray> zeilen)
 // A sound head that allows every type; its task lines start at line 4.
 QByteArray mitAllenTypen(std::initializer_list<QByteArray> aufgaben)
 {
-    return crlf({Kopfzeile, "Kommentar", "1 2 3 4 5 6 7"}) + crlf(aufgaben);
+    return crlf({Aufgabenkopf, "Kommentar", "1 2 3 4 5 6 7"}) + crlf(aufgaben);
 }
 
 const QLocale Deutsch(QLocale::German, QLocale::Germany);
@@ -46,39 +43,39 @@ struct Prueffall {
 
 const Prueffall Prueffaelle[] = {
     {"Beispiel",
-     crlf({Kopfzeile, "* Klasse 10, Verschieben und Strecken",
+     crlf({Aufgabenkopf, "* Klasse 10, Verschieben und Strecken",
            "Verschiebe und strecke die Normalparabel und die Ursprungsgerade!", "1 3", "* Typ, Parameter, Bereichswahl",
            "3 1 -2 1", "3 -0,5 0 3 (-4;-1) (1;4)", "1 2 -3 (0;5)"}),
      {"a.sba: 3 Aufgaben, 0 Fehler, 0 Warnungen"}},
     {"EineAufgabe", mitAllenTypen({"2 1 0 0"}), {"a.sba: 1 Aufgabe, 0 Fehler, 0 Warnungen"}},
     // The head: the program's own error, at the line where reading stopped.
     {"Leer", "", {"a.sba: Fehler: Es fehlen Daten in der Aufgaben-Datei.", "a.sba: 0 Aufgaben, 1 Fehler, 0 Warnungen"}},
-    {"KopfInUtf8", crlf({QByteArray(Kopfzeile).replace("\xFC", "\xC3\xBC"), "Kommentar", "1", "1 1 0"}),
+    {"KopfInUtf8", crlf({QByteArray(Aufgabenkopf).replace("\xFC", "\xC3\xBC"), "Kommentar", "1", "1 1 0"}),
      {"a.sba:1: Fehler: Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (1. Zeile ist unkorrekt).",
       "a.sba: 0 Aufgaben, 1 Fehler, 0 Warnungen"}},
-    {"NurBemerkungen", crlf({Kopfzeile, "* eins", "", "* zwei"}),
+    {"NurBemerkungen", crlf({Aufgabenkopf, "* eins", "", "* zwei"}),
      {"a.sba:4: Fehler: Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (Kommentar-Daten fehlen).",
       "a.sba: 0 Aufgaben, 1 Fehler, 0 Warnungen"}},
-    {"TypzeileAmEnde", crlf({Kopfzeile, "Kommentar", "* Typen", "1 3"}),
+    {"TypzeileAmEnde", crlf({Aufgabenkopf, "Kommentar", "* Typen", "1 3"}),
      {"a.sba:4: Fehler: Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (Verwendete "
       "Funktionstypen-Daten fehlen).",
       "a.sba: 0 Aufgaben, 1 Fehler, 0 Warnungen"}},
-    {"TypWiederholt", crlf({Kopfzeile, "Kommentar", "", "1 3 1", "3 1 0 0"}),
+    {"TypWiederholt", crlf({Aufgabenkopf, "Kommentar", "", "1 3 1", "3 1 0 0"}),
      {"a.sba:4: Fehler: Fehler in der Aufgabendatei: Funktionstyp ist mehrfach ausgewählt!",
       "a.sba: 0 Aufgaben, 1 Fehler, 0 Warnungen"}},
-    {"TypNichtErlaubt", crlf({Kopfzeile, "Kommentar", "3 9 3", "3 1 0 0"}),
+    {"TypNichtErlaubt", crlf({Aufgabenkopf, "Kommentar", "3 9 3", "3 1 0 0"}),
      {"a.sba:3: Fehler: Fehler in der Aufgabendatei: Nummer eines Funktionstyps ist nicht erlaubt!",
       "a.sba: 0 Aufgaben, 1 Fehler, 0 Warnungen"}},
-    {"TypKeineGanzeZahl", crlf({Kopfzeile, "Kommentar", "2 1,5", "3 1 0 0"}),
+    {"TypKeineGanzeZahl", crlf({Aufgabenkopf, "Kommentar", "2 1,5", "3 1 0 0"}),
      {"a.sba:3: Fehler: '1,5' ist kein gültiger Integerwert.", "a.sba: 0 Aufgaben, 1 Fehler, 0 Warnungen"}},
-    {"KeineAufgabe", crlf({Kopfzeile, "Kommentar", "1", "* bald mehr"}),
+    {"KeineAufgabe", crlf({Aufgabenkopf, "Kommentar", "1", "* bald mehr"}),
      {"a.sba: Warnung: Die Datei enthält keine Aufgabe.", "a.sba: 0 Aufgaben, 0 Fehler, 1 Warnung"}},
     // What stands after a Ctrl-Z is never read; a Ctrl-Z that ends the file hides nothing.
     {"TextNachStrgZ", mitAllenTypen({"3 1 0 0"}) + "\x1A" "3 1 2 0\r\n",
      {"a.sba:5: Warnung: Nach dem Dateiende-Zeichen (Strg+Z) in Zeile 5 stehen noch Zeichen; das Programm liest sie "
       "nicht.",
       "a.sba: 1 Aufgabe, 0 Fehler, 1 Warnung"}},
-    {"StrgZMittenInDerZeileVorDemKopf", crlf({Kopfzeile, "Kommentar"}) + "1 3\x1A\r\n3 1 0 0\r\n",
+    {"StrgZMittenInDerZeileVorDemKopf", crlf({Aufgabenkopf, "Kommentar"}) + "1 3\x1A\r\n3 1 0 0\r\n",
      {"a.sba:3: Fehler: Die ausgewählte Datei ist keine korrekte Aufgaben-Datei (Verwendete Funktionstypen-Daten "
       "fehlen).",
       "a.sba:3: Warnung: Nach dem Dateiende-Zeichen (Strg+Z) in Zeile 3 stehen noch Zeichen; das Programm liest sie "
@@ -87,11 +84,11 @@ const Prueffall Prueffaelle[] = {
     {"StrgZAmEnde", mitAllenTypen({"3 1 0 0"}) + "\x1A", {"a.sba: 1 Aufgabe, 0 Fehler, 0 Warnungen"}},
     // Task lines: the program's messages, each at its line.
     {"ZeilennummernZaehlenJedeZeile",
-     crlf({Kopfzeile, "*", "Kommentar", "", "1 2 3 4 5 6 7", "* x", "2 1", "   ", "3 1 0 0", "1 2 -3 4"}),
+     crlf({Aufgabenkopf, "*", "Kommentar", "", "1 2 3 4 5 6 7", "* x", "2 1", "   ", "3 1 0 0", "1 2 -3 4"}),
      {"a.sba:7: Fehler: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
       "a.sba:10: Fehler: Das Programm meldet „Fehler! Bereichswahl in der aktuellen Aufgabenzeile fehlerhaft!“",
       "a.sba: 3 Aufgaben, 2 Fehler, 0 Warnungen"}},
-    {"NurCrAlsZeilenende", QByteArray(Kopfzeile + "\rKommentar\r1\r1 1\r"),
+    {"NurCrAlsZeilenende", QByteArray(Aufgabenkopf + "\rKommentar\r1\r1 1\r"),
      {"a.sba:4: Fehler: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
       "a.sba: 1 Aufgabe, 1 Fehler, 0 Warnungen"}},
     // Numbers that silently take their fallback.
@@ -116,7 +113,7 @@ const Prueffall Prueffaelle[] = {
       "a.sba:4: Fehler: Das Programm meldet „Fehler! In der aktuellen Aufgabenzeile fehlen Daten!“",
       "a.sba: 1 Aufgabe, 1 Fehler, 1 Warnung"}},
     // Types.
-    {"TypNichtInDerTypzeile", crlf({Kopfzeile, "Kommentar", "1 3", "3 1 0 0", "5 1 1 0 0"}),
+    {"TypNichtInDerTypzeile", crlf({Aufgabenkopf, "Kommentar", "1 3", "3 1 0 0", "5 1 1 0 0"}),
      {"a.sba:5: Warnung: Typ 5 (Sinusfunktion) steht nicht in der Typenzeile; die Aufgabe lässt sich nur überspringen.",
       "a.sba: 2 Aufgaben, 0 Fehler, 1 Warnung"}},
     {"TypAcht", mitAllenTypen({"8 1 2", "1 1 0"}),

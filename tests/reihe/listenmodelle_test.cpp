@@ -14,8 +14,7 @@ namespace {
 // Two parabolas, a task of no type, then a run of lines.
 QByteArray datei(int anzahl, const char* zeile)
 {
-    QByteArray inhalt = "* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von "
-                        "Talvenhorn *\r\nK\r\n1 3\r\n3 -0,5 1 2 (-4;-1) (1;4)\r\n3 1 0 0\r\n9 1 1\r\n";
+    QByteArray inhalt = MitKopf("K\r\n1 3\r\n3 -0,5 1 2 (-4;-1) (1;4)\r\n3 1 0 0\r\n9 1 1\r\n");
     for (int i = 0; i < anzahl; ++i)
         inhalt += zeile;
     return inhalt;

@@ -17,11 +17,7 @@ namespace {
 
 const QLocale Deutsch(QLocale::German);
 
-QByteArray datei(const char* zeilen)
-{
-    return QByteArray("* Aufgabendatei f\xfcr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n")
-           + QByteArray(zeilen).replace("\n", "\r\n");
-}
+QByteArray datei(const char* zeilen) { return MitKopf(QByteArray(zeilen).replace("\n", "\r\n")); }
 
 QByteArray bytes(const Reihenbearbeitung& reihe) { return std::get<QByteArray>(reihe.Bytes()); }
 

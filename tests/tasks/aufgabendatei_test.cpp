@@ -12,9 +12,6 @@
 
 namespace {
 
-const QByteArray Kopfzeile =
-    "* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *";
-
 // The lines of a file, each ended by CR LF.
 QByteArray dateiAus(std::initializer_list<QByteArray> zeilen, const QByteArray& ende = "\r\n")
 {
@@ -40,7 +37,7 @@ const Meldung NichtErlaubt = fehler("Fehler in der Aufgabendatei: Nummer eines F
 const Meldung Kommentar = hinweis("Kommentar");
 
 // The example of the format, with three tasks.
-const QByteArray Beispielkopf = dateiAus({Kopfzeile, "* Klasse 10, Verschieben und Strecken",
+const QByteArray Beispielkopf = dateiAus({Aufgabenkopf, "* Klasse 10, Verschieben und Strecken",
                                           "Verschiebe und strecke die Normalparabel und die Ursprungsgerade!", "1 3",
                                           "* Typ, Parameter, Bereichswahl"});
 const QByteArray Beispielaufgaben = dateiAus({"3 1 -2 1", "3 -0,5 0 3 (-4;-1) (1;4)", "1 2 -3 (0;5)"});
@@ -56,46 +53,46 @@ struct Kopffall {
 const Kopffall Kopffaelle[] = {
     {"Beispiel", Beispielkopf + Beispielaufgaben, true, {Gerade, Parabel2},
      {hinweis("Verschiebe und strecke die Normalparabel und die Ursprungsgerade!")}},
-    {"TypzeileVorLeerzeile", dateiAus({Kopfzeile, "Kommentar", "1 3", ""}), true, {Gerade, Parabel2}, {Kommentar}},
-    {"AlleTypenInEigenerFolge", dateiAus({Kopfzeile, "Kommentar", "7 1 5 2 6 3 4", ""}), true,
+    {"TypzeileVorLeerzeile", dateiAus({Aufgabenkopf, "Kommentar", "1 3", ""}), true, {Gerade, Parabel2}, {Kommentar}},
+    {"AlleTypenInEigenerFolge", dateiAus({Aufgabenkopf, "Kommentar", "7 1 5 2 6 3 4", ""}), true,
      {Exponential, Gerade, Sinus, Betrag, Hyperbel, Parabel2, Parabel3}, {Kommentar}},
-    {"LeerzeichenVorStern", dateiAus({Kopfzeile, " * kein Kommentar", "1", ""}), true, {Gerade},
+    {"LeerzeichenVorStern", dateiAus({Aufgabenkopf, " * kein Kommentar", "1", ""}), true, {Gerade},
      {hinweis("* kein Kommentar")}},
     {"BemerkungenUndLeerzeilenUeberall",
-     dateiAus({Kopfzeile, "*x", "", "   ", "*", "Kommentar", "* y", "", "2", "*z", ""}), true, {Betrag}, {Kommentar}},
-    {"KommentarInWindows1252", dateiAus({Kopfzeile, "\x84" "Preis\x93: \x80 5 \x96 Stra\xDF" "e", "1", ""}), true,
+     dateiAus({Aufgabenkopf, "*x", "", "   ", "*", "Kommentar", "* y", "", "2", "*z", ""}), true, {Betrag}, {Kommentar}},
+    {"KommentarInWindows1252", dateiAus({Aufgabenkopf, "\x84" "Preis\x93: \x80 5 \x96 Stra\xDF" "e", "1", ""}), true,
      {Gerade}, {hinweis("„Preis“: € 5 – Straße")}},
-    {"LfImKommentar", dateiAus({Kopfzeile, "eins\nzwei", "1", ""}), true, {Gerade}, {hinweis("eins\nzwei")}},
-    {"NurCr", dateiAus({Kopfzeile, "Kommentar", "1", ""}, "\r"), true, {Gerade}, {Kommentar}},
+    {"LfImKommentar", dateiAus({Aufgabenkopf, "eins\nzwei", "1", ""}), true, {Gerade}, {hinweis("eins\nzwei")}},
+    {"NurCr", dateiAus({Aufgabenkopf, "Kommentar", "1", ""}, "\r"), true, {Gerade}, {Kommentar}},
     // The failure table, in the order of the checks.
     {"Leer", "", false, {}, {Leer}},
-    {"NurCtrlZ", "\x1A" + dateiAus({Kopfzeile, "Kommentar", "1", ""}), false, {}, {Leer}},
-    {"KopfMitLeerzeichenAmEnde", dateiAus({Kopfzeile + " ", "Kommentar", "1", "1 1 0"}), false, {}, {ErsteZeile}},
-    {"KopfMitLeerzeichenAmAnfang", dateiAus({" " + Kopfzeile, "Kommentar", "1", "1 1 0"}), false, {}, {ErsteZeile}},
-    {"KopfInKleinbuchstaben", dateiAus({Kopfzeile.toLower(), "Kommentar", "1", "1 1 0"}), false, {}, {ErsteZeile}},
+    {"NurCtrlZ", "\x1A" + dateiAus({Aufgabenkopf, "Kommentar", "1", ""}), false, {}, {Leer}},
+    {"KopfMitLeerzeichenAmEnde", dateiAus({Aufgabenkopf + " ", "Kommentar", "1", "1 1 0"}), false, {}, {ErsteZeile}},
+    {"KopfMitLeerzeichenAmAnfang", dateiAus({" " + Aufgabenkopf, "Kommentar", "1", "1 1 0"}), false, {}, {ErsteZeile}},
+    {"KopfInKleinbuchstaben", dateiAus({Aufgabenkopf.toLower(), "Kommentar", "1", "1 1 0"}), false, {}, {ErsteZeile}},
     {"KopfInUtf8",
-     dateiAus({QByteArray(Kopfzeile).replace("\xFC", "\xC3\xBC"), "Kommentar", "1", "1 1 0"}), false, {}, {ErsteZeile}},
-    {"NurLfAlsZeilenende", dateiAus({Kopfzeile, "Kommentar", "1", "1 1 0"}, "\n"), false, {}, {ErsteZeile}},
-    {"NurKopf", dateiAus({Kopfzeile}), false, {}, {OhneKommentar}},
-    {"KopfOhneZeilenende", Kopfzeile, false, {}, {OhneKommentar}},
-    {"KopfUndKommentar", dateiAus({Kopfzeile, "Kommentar"}), false, {}, {OhneKommentar}},
-    {"NurBemerkungen", dateiAus({Kopfzeile, "* eins", "", "   ", "* zwei"}), false, {}, {OhneKommentar}},
-    {"KopfKommentarUndTypen", dateiAus({Kopfzeile, "Kommentar", "1 3"}), false, {}, {Kommentar, OhneTypen}},
-    {"CtrlZNachDenTypen", dateiAus({Kopfzeile, "Kommentar", "1"}) + "\x1A" + dateiAus({"1 1 0"}), false, {},
+     dateiAus({QByteArray(Aufgabenkopf).replace("\xFC", "\xC3\xBC"), "Kommentar", "1", "1 1 0"}), false, {}, {ErsteZeile}},
+    {"NurLfAlsZeilenende", dateiAus({Aufgabenkopf, "Kommentar", "1", "1 1 0"}, "\n"), false, {}, {ErsteZeile}},
+    {"NurKopf", dateiAus({Aufgabenkopf}), false, {}, {OhneKommentar}},
+    {"KopfOhneZeilenende", Aufgabenkopf, false, {}, {OhneKommentar}},
+    {"KopfUndKommentar", dateiAus({Aufgabenkopf, "Kommentar"}), false, {}, {OhneKommentar}},
+    {"NurBemerkungen", dateiAus({Aufgabenkopf, "* eins", "", "   ", "* zwei"}), false, {}, {OhneKommentar}},
+    {"KopfKommentarUndTypen", dateiAus({Aufgabenkopf, "Kommentar", "1 3"}), false, {}, {Kommentar, OhneTypen}},
+    {"CtrlZNachDenTypen", dateiAus({Aufgabenkopf, "Kommentar", "1"}) + "\x1A" + dateiAus({"1 1 0"}), false, {},
      {Kommentar, OhneTypen}},
-    {"TypWiederholt", dateiAus({Kopfzeile, "Kommentar", "1 3 1", "3 1 0 0"}), false, {Gerade, Parabel2},
+    {"TypWiederholt", dateiAus({Aufgabenkopf, "Kommentar", "1 3 1", "3 1 0 0"}), false, {Gerade, Parabel2},
      {Kommentar, Mehrfach}},
-    {"TypNull", dateiAus({Kopfzeile, "Kommentar", "0", "3 1 0 0"}), false, {}, {Kommentar, NichtErlaubt}},
-    {"TypAcht", dateiAus({Kopfzeile, "Kommentar", "8", "3 1 0 0"}), false, {}, {Kommentar, NichtErlaubt}},
-    {"WoerterDerReiheNach", dateiAus({Kopfzeile, "Kommentar", "3 9 3", "3 1 0 0"}), false, {Parabel2},
+    {"TypNull", dateiAus({Aufgabenkopf, "Kommentar", "0", "3 1 0 0"}), false, {}, {Kommentar, NichtErlaubt}},
+    {"TypAcht", dateiAus({Aufgabenkopf, "Kommentar", "8", "3 1 0 0"}), false, {}, {Kommentar, NichtErlaubt}},
+    {"WoerterDerReiheNach", dateiAus({Aufgabenkopf, "Kommentar", "3 9 3", "3 1 0 0"}), false, {Parabel2},
      {Kommentar, NichtErlaubt}},
-    {"KleinsteGanzzahl", dateiAus({Kopfzeile, "Kommentar", "-2147483648", "3 1 0 0"}), false, {},
+    {"KleinsteGanzzahl", dateiAus({Aufgabenkopf, "Kommentar", "-2147483648", "3 1 0 0"}), false, {},
      {Kommentar, NichtErlaubt}},
-    {"TypKeineZahl", dateiAus({Kopfzeile, "Kommentar", "x", "3 1 0 0"}), false, {},
+    {"TypKeineZahl", dateiAus({Aufgabenkopf, "Kommentar", "x", "3 1 0 0"}), false, {},
      {Kommentar, lesefehler("'x' ist kein gültiger Integerwert")}},
-    {"KeineZahlNachTyp", dateiAus({Kopfzeile, "Kommentar", "2 1,5", "3 1 0 0"}), false, {Betrag},
+    {"KeineZahlNachTyp", dateiAus({Aufgabenkopf, "Kommentar", "2 1,5", "3 1 0 0"}), false, {Betrag},
      {Kommentar, lesefehler("'1,5' ist kein gültiger Integerwert")}},
-    {"TabImTyp", dateiAus({Kopfzeile, "Kommentar", "1\t3", "3 1 0 0"}), false, {},
+    {"TabImTyp", dateiAus({Aufgabenkopf, "Kommentar", "1\t3", "3 1 0 0"}), false, {},
      {Kommentar, lesefehler("'1\t3' ist kein gültiger Integerwert")}},
 };
 
@@ -124,7 +121,7 @@ struct Serienfall {
     std::vector<int> typen;
 };
 
-const QByteArray Anfang = dateiAus({Kopfzeile, "Kommentar", "1 2 3 4 5 6 7"});
+const QByteArray Anfang = dateiAus({Aufgabenkopf, "Kommentar", "1 2 3 4 5 6 7"});
 
 const Serienfall Serienfaelle[] = {
     {"Beispiel", Beispielaufgaben, {Parabel2, Parabel2, Gerade}},
@@ -159,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Dateien, SerieTest, ::testing::ValuesIn(Serienfaelle),
 
 TEST(Aufgabendatei, ZahlenFolgenDemUebergebenenTrenner)
 {
-    Aufgabendatei datei(dateiAus({Kopfzeile, "Kommentar", "3", "3 0.5 -1.5 2 (-0.5;1)"}), QStringLiteral("."));
+    Aufgabendatei datei(dateiAus({Aufgabenkopf, "Kommentar", "3", "3 0.5 -1.5 2 (-0.5;1)"}), QStringLiteral("."));
     const std::optional<Dateiaufgabe> aufgabe = datei.NaechsteAufgabe();
     ASSERT_TRUE(aufgabe);
     EXPECT_EQ(aufgabe->Parameter[0], 0.5);

@@ -19,9 +19,6 @@
 
 namespace {
 
-const QByteArray Kopf =
-    "* Aufgabendatei f\xFCr Programm zum Verschieben und Strecken von Schaubildern von Talvenhorn *\r\n";
-
 // Everything a series holds but the Urtexts, doubles bit for bit (so -0
 // differs from 0).
 QString bild(const Aufgabenreihe& r)
@@ -56,8 +53,8 @@ QByteArray geschrieben(const Aufgabenreihe& reihe, QStringView trenner = u",")
 TEST(Aufgabenreihe, BleibtUnveraendertBytegenauUndNeuGeschriebenGleich)
 {
     const QDir beispiele(QStringLiteral(KURVIX_BEISPIELE));
-    QList<QByteArray> dateien = {Kopf + "*a\r\n  Kommentar\r\n   \r\n1 3\r\n  3 0,5 -2 x (-4;1)\r\n*c\r\n",
-                                 Kopf + "K\r\n1\r\n1 1 0\r\n\x1A" "alt \x81\r\n\x1A"};
+    QList<QByteArray> dateien = {MitKopf("*a\r\n  Kommentar\r\n   \r\n1 3\r\n  3 0,5 -2 x (-4;1)\r\n*c\r\n"),
+                                 MitKopf("K\r\n1\r\n1 1 0\r\n\x1A" "alt \x81\r\n\x1A")};
     for (const QString& name : beispiele.entryList({QStringLiteral("*.sba")}, QDir::Files))
         dateien << LiesDateiinhalt(beispiele.filePath(name));
     ASSERT_EQ(dateien.size(), 5);
@@ -77,12 +74,12 @@ TEST(Aufgabenreihe, BleibtUnveraendertBytegenauUndNeuGeschriebenGleich)
 
 TEST(Aufgabenreihe, LiestJedeZeileAnIhrenPlatz)
 {
-    const GeleseneReihe gelesen = LiesAufgabenreihe(Kopf + "*a\r\n  K\r\n\r\n1 3\r\n*b\r\n  3 0,5 -2 x (-4;1)\r\n9\r\n*c", u",");
+    const auto gelesen = LiesAufgabenreihe(MitKopf("*a\r\n  K\r\n\r\n1 3\r\n*b\r\n  3 0,5 -2 x (-4;1)\r\n9\r\n*c"), u",");
     Aufgabenreihe erwartet{QStringLiteral("K"), {0, 2}, {}, {"*a"}, {""}, {"*c"}, {}, {}, {}};
     erwartet.Aufgaben = {{{"*b"}, {2, {{0.5, -2, 0, 0}}, {1, {-4, 0}, {1, 0}}}, {}}, {{}, {KeinTyp, {{1, 0, 0, 0}}, {}}, {}}};
     EXPECT_EQ(bild(gelesen.Reihe), bild(erwartet));
     // A faulty head: no head fields, its messages, the task lines all the same.
-    const GeleseneReihe fehlerhaft = LiesAufgabenreihe(Kopf + "K\r\n1 1\r\n3 1\r\n", u",");
+    const GeleseneReihe fehlerhaft = LiesAufgabenreihe(MitKopf("K\r\n1 1\r\n3 1\r\n"), u",");
     EXPECT_FALSE(fehlerhaft.KopfGelesen);
     EXPECT_EQ(bild(fehlerhaft.Reihe), bild({{}, {}, {{{}, {2, {{1, 0, 0, 0}}, {}}, {}}}, {}, {}, {}, {}, {}, {}}));
     EXPECT_EQ(fehlerhaft.Meldungen.size(), 3U) << "the comment, the doubled type, the missing values";
@@ -94,12 +91,12 @@ TEST(Aufgabenreihe, SchreibtKopfzeileCrLfWindows1252UndKuerzesteZahlen)
     reihe.Aufgaben = {{{"", "* Parabel"}, {2, {{0.5, -2, 1e-5, 0}}, {1, {-4, 0}, {-0.0, 0}}}, {}},
                       {{}, {4, {{0.3, 0.1 + 0.2, -0.0, 1e20}}, {}}, {}},
                       {{}, {0, {{1500, -1.5e-20}}, {}}, {}}};
-    EXPECT_EQ(geschrieben(reihe), Kopf + "* a\r\n\xDC" "bung \x80 1\r\n3 5\r\n\r\n* Parabel\r\n3 0,5 -2 1E-5 (-4;-0)\r\n"
-                                         "5 0,3 0,30000000000000004 -0 1E20\r\n1 1500 -1,5E-20\r\n");
+    EXPECT_EQ(geschrieben(reihe), MitKopf("* a\r\n\xDC" "bung \x80 1\r\n3 5\r\n\r\n* Parabel\r\n3 0,5 -2 1E-5 (-4;-0)\r\n"
+                                          "5 0,3 0,30000000000000004 -0 1E20\r\n1 1500 -1,5E-20\r\n"));
     EXPECT_TRUE(geschrieben(reihe, u".").endsWith("\r\n1 1500 -1.5E-20\r\n"));
     // The reader opens a file only when a line follows the type line.
     const Aufgabenreihe leer{QStringLiteral("K"), {0}, {}, {}, {}, {}, {}, {}, {}};
-    EXPECT_EQ(geschrieben(leer), Kopf + "K\r\n1\r\n\r\n");
+    EXPECT_EQ(geschrieben(leer), MitKopf("K\r\n1\r\n\r\n"));
     EXPECT_EQ(bild(LiesAufgabenreihe(geschrieben(leer), u",").Reihe), bild(leer));
 }
 
