@@ -166,6 +166,7 @@ TEST_F(ReihenfensterTest, NichtsGehtVerloren)
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Zeilen(editor->LAufgaben), 1); // the end of the series
+    EXPECT_EQ(editor->EKommentar->text(), QString()) << "the comment typed first, undone last";
     EXPECT_FALSE(editor->isWindowModified());
     drueckeIn("EKommentar", "K");
     dialoge.speicherfrageAntworten = {Dialoge::Speicherantwort::Speichern};

@@ -3,6 +3,7 @@
 
 #include "tasks/aufgabenreihe.h"
 #include "tasks/dateiinhalt.h"
+#include "tasks/zeilenquelle.h"
 
 #include "testhilfe.h"
 
@@ -58,6 +59,7 @@ TEST(Aufgabenreihe, BleibtUnveraendertBytegenauUndNeuGeschriebenGleich)
     for (const QString& name : beispiele.entryList({QStringLiteral("*.sba")}, QDir::Files))
         dateien << LiesDateiinhalt(beispiele.filePath(name));
     ASSERT_EQ(dateien.size(), 5);
+    EXPECT_EQ(AbDateiende("\x1A" "K"), "\x1A" "K") << "kept also when the end sign is the first byte";
     for (const QByteArray& bytes : dateien) {
         const GeleseneReihe gelesen = LiesAufgabenreihe(bytes, u",");
         EXPECT_TRUE(gelesen.KopfGelesen);
