@@ -146,6 +146,7 @@ quellstand() { git -C "$QUELLEN" describe --always --dirty --abbrev=12 2>/dev/nu
 baue_kurvix() {
     local starter=()
     command -v ccache > /dev/null && starter=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    mkdir -p "$BAU" # and build/, for the configure log beside it
     "$(qt_ordner)/prefix/bin/qt-cmake" -S "$QUELLEN" -B "$BAU" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DKURVIX_WERROR=ON "${starter[@]}" -DKURVIX_QT_QUELLPAKET="$(qt_version)" \
         -DKURVIX_QUELLSTAND="$(quellstand)" > "$BAU.configure.log"
