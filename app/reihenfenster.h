@@ -54,6 +54,8 @@ public:
     void BieteWiederherstellungAn();
     // Where the unsaved series stands while the window runs.
     const QString& Sicherungsdatei() const { return m_sicherung.Datei(); }
+    // Whether the check of a large series still goes on in the event loop.
+    bool PrueftNoch() const { return m_pruefung.isActive(); }
 
     // Receives the bytes of the series for a trial in the main window.
     std::function<void(const QByteArray&, const QString& name)> Ausprobieren;
