@@ -15,10 +15,24 @@
 
 #include <array>
 #include <charconv>
+#include <future>
+#include <system_error>
 
 #ifdef Q_OS_WIN
 #include "app/konsole_windows.h"
+#else
+#include <dlfcn.h>
 #endif
+
+namespace {
+
+std::future<void>& schriftvorlauf()
+{
+    static std::future<void> vorlauf;
+    return vorlauf;
+}
+
+} // namespace
 
 void RichteKernEin(QCoreApplication& anwendung)
 {
@@ -30,9 +44,30 @@ void RichteKernEin(QCoreApplication& anwendung)
         QCoreApplication::installTranslator(uebersetzung);
 }
 
+void StarteSchriftvorlauf()
+{
+#ifndef Q_OS_WIN
+    // Qt's GUI library brings fontconfig along. FcInit may run on any thread
+    // and does nothing once the configuration is loaded. Until LadeSchriften
+    // the program asks fontconfig nothing; should a desktop's platform theme
+    // ask it meanwhile, fontconfig sets itself up for both and keeps one.
+    using Einrichtung = int (*)();
+    const auto einrichten = reinterpret_cast<Einrichtung>(dlsym(RTLD_DEFAULT, "FcInit"));
+    if (!einrichten)
+        return;
+    try {
+        schriftvorlauf() = std::async(std::launch::async, [einrichten] { einrichten(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: Qt sets fontconfig up itself, a little later.
+    }
+#endif
+}
+
 // Straight from the resource: an uncompressed one is not copied.
 void LadeSchriften()
 {
+    if (schriftvorlauf().valid())
+        schriftvorlauf().get();
     for (const char* schnitt : {"Regular", "Bold"}) {
         const QResource schrift(QStringLiteral(":/schriften/LiberationSans-%1.ttf").arg(QLatin1String(schnitt)));
         QFontDatabase::addApplicationFontFromData(schrift.uncompressedData());
@@ -43,11 +78,11 @@ void RichteAnwendungEin(QApplication& anwendung)
 {
     RichteKernEin(anwendung);
     QApplication::setStyle(new Stil);
-    LadeSchriften();
     QIcon symbol;
     for (const int groesse : {16, 32, 48})
         symbol.addPixmap(PngBild(QStringLiteral("symbol%1").arg(groesse)));
     QApplication::setWindowIcon(symbol);
+    LadeSchriften();
 }
 
 void SetzeGroesse(int prozent)

@@ -13,6 +13,12 @@ class QCoreApplication;
 // application's name and version and the German texts of Qt.
 void RichteKernEin(QCoreApplication& anwendung);
 
+// Sets fontconfig up on a thread of its own, the third of a start that is
+// spent reading the system's configuration and lists of faces, while Qt
+// connects to the display. Called before the application object exists;
+// LadeSchriften waits for it. Without fontconfig (Windows) it does nothing.
+void StarteSchriftvorlauf();
+
 // Registers the bundled face, so that every text (and every PDF) uses it.
 void LadeSchriften();
 

@@ -30,6 +30,7 @@ Auftrag Fehlaufruf(const QString& fehler)
 
 int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
 {
+    StarteSchriftvorlauf();
     QApplication anwendung(argc, argv);
     RichteAnwendungEin(anwendung);
     QtDialoge dialoge;
@@ -47,6 +48,7 @@ int ZeigeFenster(int argc, char* argv[], const Auftrag& auftrag)
 // boundary reports what goes wrong.
 int zeigeUebersicht(int argc, char* argv[], const QStringList& dateien)
 {
+    StarteSchriftvorlauf();
     QApplication anwendung(argc, argv);
     RichteAnwendungEin(anwendung);
     QtDialoge dialoge;
@@ -73,6 +75,7 @@ template <typename Job>
 int ohneFenster(int argc, char* argv[], Job job)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    StarteSchriftvorlauf();
     QGuiApplication anwendung(argc, argv);
     RichteKernEin(anwendung);
     LadeSchriften();

@@ -23,6 +23,7 @@ int main(int argc, char* argv[])
     // settings from the environment, as QApplication does on start-up. Qt
     // would ignore a failure, so it is recorded here and reported by a test.
     GewaehlteRegion() = std::setlocale(LC_ALL, "") != nullptr;
+    StarteSchriftvorlauf();
     QApplication anwendung(argc, argv);
     RichteAnwendungEin(anwendung);
     // The user's own settings, such as the editor's recent files, stay untouched.
