@@ -102,8 +102,10 @@ QByteArray MitKopf(const QByteArray& zeilen) { return Aufgabenkopf + "\r\n" + ze
 
 QByteArray KopfUndZeilen(const QStringList& zeilen)
 {
-    const QStringList alle = QStringList{QString::fromLatin1(Aufgabenkopf)} + zeilen;
-    return (alle.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+    QByteArray bytes;
+    for (const QString& zeile : zeilen)
+        bytes += zeile.toLatin1() + "\r\n";
+    return MitKopf(bytes);
 }
 
 void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }

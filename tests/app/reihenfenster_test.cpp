@@ -221,8 +221,7 @@ TEST_F(FensterTest, BearbeiteOeffnetDieDateiMitFehlerhaftemKopf)
 // (saving writes the file). Saving and discarding remove the window's own.
 TEST_F(FensterTest, NachEinemKillKommtDieAenderungWieder)
 {
-    const QByteArray kopf = Aufgabenkopf + "\r\n";
-    const QString pfad = SchreibeDatei(ordner, "k.sba", kopf + "Alt\r\n3\r\n3 1 0 0\r\n");
+    const QString pfad = SchreibeDatei(ordner, "k.sba", MitKopf("Alt\r\n3\r\n3 1 0 0\r\n"));
     const QDir sicherungen(Sicherungsordner());
     const auto dateien = [&sicherungen] { return sicherungen.entryList({QStringLiteral("*.sicherung")}, QDir::Files); };
     QProcess kind;
@@ -231,7 +230,7 @@ TEST_F(FensterTest, NachEinemKillKommtDieAenderungWieder)
     kind.kill(); // SIGKILL
     kind.waitForFinished();
     const QString aelter = sicherungen.filePath(QStringLiteral("aelter.sicherung"));
-    SchreibeDateiinhalt(aelter, Sicherungsinhalt({{}, QDateTime({2026, 1, 2}, {9, 0}), kopf + "K\r\n1\r\n\r\n"}));
+    SchreibeDateiinhalt(aelter, Sicherungsinhalt({{}, QDateTime({2026, 1, 2}, {9, 0}), MitKopf("K\r\n1\r\n\r\n")}));
 
     dialoge.wiederherstellAntworten = {Dialoge::Wiederherstellantwort::Spaeter, Dialoge::Wiederherstellantwort::Verwerfen};
     menue("MenReiheBearbeiten");
@@ -248,7 +247,7 @@ TEST_F(FensterTest, NachEinemKillKommtDieAenderungWieder)
     EXPECT_TRUE(editor->isWindowModified());
     EXPECT_EQ(dateien(), QStringList{QFileInfo(editor->Sicherungsdatei()).fileName()});
     QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("BSpeichern")), Qt::LeftButton);
-    EXPECT_EQ(LiesDateiinhalt(pfad), kopf + "AltNeu\r\n3\r\n3 1 0 0\r\n");
+    EXPECT_EQ(LiesDateiinhalt(pfad), MitKopf("AltNeu\r\n3\r\n3 1 0 0\r\n"));
     EXPECT_TRUE(sicherungen.isEmpty());
 
     QTest::keyClicks(editor->EKommentar, QStringLiteral("!"));
