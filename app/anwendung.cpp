@@ -26,11 +26,8 @@
 
 namespace {
 
-std::future<void>& schriftvorlauf()
-{
-    static std::future<void> vorlauf;
-    return vorlauf;
-}
+// fontconfig's set-up, while it runs on its own thread.
+std::future<void> schriftvorlauf;
 
 } // namespace
 
@@ -56,7 +53,7 @@ void StarteSchriftvorlauf()
     if (!einrichten)
         return;
     try {
-        schriftvorlauf() = std::async(std::launch::async, [einrichten] { einrichten(); });
+        schriftvorlauf = std::async(std::launch::async, [einrichten] { einrichten(); });
     } catch (const std::system_error&) {
         // No thread to be had: Qt sets fontconfig up itself, a little later.
     }
@@ -66,8 +63,8 @@ void StarteSchriftvorlauf()
 // Straight from the resource: an uncompressed one is not copied.
 void LadeSchriften()
 {
-    if (schriftvorlauf().valid())
-        schriftvorlauf().get();
+    if (schriftvorlauf.valid())
+        schriftvorlauf.get();
     for (const char* schnitt : {"Regular", "Bold"}) {
         const QResource schrift(QStringLiteral(":/schriften/LiberationSans-%1.ttf").arg(QLatin1String(schnitt)));
         QFontDatabase::addApplicationFontFromData(schrift.uncompressedData());
